@@ -31,3 +31,18 @@ function(anagrilla_test name)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()
+
+# A program folder: its portable sources join the core, its win/ sources the
+# Windows shell. New files are picked up at the next build.
+function(anagrilla_folder)
+  file(GLOB core_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(core_sources)
+    target_sources(anagrilla_core PRIVATE ${core_sources})
+  endif()
+  if(WIN32)
+    file(GLOB win_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/win/*.h)
+    if(win_sources)
+      target_sources(anagrilla_win PRIVATE ${win_sources})
+    endif()
+  endif()
+endfunction()
