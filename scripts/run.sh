@@ -8,7 +8,7 @@ cd "$root"
 cmake --preset windows >/dev/null
 cmake --build build/windows -j"${JOBS:-2}" --target anagrilla anagrilla_dat
 bin="$root/build/windows/bin"
-export WINEPREFIX="$root/build/wineprefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$root/build/${ANAGRILLA_WINENV:-wine}/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   # A real display: prepare the prefix under the Xvfb helper once, then play.
@@ -18,7 +18,7 @@ fi
 
 scripts/winenv.sh start
 trap 'scripts/winenv.sh stop' EXIT
-export DISPLAY=$(cat build/winenv/display)
+export DISPLAY=$(cat "build/${ANAGRILLA_WINENV:-wine}/state/display")
 mkdir -p build/screenshots
 (cd "$bin" && wine anagrilla.exe) &
 game=$!

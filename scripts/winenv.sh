@@ -3,11 +3,13 @@
 #   winenv.sh start   create the prefix when missing, start Xvfb and a wineserver
 #   winenv.sh stop    end only what start started
 #   winenv.sh env     print the variables for the emulator
-# State lives in build/winenv/; nothing outside the build folder is touched.
+# State lives in build/$ANAGRILLA_WINENV/ (default build/wine/), so that
+# several environments can live side by side; nothing outside build/ is touched.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
-state="$root/build/winenv"
-prefix="$root/build/wineprefix"
+base="$root/build/${ANAGRILLA_WINENV:-wine}"
+state="$base/state"
+prefix="$base/prefix"
 mkdir -p "$state"
 
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
