@@ -68,6 +68,9 @@ case "$1" in
     create_prefix
     # A persistent server makes every later Wine process start quickly.
     wineserver -p >/dev/null 2>&1 || true
+    # Wine's background services start with the first program and inherit its
+    # output; start them here on /dev/null, or ctest would wait for their pipe.
+    wine cmd /c exit </dev/null >/dev/null 2>&1 || true
     ;;
   stop)
     wineserver -k >/dev/null 2>&1 || true
