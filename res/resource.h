@@ -108,6 +108,3 @@
 // Loading window (template 105)
 #define IDC_LOADING_TEXT        183
 
-#ifndef RC_INVOKED
-constexpr int LetterButtonBaseId = IDC_LETTERBUTTON_BASE;
-#endif

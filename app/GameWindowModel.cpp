@@ -1,0 +1,81 @@
+#include "app/GameWindowModel.h"
+
+uint32_t GameBrushColor(GameBrush brush) {
+    switch (brush) {
+    case GameBrush::White: return MakeColor(255, 255, 255);
+    case GameBrush::LightGrey: return MakeColor(230, 230, 230);
+    case GameBrush::Brown: return MakeColor(210, 150, 100);
+    case GameBrush::Sand: return MakeColor(230, 200, 175);
+    case GameBrush::Beige: return MakeColor(230, 210, 170);
+    case GameBrush::Green: return MakeColor(0, 128, 0);
+    }
+    return MakeColor(255, 255, 255);
+}
+
+int FirstLetterButtonLeft(int clientWidth, int letterCount) {
+    // Integer division truncates toward zero, also for a negative numerator.
+    return (clientWidth - LetterButtonPitch * letterCount + LetterButtonSize) / 2 - 10;
+}
+
+PixelRect LetterButtonRect(int clientWidth, int letterCount, int index) {
+    const int left = FirstLetterButtonLeft(clientWidth, letterCount) + LetterButtonPitch * index;
+    return {left, LetterButtonTop, left + LetterButtonSize, LetterButtonTop + LetterButtonSize};
+}
+
+namespace {
+constexpr int ResultListId = 166;
+constexpr int LetterBandId = 132;
+constexpr int ButtonPanelId = 133;
+constexpr int ListPanelId = 134;
+constexpr int FoundFieldId = 136;
+constexpr int TimeFieldId = 145;
+constexpr int MistrialsFieldId = 148;
+constexpr int CounterStripId = 149;
+
+ControlColors BrushOnly(GameBrush brush) { return {brush, false, 0, false, 0}; }
+ControlColors OnBackground(GameBrush brush) { return {brush, true, GameBrushColor(brush), false, 0}; }
+} // namespace
+
+ControlColors ColorsForControl(int controlId, bool running) {
+    switch (controlId) {
+    case ResultListId:
+        return {GameBrush::Beige, false, 0, true, running ? MakeColor(0, 128, 0) : MakeColor(255, 0, 0)};
+    case LetterBandId:
+        return BrushOnly(GameBrush::Green);
+    case ButtonPanelId:
+    case ListPanelId:
+        return BrushOnly(GameBrush::Brown);
+    case 0:
+    case 0xFFFF:
+    case -1:
+    case FoundFieldId:
+    case TimeFieldId:
+    case MistrialsFieldId:
+    case CounterStripId:
+        return OnBackground(GameBrush::Sand);
+    default:
+        return OnBackground(GameBrush::LightGrey);
+    }
+}
+
+OptionMenuState MenuStateAtRest(int wordlist, int uppercase, int useSound, int substitute, int lax,
+                                int useHelp) {
+    OptionMenuState state{};
+    state.soundTicked = useSound != 0;
+    state.uppercaseTicked = uppercase != 0;
+    state.substituteTicked = substitute != 0;
+    state.laxTicked = lax != 0;
+    state.helpTicked = useHelp != 0;
+    state.caseEntriesGrey = wordlist == 0;
+    state.laxGrey = wordlist == 0 || uppercase != 0;
+    return state;
+}
+
+RunningMenuState MenuStateForRound(bool running, int wordlist, int uppercase) {
+    RunningMenuState state{};
+    state.dialogEntriesGrey = running;
+    state.touchCaseEntries = wordlist == 1;
+    state.caseEntriesGrey = running;
+    state.laxGrey = running || uppercase != 0;
+    return state;
+}

@@ -1,0 +1,60 @@
+#pragma once
+#include <cstdint>
+
+// What the main window computes without asking Windows: where the letter
+// buttons go, which colours each control gets, and which menu entries are
+// ticked or grey. The window applies these; tests check them natively.
+
+// Colours as 0x00BBGGRR, red in the lowest byte.
+constexpr uint32_t MakeColor(int red, int green, int blue) {
+    return static_cast<uint32_t>(red) | static_cast<uint32_t>(green) << 8 | static_cast<uint32_t>(blue) << 16;
+}
+
+// The six process-wide brushes, by colour.
+enum class GameBrush { White, LightGrey, Brown, Sand, Beige, Green };
+uint32_t GameBrushColor(GameBrush brush);
+
+// Letter buttons: 30 x 30 pixels, 40 pixels from one left edge to the next.
+constexpr int LetterButtonSize = 30;
+constexpr int LetterButtonPitch = 40;
+constexpr int LetterButtonTop = 255;
+
+struct PixelRect {
+    int left, top, right, bottom;
+};
+
+// Left edge of the first button, centring n buttons in the client width.
+int FirstLetterButtonLeft(int clientWidth, int letterCount);
+PixelRect LetterButtonRect(int clientWidth, int letterCount, int index);
+
+// How a control is coloured when it asks its parent (WM_CTLCOLOR*).
+struct ControlColors {
+    GameBrush brush;
+    bool setBackground; // else the text background is transparent
+    uint32_t background;
+    bool setText;
+    uint32_t text;
+};
+// controlId is the control's identifier (0 or 0xFFFF for none); the window
+// itself asks with its own colours, as "any other identifier".
+ControlColors ColorsForControl(int controlId, bool running);
+
+// Menu entries whose state follows the settings and the round.
+struct OptionMenuState {
+    bool soundTicked, uppercaseTicked, substituteTicked, laxTicked, helpTicked;
+    bool caseEntriesGrey; // 169 and 170
+    bool laxGrey;         // 182
+};
+// At opening and after the word list dialog: follows the list and Uppercase only.
+OptionMenuState MenuStateAtRest(int wordlist, int uppercase, int useSound, int substitute, int lax,
+                                int useHelp);
+
+// SetControlsState's menu rule: grey while running; with an own list the
+// case entries follow the round, with the standard list they are not touched.
+struct RunningMenuState {
+    bool dialogEntriesGrey;     // 121, 122, 124
+    bool touchCaseEntries;      // false: 169, 170 and 182 keep their state
+    bool caseEntriesGrey;       // 169, 170
+    bool laxGrey;               // 182
+};
+RunningMenuState MenuStateForRound(bool running, int wordlist, int uppercase);
