@@ -1,18 +1,21 @@
 #include "wordlist/WordList.h"
 
-#include "engine/Random.h"
+#include "engine/Messages.h"
 #include "settings/GameSettings.h"
+#include "settings/StartDirectory.h"
+#include "wordlist/Archive.h"
+#include "wordlist/FileBytes.h"
+#include "wordlist/OwnList.h"
 
-#include <map>
-#include <memory>
+#include <new>
 
 namespace {
 
-// The program's own table seed: the scrambling of "anagrilla.dat" depends on it.
-constexpr uint32_t TableSeed = 0x414E4147u;
-
+// One contiguous buffer and 32-bit offsets: a few hundred thousand separate
+// strings would cost several times the file's size.
 struct WordListData {
-    std::vector<std::string> words;
+    std::vector<char> bytes;
+    std::vector<uint32_t> starts; // word count + 1 entries once loaded
     bool standard = false;
     int maxLength = 0;
     std::map<int, int> lengthIndex;
@@ -20,61 +23,91 @@ struct WordListData {
 
 WordListData g_list;
 
-const std::vector<uint32_t>& SeedTable()
+int StoredLength(const WordListData& list, size_t position)
 {
-    // Filled once, on first use; the magic static keeps it thread-safe.
-    static const std::vector<uint32_t> table = [] {
-        std::vector<uint32_t> seeds(SeedTableSize);
-        uint32_t state = TableSeed;
-        for (uint32_t& seed : seeds)
-            seed = static_cast<uint32_t>(NextRandom(state)) + 1;
-        return seeds;
-    }();
-    return table;
+    return static_cast<int>(list.starts[position + 1] - list.starts[position]);
 }
 
-void BuildLengthIndex()
+int CountOf(const WordListData& list)
 {
-    g_list.lengthIndex.clear();
-    int limit = g_list.maxLength + 1;
-    for (size_t i = 0; i < g_list.words.size(); ++i) {
-        const int length = static_cast<int>(g_list.words[i].size());
+    return list.starts.empty() ? 0 : static_cast<int>(list.starts.size() - 1);
+}
+
+void BuildLengthIndex(WordListData& list)
+{
+    list.lengthIndex.clear();
+    int limit = list.maxLength + 1;
+    const int count = CountOf(list);
+    for (int i = 0; i < count; ++i) {
+        const int length = StoredLength(list, static_cast<size_t>(i));
         if (length < limit) {
-            g_list.lengthIndex[length] = static_cast<int>(i);
+            list.lengthIndex[length] = i;
             limit = length;
         }
     }
 }
 
-} // namespace
-
-void ScrambleWord(std::string& word, int position)
+void FinishStandardList(WordListData& list)
 {
-    if (position < 0 || position >= SeedTableSize)
-        return;
-    const uint32_t k = SeedTable()[position];
-    uint32_t state = k;
-    for (char& c : word) {
-        const uint32_t m = static_cast<uint32_t>(NextRandom(state)) * 255u / k;
-        c = static_cast<char>(static_cast<unsigned char>(c) ^ (m & 0xFF));
+    list.standard = true;
+    list.maxLength = CountOf(list) > 0 ? StoredLength(list, 0) : 0;
+    BuildLengthIndex(list);
+}
+
+void FinishOwnList(WordListData& list)
+{
+    list.standard = false;
+    list.maxLength = 0;
+    const int count = CountOf(list);
+    for (int i = 0; i < count; ++i) {
+        const int length = StoredLength(list, static_cast<size_t>(i));
+        if (length > list.maxLength)
+            list.maxLength = length;
     }
 }
 
-void StoreWordList(std::vector<std::string> words)
+bool ReportLoadFailure()
 {
-    g_list.words = std::move(words);
-    g_list.standard = GameSettings.Wordlist == 0;
-    g_list.maxLength = 0;
-    g_list.lengthIndex.clear();
-    if (g_list.standard) {
-        if (!g_list.words.empty())
-            g_list.maxLength = static_cast<int>(g_list.words.front().size());
-        BuildLengthIndex();
-    } else {
-        for (const std::string& w : g_list.words)
-            if (static_cast<int>(w.size()) > g_list.maxLength)
-                g_list.maxLength = static_cast<int>(w.size());
+    ClearWordList();
+    ShowMessage("Wortlistendatei konnte nicht geöffnet werden.", MessageError);
+    return false;
+}
+
+// Reads and parses into a fresh list; the loaded one changes only on success.
+template <typename Parse, typename Finish>
+bool LoadInto(const std::string& path, Parse parse, Finish finish)
+{
+    try {
+        WordListData list;
+        if (!ReadFileBytes(path, list.bytes) || !parse(list.bytes, list.starts))
+            return ReportLoadFailure();
+        finish(list);
+        g_list = std::move(list);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return ReportLoadFailure();
     }
+}
+
+} // namespace
+
+bool LoadStandardWordList(const std::string& path)
+{
+    return LoadInto(path, ParseArchive, FinishStandardList);
+}
+
+bool LoadOwnWordList(const std::string& path)
+{
+    return LoadInto(path, ParseOwnList, FinishOwnList);
+}
+
+bool LoadWordList()
+{
+    if (WordCount() > 0)
+        return true;
+    if (GameSettings.Wordlist == 0)
+        return LoadStandardWordList(JoinPath(StartDirectory, StandardListName));
+    return LoadOwnWordList(GameSettings.Listpath);
 }
 
 void ClearWordList()
@@ -82,9 +115,29 @@ void ClearWordList()
     g_list = WordListData();
 }
 
+void StoreWordList(const std::vector<std::string>& words)
+{
+    WordListData list;
+    size_t total = 0;
+    for (const std::string& word : words)
+        total += word.size();
+    list.bytes.reserve(total);
+    list.starts.reserve(words.size() + 1);
+    for (const std::string& word : words) {
+        list.starts.push_back(static_cast<uint32_t>(list.bytes.size()));
+        list.bytes.insert(list.bytes.end(), word.begin(), word.end());
+    }
+    list.starts.push_back(static_cast<uint32_t>(list.bytes.size()));
+    if (GameSettings.Wordlist == 0)
+        FinishStandardList(list);
+    else
+        FinishOwnList(list);
+    g_list = std::move(list);
+}
+
 int WordCount()
 {
-    return static_cast<int>(g_list.words.size());
+    return CountOf(g_list);
 }
 
 int MaxWordLength()
@@ -94,9 +147,16 @@ int MaxWordLength()
 
 void GetWordInto(int position, std::string& out)
 {
-    out = g_list.words[static_cast<size_t>(position)];
+    const size_t index = static_cast<size_t>(position);
+    const char* stored = g_list.bytes.data() + g_list.starts[index];
+    const size_t length = g_list.starts[index + 1] - g_list.starts[index];
+    out.resize(length);
+    if (length == 0)
+        return;
     if (g_list.standard)
-        ScrambleWord(out, position);
+        ScrambleBytes(stored, length, &out[0], position);
+    else
+        out.replace(0, length, stored, length);
 }
 
 std::string GetWord(int position)
@@ -106,10 +166,23 @@ std::string GetWord(int position)
     return word;
 }
 
+const std::map<int, int>& LengthIndex()
+{
+    return g_list.lengthIndex;
+}
+
 int FirstIndexOfLength(int length)
 {
     if (length > g_list.maxLength)
         length = g_list.maxLength;
     const auto it = g_list.lengthIndex.find(length);
     return it == g_list.lengthIndex.end() ? 0 : it->second;
+}
+
+size_t WordListMemoryBytes()
+{
+    // A map node holds two ints beside its tree links (about 48 bytes).
+    constexpr size_t MapNodeBytes = 48;
+    return g_list.bytes.capacity() + g_list.starts.capacity() * sizeof(uint32_t) +
+           g_list.lengthIndex.size() * MapNodeBytes;
 }

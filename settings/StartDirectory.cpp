@@ -1,0 +1,3 @@
+#include "settings/StartDirectory.h"
+
+std::string StartDirectory;

@@ -1,0 +1,70 @@
+#include "settings/GameSettings.h"
+#include "tests/wordlist/TempFolder.h"
+#include "tools/common/ToolText.h"
+#include "tools/mkwordlist/StandardWords.h"
+#include "wordlist/WordList.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+Words Build(const std::string& dictionary)
+{
+    std::istringstream in(dictionary);
+    return BuildStandardWords(in);
+}
+
+TEST(StandardWords, RulesOfTheStandardList)
+{
+    const std::string dictionary =
+        "Stra\xC3\x9F" "e\n"     // Straße
+        "stra\xC3\x9F" "e\n"     // the same once upper-cased
+        "USA\n"                   // capital after the first letter
+        "caf\xC3\xA9\n"           // é is no game letter
+        "\xC3\x84pfel\n"          // Äpfel
+        "\xC3\x96l\r\n"           // Öl, CR LF
+        "a\n"                     // one letter
+        "Donaudampfschiff\n"      // 16 letters
+        "Fu\xC3\x9F" "ballfeldes\n" // 15 letters after substitution
+        "Hand-Tuch\n"
+        "Haus\n"
+        "haus\n"
+        "\xFF\xFEkaputt\n"        // no UTF-8
+        "Ast\n"
+        "\n"
+        "zu";
+    EXPECT_EQ((Words{"FUSSBALLFELDES", "STRASSE", "AEPFEL", "HAUS", "AST", "OEL", "ZU"}), Build(dictionary));
+}
+
+TEST(StandardWords, RoundTripThroughTheLoader)
+{
+    const Words words = Build("Zebra\nBaum\nAst\nB\xC3\xA4ume\nTor\n");
+    ASSERT_EQ((Words{"BAEUME", "ZEBRA", "BAUM", "AST", "TOR"}), words);
+
+    TempFolder folder;
+    const std::string path = folder.Write("anagrilla.dat", BuildStandardArchive(words));
+    GameSettings.Wordlist = 0;
+    ASSERT_TRUE(LoadStandardWordList(path));
+    Words loaded;
+    for (int i = 0; i < WordCount(); ++i)
+        loaded.push_back(GetWord(i));
+    EXPECT_EQ(words, loaded);
+    EXPECT_EQ(2, FirstIndexOfLength(4));
+    ClearWordList();
+}
+
+TEST(ToolText, Utf8ToWindows1252)
+{
+    std::string out;
+    ASSERT_TRUE(Utf8ToWindows1252("Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC", out));
+    EXPECT_EQ("Gr\xF6\xDF" "e \x80", out);
+    EXPECT_FALSE(Utf8ToWindows1252("\xE2\x82", out)) << "cut sequence";
+    EXPECT_FALSE(Utf8ToWindows1252("\xC0\xAF", out)) << "overlong form";
+    EXPECT_FALSE(Utf8ToWindows1252("\xE4\xB8\xAD", out)) << "no such character in Windows-1252";
+}
+
+} // namespace
