@@ -16,7 +16,8 @@
 class GameRound : private ISearchHost {
 public:
     explicit GameRound(IGameView& view, ClockSource& clock = SystemClock());
-    // Stops and joins a running worker; the view is not called any more.
+    // Signals and joins a running worker without calling the view. The
+    // window calls StopWorker while it still serves the workers' calls.
     ~GameRound();
     GameRound(const GameRound&) = delete;
     GameRound& operator=(const GameRound&) = delete;
@@ -85,11 +86,16 @@ private:
     void SetStatusText(const char* text) override { m_view.SetStatusText(text); }
     void PostSearchDone() override;
 
+    void TakeSearchResult();
     void EndWithoutCandidates();
+    void TakeLettersFromRow(std::string& text);
+    void EndOutOfTries();
     void EndAllFound();
     void ScrollListToEnd();
     void EnableEnterAndShuffle(const std::string& text);
+    void ShuffleLetters(int n);
     void StartClock();
+    void StopClock();
     void WriteFields();
     void ReadFields();
 
