@@ -32,19 +32,18 @@ constexpr int TimeFieldId = 145;
 constexpr int MistrialsFieldId = 148;
 constexpr int CounterStripId = 149;
 
-ControlColors BrushOnly(GameBrush brush) { return {brush, false, 0, false, 0}; }
-ControlColors OnBackground(GameBrush brush) { return {brush, true, GameBrushColor(brush), false, 0}; }
+ControlColors Plain(GameBrush brush) { return {brush, false, false, 0}; }
 } // namespace
 
 ControlColors ColorsForControl(int controlId, bool running) {
     switch (controlId) {
     case ResultListId:
-        return {GameBrush::Beige, false, 0, true, running ? MakeColor(0, 128, 0) : MakeColor(255, 0, 0)};
+        return {GameBrush::Beige, true, true, running ? MakeColor(0, 128, 0) : MakeColor(255, 0, 0)};
     case LetterBandId:
-        return BrushOnly(GameBrush::Green);
+        return Plain(GameBrush::Green);
     case ButtonPanelId:
     case ListPanelId:
-        return BrushOnly(GameBrush::Brown);
+        return Plain(GameBrush::Brown);
     case 0:
     case 0xFFFF:
     case -1:
@@ -52,9 +51,9 @@ ControlColors ColorsForControl(int controlId, bool running) {
     case TimeFieldId:
     case MistrialsFieldId:
     case CounterStripId:
-        return OnBackground(GameBrush::Sand);
+        return Plain(GameBrush::Sand);
     default:
-        return OnBackground(GameBrush::LightGrey);
+        return Plain(GameBrush::LightGrey);
     }
 }
 

@@ -28,11 +28,12 @@ int FirstLetterButtonLeft(int clientWidth, int letterCount);
 PixelRect LetterButtonRect(int clientWidth, int letterCount, int index);
 
 // How a control is coloured when it asks its parent (WM_CTLCOLOR*).
+// The text background is the brush's colour; transparent text leaves the
+// pixels under the glyphs as they are.
 struct ControlColors {
     GameBrush brush;
-    bool setBackground; // else the text background is transparent
-    uint32_t background;
-    bool setText;
+    bool transparent;
+    bool setText; // else the system's text colour stays
     uint32_t text;
 };
 // controlId is the control's identifier (0 or 0xFFFF for none); the window
