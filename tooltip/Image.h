@@ -33,9 +33,17 @@ struct PixelRect
     int right = 0;
     int bottom = 0;
 
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
+    // Saturated, so that a rectangle from hostile numbers cannot overflow.
+    int Width() const { return Extent(left, right); }
+    int Height() const { return Extent(top, bottom); }
     bool IsEmpty() const { return right <= left || bottom <= top; }
+
+private:
+    static int Extent(int low, int high)
+    {
+        const int64_t extent = int64_t(high) - int64_t(low);
+        return extent > INT32_MAX ? INT32_MAX : (extent < INT32_MIN ? INT32_MIN : int(extent));
+    }
 };
 
 // 32-bit image.

@@ -1,0 +1,82 @@
+#include "tooltip/Image.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+TEST(Image, SizesWithinBoundsAreMadeOthersRefused)
+{
+    Image32 image;
+    EXPECT_TRUE(image.Create(3, 2, 0x123456));
+    EXPECT_EQ(image.Width(), 3);
+    EXPECT_EQ(image.Height(), 2);
+    EXPECT_EQ(image.At(2, 1), 0x123456u);
+
+    EXPECT_FALSE(image.Create(-1, 5));
+    EXPECT_TRUE(image.IsEmpty());
+    EXPECT_FALSE(image.Create(MaxImageSide + 1, 1));
+    EXPECT_FALSE(image.Create(MaxImageSide, MaxImageSide)); // each side fits, the area does not
+    EXPECT_TRUE(image.IsEmpty());
+    EXPECT_TRUE(image.Create(0, 7)); // empty is allowed
+    EXPECT_TRUE(image.IsEmpty());
+
+    Image8 levels;
+    EXPECT_FALSE(levels.Create(INT_MAX, INT_MAX));
+    EXPECT_TRUE(levels.IsEmpty());
+}
+
+TEST(Image, CheckedAccessAndFillStayInside)
+{
+    Image32 image(4, 3, 0);
+    image.Set(-1, 0, 9);
+    image.Set(4, 0, 9);
+    EXPECT_EQ(image.Get(10, 10, 77), 77u);
+    image.FillRect({-5, 1, 2, 100}, 0xFF);
+    EXPECT_EQ(image.At(0, 0), 0u);
+    EXPECT_EQ(image.At(0, 1), 0xFFu);
+    EXPECT_EQ(image.At(1, 2), 0xFFu);
+    EXPECT_EQ(image.At(2, 1), 0u);
+    for (uint32_t pixel : image.Pixels())
+        EXPECT_TRUE(pixel == 0 || pixel == 0xFF);
+}
+
+TEST(Image, RectangleExtentsSaturate)
+{
+    const PixelRect wide{INT_MIN, 0, INT_MAX, 1};
+    EXPECT_EQ(wide.Width(), INT_MAX);
+    EXPECT_FALSE(wide.IsEmpty());
+    const PixelRect inverted{5, 5, 2, 9};
+    EXPECT_EQ(inverted.Width(), -3);
+    EXPECT_TRUE(inverted.IsEmpty());
+}
+
+TEST(Image, StretchTakesTheNearestPixel)
+{
+    Image32 source(3, 1);
+    source.At(0, 0) = 1;
+    source.At(1, 0) = 2;
+    source.At(2, 0) = 3;
+    const Image32 wider = StretchImage(source, 6, 2);
+    ASSERT_EQ(wider.Width(), 6);
+    EXPECT_EQ(wider.At(0, 0), 1u);
+    EXPECT_EQ(wider.At(1, 0), 1u);
+    EXPECT_EQ(wider.At(2, 0), 2u);
+    EXPECT_EQ(wider.At(5, 1), 3u);
+    const Image32 narrower = StretchImage(source, 2, 1);
+    EXPECT_EQ(narrower.At(0, 0), 1u);
+    EXPECT_EQ(narrower.At(1, 0), 2u); // 1 * 3 / 2 = 1
+
+    EXPECT_TRUE(StretchImage(source, 0, 5).IsEmpty());
+    EXPECT_TRUE(StretchImage(source, 5, 0).IsEmpty());
+    EXPECT_TRUE(StretchImage(Image32(), 5, 5).IsEmpty());
+    EXPECT_TRUE(StretchImage(source, MaxImageSide + 1, 1).IsEmpty());
+}
+
+TEST(Image, ColourChannels)
+{
+    const uint32_t colour = MakeColour(0x12, 0x34, 0x56);
+    EXPECT_EQ(colour, 0x563412u);
+    EXPECT_EQ(RedOf(colour), 0x12);
+    EXPECT_EQ(GreenOf(colour), 0x34);
+    EXPECT_EQ(BlueOf(colour), 0x56);
+}
