@@ -278,9 +278,11 @@ void ApplyTableAttributes(const CStyleSheet& sheet, const MarkupTag& tag, TextSt
 
 // A cell starts from its table's text style; it draws no copy of the
 // table's background, and a table with a border gives its cells a thin one.
-TextStyle CellStyle(const TextStyle& table)
+// The table's align places the table, not the text of its cells.
+TextStyle CellStyle(const TextStyle& table, int textAlign)
 {
     TextStyle cell = table;
+    cell.textAlign = textAlign;
     cell.backgroundEffect = -1;
     cell.backgroundImage.clear();
     if (BorderThickness(table.borderStyle, table.borderWidth) > 0) {
@@ -407,7 +409,8 @@ private:
     // Lines
     void BeginLine();
     void EndLine(int count);
-    void MarkContent();
+    // Tabs only place the pen: a line of tabs is still an empty line.
+    void MarkContent(bool raisesLine = true);
     const LineRecord& CurrentLine() const;
     int RunTop(int height, int ascent) const;
 
@@ -500,9 +503,9 @@ void FlowPass::BeginLine()
         m_x = m_right - line.width;
 }
 
-void FlowPass::MarkContent()
+void FlowPass::MarkContent(bool raisesLine)
 {
-    m_hasContent = true;
+    m_hasContent = m_hasContent || raisesLine;
     m_afterTable = false;
     // The line takes the alignment in force at its first content, so that
     // "<center>title</center>" centres the title.
@@ -523,7 +526,7 @@ void FlowPass::EndLine(int count)
         if (!m_alignTaken)
             m_line.align = m_style.textAlign;
         const int content = m_line.ascent + m_line.descent;
-        height = (m_hasContent && content > 0) ? content : m_font.height;
+        height = m_hasContent ? content : m_font.height;
         height = std::max(height, m_minHeight);
         m_line.height = height;
         m_line.count = count;
@@ -593,7 +596,7 @@ void FlowPass::Tab(int count)
 {
     if (count <= 0)
         return;
-    MarkContent();
+    MarkContent(false);
     // Floor division, so a pen left of the edge still finds the next stop.
     const int64_t offset = int64_t(m_x) - m_left;
     int64_t stop = offset >= 0 ? offset / TabStop : -((-offset + TabStop - 1) / TabStop);
@@ -947,7 +950,7 @@ void FlowPass::MeasureTable(const TableSource& source, const TextStyle& tableSty
     TableLayout& table = *m_layout.tables.back();
     table.rows = source.rows;
     PlaceCells(source, table.cells, table.columns);
-    const TextStyle baseCell = CellStyle(tableStyle);
+    const TextStyle baseCell = CellStyle(tableStyle, m_style.textAlign);
     for (std::size_t i = 0; i < table.cells.size(); ++i) {
         CellLayout& cell = table.cells[i];
         const CellSource& src = source.cells[cell.source];
@@ -1022,7 +1025,7 @@ void FlowPass::DrawTable(const TableSource& source, const TextStyle& tableStyle,
             y += table.rowHeights[r] + spacingY;
     }
 
-    const TextStyle baseCell = CellStyle(tableStyle);
+    const TextStyle baseCell = CellStyle(tableStyle, m_style.textAlign);
     for (CellLayout& cell : table.cells) {
         if (cell.source >= source.cells.size())
             continue;

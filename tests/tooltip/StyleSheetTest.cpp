@@ -86,4 +86,117 @@ TEST_F(StyleSheetTest, LengthsAndSizes)
     EXPECT_EQ(10, sheet.ParseLength("65%", 16, false));
 }
 
+TEST_F(StyleSheetTest, UnitsFollowTheFontAndTheDisplay)
+{
+    EXPECT_EQ(13, sheet.ParseLength("10pt", 0, true));
+    EXPECT_EQ(7, sheet.ParseLength("7px", 0, false));
+    EXPECT_EQ(96, sheet.ParseLength("1in", 0, false));
+    EXPECT_EQ(37, sheet.ParseLength("1cm", 0, false)); // 37.8 truncated
+    EXPECT_EQ(37, sheet.ParseLength("10mm", 0, false));
+    EXPECT_EQ(16, sheet.ParseLength("1pc", 0, false));
+    UnitMetrics units;
+    units.fontHeight = 20;
+    units.xHeight = 9;
+    units.dotsPerInch = 120;
+    sheet.SetUnitMetrics(units);
+    EXPECT_EQ(40, sheet.ParseLength("2em", 0, false));
+    EXPECT_EQ(27, sheet.ParseLength("3ex", 0, false));
+    EXPECT_EQ(16, sheet.ParseLength("10pt", 0, true));
+    // Only leading digits count; the fraction is dropped.
+    EXPECT_EQ(20, sheet.ParseLength("1.5em", 0, false));
+}
+
+TEST_F(StyleSheetTest, LengthEdgeCases)
+{
+    EXPECT_EQ(16, sheet.ParseLength("", 16, true));
+    EXPECT_EQ(4, sheet.ParseLength("-4px", 9, false)); // the sign has no effect
+    EXPECT_EQ(4, sheet.ParseLength("+4", 9, false));
+    EXPECT_EQ(0, sheet.ParseLength("abc", 9, false));
+    EXPECT_EQ(0, sheet.ParseLength("px", 9, false));
+    EXPECT_EQ(MaxLength, sheet.ParseLength("99999999999999999999px", 0, false));
+    EXPECT_EQ(MaxLength, sheet.ParseLength("99999999999in", 0, false));
+    EXPECT_EQ(MaxLength, sheet.ParseLength("99999999999%", 16, false));
+    EXPECT_EQ(-8, sheet.ParseLength("-50%", 16, false));
+    EXPECT_EQ(4, Apply("margin-left: -4px").marginLeft);
+    EXPECT_EQ(3, Apply("padding-top:150%", [] { TextStyle s; s.paddingTop = 2; return s; }()).paddingTop);
+}
+
+TEST_F(StyleSheetTest, Colours)
+{
+    EXPECT_EQ(0x0099FFu, sheet.ParseColor("#ff9900", 7));
+    EXPECT_EQ(7u, sheet.ParseColor("#f90", 7));
+    EXPECT_EQ(7u, sheet.ParseColor("#ff99001", 7));
+    EXPECT_EQ(7u, sheet.ParseColor("#gg9900", 7));
+    EXPECT_EQ(7u, sheet.ParseColor("", 7));
+    EXPECT_EQ(0x0000FFu, sheet.ParseColor("255", 7));
+    EXPECT_EQ(0x00FF00u, sheet.ParseColor("0x00ff00", 7));
+    EXPECT_EQ(8u, sheet.ParseColor("010", 7));
+    EXPECT_EQ(0xFFFFFFu, sheet.ParseColor("0xffffffff", 7));
+    EXPECT_EQ(0x0000FFu, sheet.ParseColor("red", 7));
+    EXPECT_EQ(0x800000u, sheet.ParseColor("navy", 7));
+    EXPECT_EQ(0xD3D3D3u, sheet.ParseColor("lightgrey", 7));
+    EXPECT_EQ(7u, sheet.ParseColor("lightgray", 7));
+    EXPECT_EQ(0x0000FFu, Apply("COLOR: Red ;").textColor);
+}
+
+TEST_F(StyleSheetTest, BackgroundAndDecoration)
+{
+    TextStyle opaque = Apply("background-color:#000080");
+    EXPECT_EQ(BackgroundOpaque, opaque.backgroundMode);
+    EXPECT_EQ(0x800000u, opaque.backgroundColor);
+    EXPECT_EQ(BackgroundTransparent, Apply("background-color:transparent", opaque).backgroundMode);
+    EXPECT_EQ(BackgroundTransparent, Apply("background-color:", opaque).backgroundMode);
+
+    TextStyle both = Apply("text-decoration: underline,overline");
+    EXPECT_TRUE(both.underline);
+    EXPECT_TRUE(both.overline);
+    EXPECT_FALSE(both.lineThrough);
+    both.lineThrough = true;
+    const TextStyle cleared = Apply("text-decoration:", both);
+    EXPECT_FALSE(cleared.underline || cleared.overline || cleared.lineThrough);
+    const TextStyle replaced = Apply("text-decoration: none line-through blink", both);
+    EXPECT_FALSE(replaced.underline || replaced.overline);
+    EXPECT_TRUE(replaced.lineThrough);
+}
+
+TEST_F(StyleSheetTest, KeywordProperties)
+{
+    EXPECT_EQ(900, Apply("font-weight:bolder").fontWeight);
+    EXPECT_EQ(100, Apply("font-weight:lighter").fontWeight);
+    EXPECT_EQ(600, Apply("font-weight:600").fontWeight);
+    EXPECT_EQ(400, Apply("font-weight:normal", Apply("font-weight:bold")).fontWeight);
+    // Without a colon the value is empty, which means normal.
+    EXPECT_EQ(400, Apply("font-weight 700", Apply("font-weight:bold")).fontWeight);
+
+    const TextStyle italic = Apply("font-style:oblique");
+    EXPECT_TRUE(italic.italic);
+    EXPECT_TRUE(Apply("font-style:slanted", italic).italic);
+    EXPECT_FALSE(Apply("font-style:", italic).italic);
+
+    EXPECT_EQ(AlignCenter, Apply("text-align:center").textAlign);
+    EXPECT_EQ(AlignRight, Apply("text-align:justify", Apply("text-align:right")).textAlign);
+    EXPECT_EQ(VAlignMiddle, Apply("vertical-align:vcenter").verticalAlign);
+    EXPECT_EQ(VAlignTop, Apply("vertical-align:top").verticalAlign);
+    EXPECT_EQ(VAlignBaseline, Apply("vertical-align:", Apply("vertical-align:top")).verticalAlign);
+    EXPECT_EQ(TransformCapitalize, Apply("text-transform:capitalize").textTransform);
+    EXPECT_EQ(BorderDouble, Apply("border-style:double").borderStyle);
+    EXPECT_EQ(BorderDouble, Apply("border-style:groove", Apply("border-style:double")).borderStyle);
+    EXPECT_EQ("a;b", Apply("font-family:\"A;B\"; color:red").fontFamily);
+    EXPECT_EQ("Verdana", Apply("font-family:").fontFamily);
+}
+
+TEST_F(StyleSheetTest, BorderWidths)
+{
+    TextStyle eight;
+    eight.borderWidth = 8;
+    EXPECT_EQ(6, Apply("border-width:thin", eight).borderWidth);
+    EXPECT_EQ(10, Apply("border-width:thick", eight).borderWidth);
+    EXPECT_EQ(8, Apply("border-width:medium", eight).borderWidth);
+    EXPECT_EQ(3, Apply("size:3px", eight).borderWidth);
+    EXPECT_EQ(4, Apply("border-width:50%", eight).borderWidth);
+    const TextStyle coloured = Apply("border-color:#102030");
+    EXPECT_EQ(0x302010u, coloured.borderColorLight);
+    EXPECT_EQ(0x302010u, coloured.borderColorDark);
+}
+
 } // namespace
