@@ -1,0 +1,167 @@
+#include "settings/GameSettings.h"
+#include "settings/Registry.h"
+#include "settings/SettingsSections.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Passes every call on to a memory store and notes it.
+class RecordingRegistry : public CRegistry {
+public:
+    std::vector<std::string> calls;
+    CMemoryRegistry store;
+
+    uint32_t ReadDword(const char* section, const char* name, uint32_t defaultValue) override
+    {
+        calls.push_back(std::string("ReadDword ") + section + " " + name);
+        return store.ReadDword(section, name, defaultValue);
+    }
+    std::string ReadString(const char* section, const char* name, const std::string& defaultValue) override
+    {
+        calls.push_back(std::string("ReadString ") + section + " " + name);
+        return store.ReadString(section, name, defaultValue);
+    }
+    void WriteDword(const char* section, const char* name, uint32_t value) override
+    {
+        calls.push_back(std::string("WriteDword ") + section + " " + name + " " + std::to_string(value));
+        store.WriteDword(section, name, value);
+    }
+    void WriteString(const char* section, const char* name, const std::string& value) override
+    {
+        calls.push_back(std::string("WriteString ") + section + " " + name + " " + value);
+        store.WriteString(section, name, value);
+    }
+};
+
+class SectionsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_old = SetSettingsStore(&m_registry);
+        GameSettings.ResetToDefaults();
+    }
+    void TearDown() override
+    {
+        SetSettingsStore(m_old);
+        GameSettings.ResetToDefaults();
+    }
+    void LoadAll()
+    {
+        LoadGameSettings();
+        LoadMenuSettings();
+        LoadListSettings();
+    }
+
+    RecordingRegistry m_registry;
+    CRegistry* m_old = nullptr;
+};
+
+using Calls = std::vector<std::string>;
+
+TEST_F(SectionsTest, EmptyStoreGivesTheDefaults)
+{
+    // Everything set away from its default first, so a missing read shows.
+    for (auto* field : {&GameSettings.AngLimit, &GameSettings.Duration, &GameSettings.Mistrials,
+                        &GameSettings.WordLimit, &GameSettings.UseDuration, &GameSettings.UseMistrials,
+                        &GameSettings.UseSound, &GameSettings.UseHelp, &GameSettings.Uppercase,
+                        &GameSettings.Substitute, &GameSettings.Lax, &GameSettings.Wordlist})
+        *field = 77;
+    GameSettings.Listpath = "C:\\alt.txt";
+    LoadAll();
+    EXPECT_EQ(3, GameSettings.AngLimit);
+    EXPECT_EQ(1, GameSettings.Duration);
+    EXPECT_EQ(1, GameSettings.Mistrials);
+    EXPECT_EQ(10, GameSettings.WordLimit);
+    EXPECT_EQ(0, GameSettings.UseDuration);
+    EXPECT_EQ(0, GameSettings.UseMistrials);
+    EXPECT_EQ(1, GameSettings.UseSound);
+    EXPECT_EQ(1, GameSettings.UseHelp);
+    EXPECT_EQ(0, GameSettings.Uppercase);
+    EXPECT_EQ(0, GameSettings.Substitute);
+    EXPECT_EQ(0, GameSettings.Lax);
+    EXPECT_EQ(0, GameSettings.Wordlist);
+    EXPECT_EQ("", GameSettings.Listpath);
+    EXPECT_EQ((Calls{"ReadDword Game AngLimit", "ReadDword Game Duration", "ReadDword Game Mistrials",
+                     "ReadDword Game WordLimit", "ReadDword Game UseDuration", "ReadDword Game UseMistrials",
+                     "ReadDword Menu UseSound", "ReadDword Menu UseHelp", "ReadDword Menu Uppercase",
+                     "ReadDword Menu Substitute", "ReadDword Menu Lax", "ReadDword List Wordlist",
+                     "ReadString List Listpath"}),
+              m_registry.calls);
+}
+
+TEST_F(SectionsTest, SavesWriteWholeSectionsInOrder)
+{
+    GameSettings.AngLimit = 4;
+    GameSettings.Duration = 5;
+    GameSettings.Mistrials = 6;
+    GameSettings.WordLimit = 7;
+    GameSettings.UseDuration = 1;
+    SaveGameSettings();
+    EXPECT_EQ((Calls{"WriteDword Game AngLimit 4", "WriteDword Game Duration 5", "WriteDword Game Mistrials 6",
+                     "WriteDword Game WordLimit 7", "WriteDword Game UseDuration 1",
+                     "WriteDword Game UseMistrials 0"}),
+              m_registry.calls);
+
+    m_registry.calls.clear();
+    GameSettings.Lax = 1; // one toggle rewrites all five values
+    SaveMenuSettings();
+    EXPECT_EQ((Calls{"WriteDword Menu UseSound 1", "WriteDword Menu UseHelp 1", "WriteDword Menu Uppercase 0",
+                     "WriteDword Menu Substitute 0", "WriteDword Menu Lax 1"}),
+              m_registry.calls);
+
+    m_registry.calls.clear();
+    GameSettings.Wordlist = 1;
+    GameSettings.Listpath = "C:\\Listen\\meine.txt";
+    SaveListSettings();
+    EXPECT_EQ((Calls{"WriteDword List Wordlist 1", "WriteString List Listpath C:\\Listen\\meine.txt"}),
+              m_registry.calls);
+}
+
+TEST_F(SectionsTest, ValuesSurviveARestart)
+{
+    GameSettings.WordLimit = 12; // out of the dialog's range, still kept
+    GameSettings.Mistrials = 20;
+    GameSettings.Uppercase = 1;
+    GameSettings.Wordlist = 1;
+    GameSettings.Listpath = "C:\\" + std::string(300, 'p') + ".txt";
+    SaveGameSettings();
+    SaveMenuSettings();
+    SaveListSettings();
+    const std::string path = GameSettings.Listpath;
+    GameSettings.ResetToDefaults();
+    LoadAll();
+    EXPECT_EQ(12, GameSettings.WordLimit);
+    EXPECT_EQ(20, GameSettings.Mistrials);
+    EXPECT_EQ(1, GameSettings.Uppercase);
+    EXPECT_EQ(1, GameSettings.Wordlist);
+    EXPECT_EQ(path, GameSettings.Listpath) << "a long path reads back whole";
+}
+
+TEST_F(SectionsTest, ValuesOfTheWrongTypeReadAsDefaults)
+{
+    m_registry.store.WriteString("Game", "WordLimit", "12");
+    m_registry.store.WriteDword("List", "Listpath", 5);
+    m_registry.store.WriteDword("Game", "AngLimit", 0xFFFFFFFFu);
+    LoadAll();
+    EXPECT_EQ(10, GameSettings.WordLimit);
+    EXPECT_EQ("", GameSettings.Listpath);
+    EXPECT_EQ(-1, GameSettings.AngLimit) << "a stored number is used unchanged";
+}
+
+TEST(SettingsStore, MemoryStoreServesUntilOneIsInstalled)
+{
+    CRegistry* old = SetSettingsStore(nullptr);
+    CRegistry& fallback = SettingsStore();
+    CMemoryRegistry mine;
+    SetSettingsStore(&mine);
+    EXPECT_EQ(&mine, &SettingsStore());
+    SetSettingsStore(nullptr);
+    EXPECT_EQ(&fallback, &SettingsStore());
+    SetSettingsStore(old);
+}
+
+} // namespace
