@@ -1,0 +1,170 @@
+#include "tooltip/win/GdiEffects.h"
+
+#include "engine/Random.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A memory device context on a 32-bit bitmap, filled with one colour.
+class MemoryCanvas
+{
+public:
+    MemoryCanvas(int width, int height, COLORREF fill)
+    {
+        m_dc = CreateCompatibleDC(nullptr);
+        Image32 image(width, height, fill);
+        m_bitmap = BitmapFromImage(image);
+        m_old = SelectObject(m_dc, m_bitmap);
+    }
+    ~MemoryCanvas()
+    {
+        SelectObject(m_dc, m_old);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_dc);
+    }
+    HDC Dc() const { return m_dc; }
+    COLORREF Pixel(int x, int y) const { return GetPixel(m_dc, x, y); }
+
+private:
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+};
+
+} // namespace
+
+TEST(GdiEffects, SystemColoursComeFromTheScheme)
+{
+    CGdiSysColors scheme;
+    EXPECT_EQ(scheme.SysColor(COLOR_INFOBK), GetSysColor(COLOR_INFOBK));
+    const CColorNames names(scheme);
+    EXPECT_EQ(names.Lookup("infobackground", 1), GetSysColor(COLOR_INFOBK));
+    EXPECT_EQ(names.Lookup("windowtext", 1), GetSysColor(COLOR_WINDOWTEXT));
+}
+
+TEST(GdiEffects, PixelsTravelBothWaysWithRedInTheLowestByte)
+{
+    MemoryCanvas canvas(4, 3, RGB(1, 2, 3));
+    SetPixel(canvas.Dc(), 2, 1, RGB(200, 10, 20));
+    Image32 image;
+    ASSERT_TRUE(ReadDcPixels(canvas.Dc(), 1, 1, 3, 2, image));
+    EXPECT_EQ(image.Width(), 3);
+    EXPECT_EQ(image.At(1, 0), uint32_t(RGB(200, 10, 20)));
+    EXPECT_EQ(image.At(0, 0), uint32_t(RGB(1, 2, 3)));
+
+    image.At(2, 1) = MakeColour(9, 8, 7);
+    ASSERT_TRUE(WriteDcPixels(canvas.Dc(), 1, 1, image));
+    EXPECT_EQ(canvas.Pixel(3, 2), RGB(9, 8, 7));
+    EXPECT_EQ(canvas.Pixel(2, 1), RGB(200, 10, 20));
+
+    HBITMAP bitmap = BitmapFromImage(image);
+    Image32 back;
+    ASSERT_TRUE(ImageFromBitmap(bitmap, back));
+    DeleteObject(bitmap);
+    EXPECT_EQ(back.Pixels(), image.Pixels());
+
+    EXPECT_FALSE(ReadDcPixels(canvas.Dc(), 0, 0, MaxImageSide + 1, 1, image));
+    EXPECT_TRUE(ReadDcPixels(canvas.Dc(), 0, 0, 0, 1, image));
+    EXPECT_TRUE(image.IsEmpty());
+}
+
+TEST(GdiEffects, BackgroundMatchesTheImageVersionAndKeepsTheClip)
+{
+    const uint32_t c1 = RGB(10, 20, 30), c2 = RGB(200, 100, 0), c3 = RGB(0, 255, 128);
+    for (int effect : {EffectHGradient, EffectVCGradient, EffectSoftBump, EffectMetal})
+    {
+        MemoryCanvas canvas(12, 10, RGB(255, 255, 255));
+        CGdiDrawEffects effects;
+        SeedRandom(5);
+        effects.DrawBackground(canvas.Dc(), effect, RECT{1, 2, 11, 9}, c1, c2, c3, 12);
+
+        Image32 expected(12, 10, 0xFFFFFF);
+        SeedRandom(5);
+        CDrawEffects().DrawBackground(expected, effect, {1, 2, 11, 9}, c1, c2, c3, 12);
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 12; ++x)
+                ASSERT_EQ(canvas.Pixel(x, y), expected.At(x, y)) << effect << " " << x << "," << y;
+    }
+
+    MemoryCanvas clipped(10, 10, RGB(255, 255, 255));
+    HRGN region = CreateRectRgn(0, 0, 5, 10);
+    SelectClipRgn(clipped.Dc(), region);
+    DeleteObject(region);
+    CGdiDrawEffects().DrawBackground(clipped.Dc(), EffectSolid, RECT{-100000, -100000, 100000, 100000}, c1, c2, c3,
+                                     0);
+    SelectClipRgn(clipped.Dc(), nullptr);
+    EXPECT_EQ(clipped.Pixel(4, 9), c1);
+    EXPECT_EQ(clipped.Pixel(5, 0), RGB(255, 255, 255));
+}
+
+TEST(GdiEffects, TileBlendAndShadowOnDeviceContexts)
+{
+    CGdiDrawEffects effects;
+    MemoryCanvas source(3, 1, RGB(0, 0, 0));
+    SetPixel(source.Dc(), 1, 0, RGB(100, 0, 0));
+    SetPixel(source.Dc(), 2, 0, RGB(0, 100, 0));
+
+    MemoryCanvas tiled(6, 2, RGB(255, 255, 255));
+    effects.TileBlit(tiled.Dc(), 1, 0, 5, 2, source.Dc(), 1, 0, 2, 1);
+    EXPECT_EQ(tiled.Pixel(0, 0), RGB(255, 255, 255));
+    EXPECT_EQ(tiled.Pixel(1, 1), RGB(100, 0, 0));
+    EXPECT_EQ(tiled.Pixel(4, 0), RGB(0, 100, 0));
+    EXPECT_EQ(tiled.Pixel(5, 1), RGB(100, 0, 0));
+
+    MemoryCanvas blended(3, 1, RGB(200, 200, 200));
+    effects.BlendPicture(blended.Dc(), 0, 0, 3, 1, source.Dc(), 0, 0, 50);
+    EXPECT_EQ(blended.Pixel(1, 0), RGB(150, 100, 100));
+    effects.BlendPicture(blended.Dc(), 0, 0, 3, 1, source.Dc(), 0, 0, 100);
+    EXPECT_EQ(blended.Pixel(2, 0), RGB(0, 100, 0));
+
+    Image32 maskImage(5, 5, 0);
+    HBITMAP mask = BitmapFromImage(maskImage);
+    MemoryCanvas shadowed(7, 7, RGB(255, 255, 255));
+    EXPECT_TRUE(effects.DrawShadow(shadowed.Dc(), 2, 2, 5, 5, mask, true, 3, 3));
+    DeleteObject(mask);
+    EXPECT_EQ(shadowed.Pixel(2, 2), RGB(226, 226, 226));
+    EXPECT_EQ(shadowed.Pixel(3, 3), RGB(141, 141, 141));
+    EXPECT_EQ(shadowed.Pixel(6, 6), RGB(255, 255, 255));
+    EXPECT_EQ(shadowed.Pixel(1, 1), RGB(255, 255, 255));
+}
+
+TEST(GdiEffects, BitmapsAndIconsKeepTheirTransparentPixels)
+{
+    CGdiDrawEffects effects;
+    Image32 picture(2, 1);
+    picture.At(0, 0) = RGB(255, 0, 255);
+    picture.At(1, 0) = RGB(0, 0, 255);
+    HBITMAP bitmap = BitmapFromImage(picture);
+    MemoryCanvas canvas(5, 3, RGB(10, 10, 10));
+    effects.DrawImage(canvas.Dc(), 1, 0, 2, 1, bitmap, true, RGB(255, 0, 255), ImageStyleDarker, true, 1, 1, 0, 0,
+                      50);
+    DeleteObject(bitmap);
+    // No shadow bit: the picture moved by (1, 1).
+    EXPECT_EQ(canvas.Pixel(2, 1), RGB(10, 10, 10));
+    EXPECT_EQ(canvas.Pixel(3, 1), RGB(0, 0, 191));
+    EXPECT_EQ(canvas.Pixel(3, 0), RGB(10, 10, 10));
+
+    // A 2 x 2 colour icon whose left column is clear.
+    Image32 colours(2, 2, RGB(0, 200, 0));
+    Image32 andMask(2, 2, 0);
+    andMask.At(0, 0) = 0xFFFFFF;
+    andMask.At(0, 1) = 0xFFFFFF;
+    colours.At(0, 0) = 0;
+    colours.At(0, 1) = 0;
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmColor = BitmapFromImage(colours);
+    info.hbmMask = BitmapFromImage(andMask);
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    ASSERT_NE(icon, nullptr);
+    MemoryCanvas iconCanvas(4, 4, RGB(50, 60, 70));
+    effects.DrawIcon(iconCanvas.Dc(), 1, 1, 2, 2, icon, 0, false, 0, 0, 0, 0, 0);
+    DestroyIcon(icon);
+    EXPECT_EQ(iconCanvas.Pixel(1, 1), RGB(50, 60, 70));
+    EXPECT_EQ(iconCanvas.Pixel(2, 1), RGB(0, 200, 0));
+    EXPECT_EQ(iconCanvas.Pixel(2, 2), RGB(0, 200, 0));
+    EXPECT_EQ(iconCanvas.Pixel(3, 3), RGB(50, 60, 70));
+}
