@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -25,10 +26,12 @@ class FakeClock : public ClockSource {
 public:
     std::atomic<int64_t> now{1000};
     std::atomic<int> secondsPerWait{0};
+    std::atomic<int64_t> until{INT64_MAX}; // time stands still from here
     int64_t Now() override { return now.load(); }
     void Wait10Milliseconds() override
     {
-        now += secondsPerWait.load();
+        if (now.load() < until.load())
+            now += secondsPerWait.load();
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
 };

@@ -409,10 +409,12 @@ TEST_F(RoundTest, OutOfRangeSettingsStillGiveASensibleRound)
         GameSettings.Duration = duration;
         StartWith("HAUSTIER");
         const size_t before = view.TimeHistory().size();
+        clock.until = clock.now + 3;
         clock.secondsPerWait = 1;
         WaitForTicks(before + 3);
         round->OnGiveUp();
         clock.secondsPerWait = 0;
+        clock.until = INT64_MAX;
         EXPECT_FALSE(round->IsWorkerRunning());
         EXPECT_EQ(duration == 61 ? "00:59" : "06:59", view.TimeHistory().at(before)) << duration;
         EXPECT_EQ("Spiel beendet.", view.Status());
@@ -509,8 +511,11 @@ TEST_F(RoundTest, ClosingStopsTheClockWithoutANotice)
     GameSettings.Duration = 5;
     HaustierList();
     NewRound();
+    clock.until = clock.now + 3;
     clock.secondsPerWait = 1;
-    WaitForTicks(3);
+    WaitForTicks(4);
+    EXPECT_EQ("04:57", view.TimeText());
+    ASSERT_TRUE(round->IsWorkerRunning());
     ASSERT_TRUE(round->StopWorker(1000));
     EXPECT_FALSE(round->IsWorkerRunning());
     EXPECT_FALSE(CancelEvent.TestAndConsume()) << "no signal is left for the next worker";
