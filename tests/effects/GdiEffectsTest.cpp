@@ -127,6 +127,12 @@ TEST(GdiEffects, TileBlendAndShadowOnDeviceContexts)
     EXPECT_EQ(shadowed.Pixel(3, 3), RGB(141, 141, 141));
     EXPECT_EQ(shadowed.Pixel(6, 6), RGB(255, 255, 255));
     EXPECT_EQ(shadowed.Pixel(1, 1), RGB(255, 255, 255));
+
+    MemoryCanvas maskCanvas(5, 5, RGB(128, 128, 128));
+    MemoryCanvas hard(6, 6, RGB(200, 100, 50));
+    EXPECT_TRUE(effects.DrawShadow(hard.Dc(), 1, 1, 5, 5, maskCanvas.Dc(), false, 0, 0));
+    EXPECT_EQ(hard.Pixel(0, 0), RGB(200, 100, 50));
+    EXPECT_EQ(hard.Pixel(5, 5), RGB(100, 50, 25));
 }
 
 TEST(GdiEffects, BitmapsAndIconsKeepTheirTransparentPixels)

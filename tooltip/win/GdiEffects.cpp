@@ -276,6 +276,21 @@ bool CGdiDrawEffects::DrawShadow(HDC dc, int offsetX, int offsetY, int width, in
     return WriteDcPixels(dc, offsetX, offsetY, image);
 }
 
+bool CGdiDrawEffects::DrawShadow(HDC dc, int offsetX, int offsetY, int width, int height, HDC maskDc,
+                                 bool gradient, int blurX, int blurY) const
+{
+    if (width <= 0 || height <= 0)
+        return true;
+    Image32 maskImage;
+    Image32 image;
+    if (!ReadDcPixels(maskDc, 0, 0, width, height, maskImage) ||
+        !ReadDcPixels(dc, offsetX, offsetY, width, height, image))
+        return false;
+    if (!m_effects.DrawShadow(image, 0, 0, width, height, maskImage, gradient, blurX, blurY))
+        return false;
+    return WriteDcPixels(dc, offsetX, offsetY, image);
+}
+
 void CGdiDrawEffects::DrawImage(HDC dc, int x, int y, int width, int height, HBITMAP bitmap, bool hasMaskColour,
                                 COLORREF maskColour, int style, bool shadowOn, int shadowX, int shadowY, int blurX,
                                 int blurY, int darkness) const

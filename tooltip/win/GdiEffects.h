@@ -44,6 +44,9 @@ public:
     // top-left corner.
     bool DrawShadow(HDC dc, int offsetX, int offsetY, int width, int height, HBITMAP mask, bool gradient,
                     int blurX, int blurY) const;
+    // The same with the mask read from a device context at (0, 0).
+    bool DrawShadow(HDC dc, int offsetX, int offsetY, int width, int height, HDC maskDc, bool gradient, int blurX,
+                    int blurY) const;
     void DrawImage(HDC dc, int x, int y, int width, int height, HBITMAP bitmap, bool hasMaskColour,
                    COLORREF maskColour, int style, bool shadowOn, int shadowX, int shadowY, int blurX, int blurY,
                    int darkness) const;
