@@ -83,7 +83,7 @@ public:
     virtual FontMetrics SelectFont(const FontSpec& font) = 0;
     virtual MarkupSize TextExtent(const std::string& text) = 0;
     // Text in the current font with its top-left corner at (x, y).
-    virtual void DrawText(int x, int y, const std::string& text, uint32_t colour, bool opaque,
+    virtual void PaintText(int x, int y, const std::string& text, uint32_t colour, bool opaque,
                           uint32_t background) = 0;
     virtual void DrawPolyline(const MarkupPoint* points, int count, uint32_t colour, int width, PenStyle style) = 0;
     virtual void FillRect(const MarkupRect& rect, uint32_t colour) = 0;
@@ -121,10 +121,10 @@ class IMarkupHost
 {
 public:
     virtual ~IMarkupHost() = default;
-    virtual std::shared_ptr<IMarkupImage> LoadImage(const ImageRequest& request) = 0;
+    virtual std::shared_ptr<IMarkupImage> OpenImage(const ImageRequest& request) = 0;
     // The string resource idRes of the program, or idDll of the named module
     // (or of the renderer's resource module when the name is empty).
-    virtual bool LoadString(unsigned id, bool fromModule, const std::string& module, std::string& text) = 0;
+    virtual bool FetchString(unsigned id, bool fromModule, const std::string& module, std::string& text) = 0;
     virtual void OpenAddress(const std::string& address) = 0;
     virtual void SendWindowMessage(void* window, unsigned message, intptr_t wParam, intptr_t lParam) = 0;
     // False when there is no hand cursor.

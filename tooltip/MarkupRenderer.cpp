@@ -582,7 +582,7 @@ void FlowPass::TextRun(const std::string& raw)
     }
     const int top = RunTop(m_font.height, m_font.ascent);
     const bool opaque = m_style.backgroundMode == BackgroundOpaque;
-    m_ctx.dc.DrawText(m_x, top, run, m_style.textColor, opaque, m_style.backgroundColor);
+    m_ctx.dc.PaintText(m_x, top, run, m_style.textColor, opaque, m_style.backgroundColor);
     if (m_style.overline) {
         const int thickness = m_style.fontWeight >= 700 ? 2 : 1;
         const MarkupPoint line[2] = {{m_x, top}, {m_x + width, top}};
@@ -677,7 +677,7 @@ void FlowPass::Picture(const MarkupTag& tag)
     request.index = static_cast<int>(std::max<int64_t>(0, std::min<int64_t>(MaxLength, ReadDecimal(tag.Value("index")))));
     request.cx = std::max(0, m_ctx.sheet.ParseLength(tag.Value("cx"), 0, false));
     request.cy = std::max(0, m_ctx.sheet.ParseLength(tag.Value("cy"), 0, false));
-    const std::shared_ptr<IMarkupImage> image = m_ctx.host->LoadImage(request);
+    const std::shared_ptr<IMarkupImage> image = m_ctx.host->OpenImage(request);
     if (!image)
         return;
     const int width = std::max(0, m_ctx.sheet.ParseLength(tag.Value("width"), image->Width(), false));
@@ -722,9 +722,9 @@ void FlowPass::StringResource(const MarkupTag& tag)
     std::string text;
     bool loaded = false;
     if (const std::string* id = tag.Find("idres"))
-        loaded = m_ctx.host->LoadString(ReadUnsigned(*id), false, std::string(), text);
+        loaded = m_ctx.host->FetchString(ReadUnsigned(*id), false, std::string(), text);
     else if (const std::string* id = tag.Find("iddll"))
-        loaded = m_ctx.host->LoadString(ReadUnsigned(*id), true, tag.Value("srcdll"), text);
+        loaded = m_ctx.host->FetchString(ReadUnsigned(*id), true, tag.Value("srcdll"), text);
     if (loaded && !text.empty())
         TextRun(text);
 }
@@ -984,7 +984,7 @@ void FlowPass::DrawBox(const MarkupRect& rect, const TextStyle& style)
     } else if (!style.backgroundImage.empty() && m_ctx.host) {
         ImageRequest request;
         request.file = style.backgroundImage;
-        if (const std::shared_ptr<IMarkupImage> image = m_ctx.host->LoadImage(request))
+        if (const std::shared_ptr<IMarkupImage> image = m_ctx.host->OpenImage(request))
             m_ctx.dc.TileImage(rect, *image);
     }
     DrawBorder(m_ctx.dc, rect, style.borderColorLight, style.borderColorDark, style.borderStyle, style.borderWidth);

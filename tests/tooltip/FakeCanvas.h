@@ -61,7 +61,7 @@ public:
     {
         return MarkupSize{static_cast<int>(text.size()) * (font.height / 2), font.height};
     }
-    void DrawText(int x, int y, const std::string& text, uint32_t colour, bool opaque, uint32_t background) override
+    void PaintText(int x, int y, const std::string& text, uint32_t colour, bool opaque, uint32_t background) override
     {
         texts.push_back(TextCall{x, y, text, font, colour, opaque, background});
     }
@@ -131,14 +131,14 @@ public:
     std::vector<Message> messages;
     int handCursors = 0;
 
-    std::shared_ptr<IMarkupImage> LoadImage(const ImageRequest& request) override
+    std::shared_ptr<IMarkupImage> OpenImage(const ImageRequest& request) override
     {
         requests.push_back(request);
         if (request.file.empty() && !request.hasIdRes)
             return nullptr;
         return std::make_shared<Picture>(imageWidth, imageHeight);
     }
-    bool LoadString(unsigned id, bool fromModule, const std::string&, std::string& text) override
+    bool FetchString(unsigned id, bool fromModule, const std::string&, std::string& text) override
     {
         if (fromModule || id != 7)
             return false;

@@ -1,0 +1,133 @@
+// tiprender IN.txt OUT.bmp: draws a tooltip text (Windows-1252 markup) with
+// the default style sheet onto the tooltip's plain background and writes
+// the picture as a BMP file, to look at layouts without the game.
+#include <windows.h>
+
+#include "tooltip/MarkupRenderer.h"
+#include "tooltip/win/GdiCanvas.h"
+#include "tooltip/win/GdiEffects.h"
+#include "tooltip/win/MarkupHost.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The tooltip's margins around the text.
+constexpr int Margin = 12;
+
+bool ReadFile(const char* path, std::string& text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
+bool WriteBitmapFile(const char* path, const void* bits, int width, int height)
+{
+    const DWORD imageSize = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + imageSize;
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = -height; // rows from the top, as in memory
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    info.biSizeImage = imageSize;
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(static_cast<const char*>(bits), imageSize);
+    return static_cast<bool>(out);
+}
+
+int Render(const std::string& text, const char* outPath)
+{
+    CGdiSysColors systemColours;
+    CWinMarkupHost host;
+    CMarkupRenderer renderer(systemColours);
+    renderer.SetHost(&host);
+
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    if (!dc) {
+        std::fprintf(stderr, "tiprender: no device context\n");
+        return 1;
+    }
+
+    MarkupSize size;
+    {
+        CGdiCanvas canvas(dc);
+        size = renderer.Measure(canvas, text);
+    }
+    const int width = size.cx + 2 * Margin;
+    const int height = size.cy + 2 * Margin;
+    if (!IsAllowedImageSize(width, height)) {
+        std::fprintf(stderr, "tiprender: the text is too large to draw (%d x %d)\n", width, height);
+        DeleteDC(dc);
+        return 1;
+    }
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap) {
+        std::fprintf(stderr, "tiprender: no bitmap of %d x %d\n", width, height);
+        DeleteDC(dc);
+        return 1;
+    }
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+
+    const COLORREF background = GetSysColor(COLOR_INFOBK);
+    const RECT whole{0, 0, width, height};
+    CGdiDrawEffects effects;
+    effects.DrawBackground(dc, EffectSolid, whole, background, background, background, 0, TextureTint);
+    {
+        CGdiCanvas canvas(dc);
+        renderer.Draw(canvas, text, MarkupRect{Margin, Margin, Margin + size.cx, Margin + size.cy});
+    }
+    GdiFlush();
+    const bool written = WriteBitmapFile(outPath, bits, width, height);
+
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    if (!written) {
+        std::fprintf(stderr, "tiprender: cannot write %s\n", outPath);
+        return 1;
+    }
+    std::printf("%s: %d x %d\n", outPath, width, height);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: tiprender IN.txt OUT.bmp\n");
+        return 2;
+    }
+    std::string text;
+    if (!ReadFile(argv[1], text)) {
+        std::fprintf(stderr, "tiprender: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    return Render(text, argv[2]);
+}
