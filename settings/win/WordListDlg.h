@@ -1,0 +1,32 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "app/win/Dialog.h"
+
+// "Wortliste auswählen" (template 106): standard list or an own file. The
+// controls exchange data with Wordlist and Listpath directly; confirming
+// saves them and empties the word list when the choice changed, cancelling
+// restores them from the store.
+class CWordListDlg : public CDialog {
+public:
+    CWordListDlg();
+
+    // Asks the player for a file; true with its full path when one was
+    // chosen. Tests replace the Open dialog; the previous chooser is returned.
+    using FileChooser = bool (*)(HWND owner, std::string& path);
+    static FileChooser SetFileChooser(FileChooser chooser);
+    static bool ChooseListFile(HWND owner, std::string& path);
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnOK() override;
+    void OnCancel() override;
+
+private:
+    void UpdateEnabling();
+    void OnBrowse();
+};

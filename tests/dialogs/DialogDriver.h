@@ -1,0 +1,138 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/win/DataExchange.h"
+#include "app/win/Dialog.h"
+#include "settings/Registry.h"
+
+// Runs a dialog modally while a script acts on it from inside its own loop,
+// the way a player would: the script starts from a timer once the dialog is
+// shown, sends keys and clicks, and ends by closing the dialog.
+inline INT_PTR RunScripted(CDialog& dialog, std::function<void(HWND)> script, HWND owner = nullptr)
+{
+    static std::function<void(HWND)> s_script;
+    static CDialog* s_dialog = nullptr;
+    static UINT_PTR s_watchdog = 0;
+    s_script = std::move(script);
+    s_dialog = &dialog;
+    SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        if (!s_dialog || !s_dialog->Handle())
+            return;
+        auto script = std::move(s_script);
+        s_script = nullptr;
+        script(s_dialog->Handle());
+        // A script that forgot to close must not hang the test run.
+        s_watchdog = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR watchdog, DWORD) {
+            KillTimer(nullptr, watchdog);
+            s_watchdog = 0;
+            if (s_dialog && s_dialog->Handle())
+                s_dialog->EndDialog(-2);
+        });
+    });
+    const INT_PTR result = dialog.DoModal(owner);
+    if (s_watchdog)
+        KillTimer(nullptr, s_watchdog);
+    s_watchdog = 0;
+    s_dialog = nullptr;
+    return result;
+}
+
+// Lets the dialog handle what was posted to it.
+inline void Pump()
+{
+    for (int round = 0; round < 3; ++round)
+        CDialog::PumpWaitingMessages();
+}
+
+// Pumps for a while: for the up-down controls' timers.
+inline void PumpFor(DWORD milliseconds, const std::function<void()>& eachRound = {})
+{
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        CDialog::PumpWaitingMessages();
+        if (eachRound)
+            eachRound();
+        Sleep(5);
+    }
+}
+
+inline void PressKey(HWND target, UINT key)
+{
+    PostMessageA(target, WM_KEYDOWN, key, 1);
+    PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+    Pump();
+}
+
+// One character as typed; the edit receives it through the dialog's loop.
+inline void TypeChar(HWND edit, char c)
+{
+    PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+    Pump();
+}
+
+inline void TypeText(HWND edit, const std::string& text)
+{
+    for (char c : text)
+        TypeChar(edit, c);
+}
+
+inline void Click(HWND dialog, int id)
+{
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    Pump();
+}
+
+inline std::string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+inline bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+inline void Selection(HWND edit, int& start, int& end)
+{
+    DWORD s = 0, e = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+    start = static_cast<int>(s);
+    end = static_cast<int>(e);
+}
+
+// A settings store that remembers every write, in order.
+class RecordingStore : public CMemoryRegistry {
+public:
+    struct Write {
+        std::string section, name, text;
+        uint32_t number;
+    };
+    void WriteDword(const char* section, const char* name, uint32_t value) override
+    {
+        writes.push_back({section, name, {}, value});
+        CMemoryRegistry::WriteDword(section, name, value);
+    }
+    void WriteString(const char* section, const char* name, const std::string& value) override
+    {
+        writes.push_back({section, name, value, 0});
+        CMemoryRegistry::WriteString(section, name, value);
+    }
+    std::vector<std::string> WrittenNames() const
+    {
+        std::vector<std::string> names;
+        for (const Write& w : writes)
+            names.push_back(w.section + "/" + w.name);
+        return names;
+    }
+    std::vector<Write> writes;
+};
+
+// Installs a fresh recording store for one test and puts the old one back.
+class ScopedStore {
+public:
+    ScopedStore() : m_previous(SetSettingsStore(&store)) {}
+    ~ScopedStore() { SetSettingsStore(m_previous); }
+    RecordingStore store;
+
+private:
+    CRegistry* m_previous;
+};

@@ -1,0 +1,228 @@
+#include "settings/win/SettingsDlg.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "res/resource.h"
+#include "settings/GameSettings.h"
+#include "tests/dialogs/DialogDriver.h"
+
+namespace {
+
+class SettingsDialog : public ::testing::Test {
+protected:
+    void SetUp() override { GameSettings.ResetToDefaults(); }
+    void TearDown() override { GameSettings.ResetToDefaults(); }
+    ScopedStore scoped;
+};
+
+int Number(HWND dialog, int id) { return std::stoi(Text(dialog, id)); }
+
+TEST_F(SettingsDialog, OpensWithTheDefaults)
+{
+    CSettingsDlg dialog;
+    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
+        EXPECT_EQ(Text(dlg, IDC_WORDLIMIT), "10");
+        EXPECT_EQ(Text(dlg, IDC_ANGLIMIT), "3");
+        EXPECT_EQ(Text(dlg, IDC_MISTRIALS_EDIT), "1");
+        EXPECT_EQ(Text(dlg, IDC_DURATION), "1");
+        EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_USEDURATION), BST_UNCHECKED);
+        EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_USEMISTRIALS), BST_UNCHECKED);
+        EXPECT_FALSE(Enabled(dlg, IDC_DURATION));
+        EXPECT_FALSE(Enabled(dlg, IDC_DURATION_SPIN));
+        EXPECT_FALSE(Enabled(dlg, IDC_MISTRIALS_EDIT));
+        EXPECT_FALSE(Enabled(dlg, IDC_MISTRIALS_SPIN));
+        EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_SETTINGS_OK));
+        // Each arrow pair belongs to its number.
+        EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageA(dlg, IDC_WORDLIMIT_SPIN, UDM_GETBUDDY, 0, 0)),
+                  GetDlgItem(dlg, IDC_WORDLIMIT));
+        EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageA(dlg, IDC_DURATION_SPIN, UDM_GETBUDDY, 0, 0)),
+                  GetDlgItem(dlg, IDC_DURATION));
+        EXPECT_EQ(SendDlgItemMessageA(dlg, IDC_MISTRIALS_SPIN, UDM_GETRANGE, 0, 0), MAKELONG(20, 1));
+        EXPECT_EQ(SendDlgItemMessageA(dlg, IDC_ANGLIMIT_SPIN, UDM_GETRANGE, 0, 0), MAKELONG(6, 3));
+        PressKey(GetFocus(), VK_ESCAPE);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(SettingsDialog, ArrowKeysStopAtTheEndsOfTheRanges)
+{
+    CSettingsDlg dialog;
+    RunScripted(dialog, [](HWND dlg) {
+        HWND wordLimit = GetDlgItem(dlg, IDC_WORDLIMIT);
+        SetFocus(wordLimit);
+        PressKey(wordLimit, VK_UP);
+        EXPECT_EQ(Text(dlg, IDC_WORDLIMIT), "10") << "no wrapping at the top";
+        PressKey(wordLimit, VK_DOWN);
+        EXPECT_EQ(Text(dlg, IDC_WORDLIMIT), "9");
+
+        HWND angLimit = GetDlgItem(dlg, IDC_ANGLIMIT);
+        SetFocus(angLimit);
+        PressKey(angLimit, VK_DOWN);
+        EXPECT_EQ(Text(dlg, IDC_ANGLIMIT), "3") << "no wrapping at the bottom";
+        for (int i = 0; i < 5; ++i)
+            PressKey(angLimit, VK_UP);
+        EXPECT_EQ(Text(dlg, IDC_ANGLIMIT), "6");
+        Click(dlg, IDC_SETTINGS_CANCEL);
+    });
+}
+
+TEST_F(SettingsDialog, MinutesGrowByFiveAfterASecondOfHoldingAndStopAtSixty)
+{
+    CSettingsDlg dialog;
+    RunScripted(dialog, [](HWND dlg) {
+        UDACCEL steps[4] = {};
+        const LRESULT count = SendDlgItemMessageA(dlg, IDC_DURATION_SPIN, UDM_GETACCEL, 4, reinterpret_cast<LPARAM>(steps));
+        ASSERT_EQ(count, 2);
+        EXPECT_EQ(steps[0].nSec, 0u);
+        EXPECT_EQ(steps[0].nInc, 1u);
+        EXPECT_EQ(steps[1].nSec, 1u);
+        EXPECT_EQ(steps[1].nInc, 5u);
+
+        Click(dlg, IDC_USEDURATION);
+        HWND spin = GetDlgItem(dlg, IDC_DURATION_SPIN);
+        RECT area{};
+        GetClientRect(spin, &area);
+        const LPARAM upperHalf = MAKELPARAM(area.right / 2, area.bottom / 4);
+
+        // Hold the upper arrow and watch the steps the number takes.
+        std::set<int> steps_seen;
+        int last = Number(dlg, IDC_DURATION);
+        SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, upperHalf);
+        PumpFor(2600, [&] {
+            const int now = Number(dlg, IDC_DURATION);
+            if (now != last)
+                steps_seen.insert(now - last);
+            last = now;
+        });
+        SendMessageA(spin, WM_LBUTTONUP, 0, upperHalf);
+        EXPECT_TRUE(steps_seen.count(1)) << "one minute per step at first";
+        EXPECT_TRUE(steps_seen.count(5)) << "five minutes per step after a second";
+
+        // Near the end the steps stop at 60, without wrapping.
+        SetWindowTextA(GetDlgItem(dlg, IDC_DURATION), "57");
+        SendMessageA(spin, UDM_SETPOS32, 0, 57);
+        SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, upperHalf);
+        PumpFor(2200);
+        SendMessageA(spin, WM_LBUTTONUP, 0, upperHalf);
+        Pump();
+        EXPECT_EQ(Text(dlg, IDC_DURATION), "60");
+        Click(dlg, IDC_SETTINGS_CANCEL);
+    });
+}
+
+TEST_F(SettingsDialog, CheckBoxesSwitchTheirLimitOnAndOff)
+{
+    GameSettings.Duration = 7;
+    CSettingsDlg dialog;
+    RunScripted(dialog, [](HWND dlg) {
+        Click(dlg, IDC_USEDURATION);
+        EXPECT_TRUE(Enabled(dlg, IDC_DURATION));
+        EXPECT_TRUE(Enabled(dlg, IDC_DURATION_SPIN));
+        EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_DURATION));
+        int start = -1, end = -1;
+        Selection(GetDlgItem(dlg, IDC_DURATION), start, end);
+        EXPECT_EQ(start, 0);
+        EXPECT_EQ(end, 1) << "the whole number is selected";
+
+        Click(dlg, IDC_USEDURATION);
+        EXPECT_FALSE(Enabled(dlg, IDC_DURATION));
+        EXPECT_FALSE(Enabled(dlg, IDC_DURATION_SPIN));
+        EXPECT_EQ(Text(dlg, IDC_DURATION), "7") << "the number is kept";
+
+        Click(dlg, IDC_USEMISTRIALS);
+        EXPECT_TRUE(Enabled(dlg, IDC_MISTRIALS_EDIT));
+        EXPECT_TRUE(Enabled(dlg, IDC_MISTRIALS_SPIN));
+        EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_MISTRIALS_EDIT));
+        Click(dlg, IDC_SETTINGS_CANCEL);
+    });
+    EXPECT_EQ(GameSettings.UseDuration.load(), 0) << "nothing is taken over before confirming";
+    EXPECT_EQ(GameSettings.UseMistrials.load(), 0);
+}
+
+TEST_F(SettingsDialog, ConfirmingWritesAllSixValues)
+{
+    CSettingsDlg dialog;
+    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
+        HWND angLimit = GetDlgItem(dlg, IDC_ANGLIMIT);
+        SetFocus(angLimit);
+        PressKey(angLimit, VK_UP);
+        Click(dlg, IDC_SETTINGS_OK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(GameSettings.AngLimit.load(), 4);
+    const std::vector<std::string> expected = {"Game/AngLimit", "Game/Duration", "Game/Mistrials",
+                                               "Game/WordLimit", "Game/UseDuration", "Game/UseMistrials"};
+    EXPECT_EQ(scoped.store.WrittenNames(), expected);
+    ASSERT_EQ(scoped.store.writes.size(), 6u);
+    EXPECT_EQ(scoped.store.writes[0].number, 4u);
+    EXPECT_EQ(scoped.store.writes[3].number, 10u);
+}
+
+TEST_F(SettingsDialog, EnterConfirmsEveryChangedValue)
+{
+    CSettingsDlg dialog;
+    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
+        Click(dlg, IDC_USEMISTRIALS);
+        PressKey(GetDlgItem(dlg, IDC_MISTRIALS_EDIT), VK_UP);
+        Click(dlg, IDC_USEDURATION);
+        PressKey(GetDlgItem(dlg, IDC_DURATION), VK_UP);
+        PressKey(GetDlgItem(dlg, IDC_DURATION), VK_UP);
+        HWND wordLimit = GetDlgItem(dlg, IDC_WORDLIMIT);
+        SetFocus(wordLimit);
+        PressKey(wordLimit, VK_DOWN);
+        PressKey(wordLimit, VK_RETURN);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(GameSettings.UseMistrials.load(), 1);
+    EXPECT_EQ(GameSettings.Mistrials.load(), 2);
+    EXPECT_EQ(GameSettings.UseDuration.load(), 1);
+    EXPECT_EQ(GameSettings.Duration.load(), 3);
+    EXPECT_EQ(GameSettings.WordLimit.load(), 9);
+    EXPECT_EQ(GameSettings.AngLimit.load(), 3);
+    EXPECT_EQ(scoped.store.writes.size(), 6u);
+}
+
+TEST_F(SettingsDialog, CancellingChangesNothing)
+{
+    for (int way = 0; way < 3; ++way) {
+        CSettingsDlg dialog;
+        const INT_PTR result = RunScripted(dialog, [way](HWND dlg) {
+            Click(dlg, IDC_USEMISTRIALS);
+            PressKey(GetDlgItem(dlg, IDC_MISTRIALS_EDIT), VK_UP);
+            Click(dlg, IDC_USEDURATION);
+            PressKey(GetDlgItem(dlg, IDC_DURATION), VK_UP);
+            PressKey(GetDlgItem(dlg, IDC_WORDLIMIT), VK_DOWN);
+            PressKey(GetDlgItem(dlg, IDC_ANGLIMIT), VK_UP);
+            if (way == 0)
+                Click(dlg, IDC_SETTINGS_CANCEL);
+            else if (way == 1)
+                PressKey(GetFocus(), VK_ESCAPE);
+            else
+                SendMessageA(dlg, WM_CLOSE, 0, 0);
+        });
+        EXPECT_EQ(result, IDCANCEL) << "way " << way;
+    }
+    EXPECT_TRUE(scoped.store.writes.empty());
+    EXPECT_EQ(GameSettings.AngLimit.load(), 3);
+    EXPECT_EQ(GameSettings.Duration.load(), 1);
+    EXPECT_EQ(GameSettings.Mistrials.load(), 1);
+    EXPECT_EQ(GameSettings.WordLimit.load(), 10);
+    EXPECT_EQ(GameSettings.UseDuration.load(), 0);
+    EXPECT_EQ(GameSettings.UseMistrials.load(), 0);
+}
+
+TEST_F(SettingsDialog, NumbersOutsideTheRangesAreKeptUnlessMoved)
+{
+    GameSettings.WordLimit = 12;
+    CSettingsDlg dialog;
+    RunScripted(dialog, [](HWND dlg) {
+        EXPECT_EQ(Text(dlg, IDC_WORDLIMIT), "12");
+        Click(dlg, IDC_SETTINGS_OK);
+    });
+    EXPECT_EQ(GameSettings.WordLimit.load(), 12);
+}
+
+} // namespace

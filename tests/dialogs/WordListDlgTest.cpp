@@ -1,0 +1,208 @@
+#include "settings/win/WordListDlg.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/Messages.h"
+#include "res/resource.h"
+#include "settings/GameSettings.h"
+#include "settings/SettingsSections.h"
+#include "tests/dialogs/DialogDriver.h"
+#include "wordlist/WordList.h"
+
+namespace {
+
+struct ShownMessage {
+    std::string text;
+    int type;
+    HWND active;
+};
+std::vector<ShownMessage> s_messages;
+
+int RecordMessage(const char* text, int type)
+{
+    s_messages.push_back({text, type, GetActiveWindow()});
+    return 1;
+}
+
+std::string s_chosenFile;
+bool ChooseRecordedFile(HWND, std::string& path)
+{
+    if (s_chosenFile.empty())
+        return false;
+    path = s_chosenFile;
+    return true;
+}
+
+class WordListDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GameSettings.ResetToDefaults();
+        s_messages.clear();
+        m_previousHandler = SetMessageHandler(&RecordMessage);
+        StoreWordList({"ABEND", "BAD"});
+    }
+    void TearDown() override
+    {
+        SetMessageHandler(m_previousHandler);
+        CWordListDlg::SetFileChooser(nullptr);
+        ClearWordList();
+        GameSettings.ResetToDefaults();
+    }
+
+    // What is stored before the dialog opens.
+    void Store(int wordlist, const std::string& path)
+    {
+        GameSettings.Wordlist = wordlist;
+        GameSettings.Listpath = path;
+        SaveListSettings();
+        scoped.store.writes.clear();
+    }
+
+    ScopedStore scoped;
+    MessageHandler m_previousHandler = nullptr;
+};
+
+HWND PathEdit(HWND dlg) { return GetDlgItem(dlg, IDC_LISTPATH); }
+
+TEST_F(WordListDialog, PathRulesAndBrowseFollowTheChoice)
+{
+    Store(0, "C:\\alt.txt");
+    // Whatever memory holds, the dialog starts from the stored choice.
+    GameSettings.Wordlist = 1;
+    GameSettings.Listpath = "C:\\ungespeichert.txt";
+    CWordListDlg dialog;
+    RunScripted(dialog, [](HWND dlg) {
+        EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_STANDARDLIST), BST_CHECKED);
+        EXPECT_EQ(Text(dlg, IDC_LISTPATH), "C:\\alt.txt") << "shown, though disabled";
+        EXPECT_FALSE(Enabled(dlg, IDC_LISTPATH));
+        EXPECT_FALSE(Enabled(dlg, IDC_LISTRULES));
+        EXPECT_FALSE(Enabled(dlg, IDC_BROWSE));
+        EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDOK));
+
+        Click(dlg, IDC_OWNLIST);
+        EXPECT_TRUE(Enabled(dlg, IDC_LISTPATH));
+        EXPECT_TRUE(Enabled(dlg, IDC_LISTRULES));
+        EXPECT_TRUE(Enabled(dlg, IDC_BROWSE));
+        EXPECT_EQ(GetFocus(), PathEdit(dlg));
+
+        Click(dlg, IDC_STANDARDLIST);
+        EXPECT_FALSE(Enabled(dlg, IDC_LISTPATH));
+        Click(dlg, IDCANCEL);
+    });
+}
+
+TEST_F(WordListDialog, CancellingRestoresTheStoredChoice)
+{
+    Store(0, "C:\\alt.txt");
+    CWordListDlg dialog;
+    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
+        Click(dlg, IDC_OWNLIST);
+        SetWindowTextA(PathEdit(dlg), "C:\\neu.txt");
+        Click(dlg, IDC_OWNLIST); // copies the controls into memory
+        EXPECT_EQ(GameSettings.Wordlist.load(), 1);
+        PressKey(GetFocus(), VK_ESCAPE);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(GameSettings.Wordlist.load(), 0);
+    EXPECT_EQ(GameSettings.Listpath, "C:\\alt.txt");
+    EXPECT_TRUE(scoped.store.writes.empty());
+    EXPECT_EQ(WordCount(), 2) << "the list is never touched on cancelling";
+}
+
+TEST_F(WordListDialog, OwnListWithoutPathIsRefusedAndTheDialogStays)
+{
+    Store(0, "");
+    CWordListDlg dialog;
+    RunScripted(dialog, [](HWND dlg) {
+        Click(dlg, IDC_OWNLIST);
+        SetWindowTextA(PathEdit(dlg), "   ");
+        Click(dlg, IDOK);
+        ASSERT_EQ(s_messages.size(), 1u);
+        EXPECT_EQ(s_messages[0].text, "Es wurde keine Wortliste angegeben.");
+        EXPECT_EQ(s_messages[0].type, MessageError);
+        EXPECT_EQ(s_messages[0].active, dlg) << "shown over the dialog";
+        EXPECT_TRUE(IsWindow(dlg));
+        EXPECT_EQ(GetFocus(), PathEdit(dlg));
+        Click(dlg, IDCANCEL);
+    });
+    EXPECT_TRUE(scoped.store.writes.empty());
+    EXPECT_EQ(WordCount(), 2);
+    EXPECT_EQ(GameSettings.Wordlist.load(), 0);
+}
+
+TEST_F(WordListDialog, TrimmedPathIsStoredAndANewPathClearsTheList)
+{
+    Store(1, "C:\\alt.txt");
+    CWordListDlg dialog;
+    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
+        EXPECT_TRUE(Enabled(dlg, IDC_LISTPATH));
+        SetWindowTextA(PathEdit(dlg), "  C:\\neu.txt\t ");
+        PressKey(GetFocus(), VK_RETURN);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(GameSettings.Listpath, "C:\\neu.txt");
+    EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\neu.txt");
+    EXPECT_EQ(WordCount(), 0);
+    EXPECT_TRUE(s_messages.empty());
+}
+
+TEST_F(WordListDialog, SamePathInOtherCaseKeepsTheList)
+{
+    Store(1, "C:\\Listen\\Woerter.txt");
+    CWordListDlg dialog;
+    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
+        SetWindowTextA(PathEdit(dlg), " c:\\LISTEN\\woerter.TXT ");
+        Click(dlg, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(WordCount(), 2);
+    EXPECT_EQ(scoped.store.WrittenNames(), (std::vector<std::string>{"List/Wordlist", "List/Listpath"}));
+    EXPECT_EQ(GameSettings.Listpath, "c:\\LISTEN\\woerter.TXT");
+}
+
+TEST_F(WordListDialog, SwitchingListsClearsTheListWhateverThePath)
+{
+    Store(1, "C:\\eigene.txt");
+    CWordListDlg toStandard;
+    RunScripted(toStandard, [](HWND dlg) {
+        Click(dlg, IDC_STANDARDLIST);
+        Click(dlg, IDOK);
+    });
+    EXPECT_EQ(WordCount(), 0);
+    EXPECT_EQ(GameSettings.Wordlist.load(), 0);
+    EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\eigene.txt") << "kept for later";
+
+    StoreWordList({"ABEND"});
+    CWordListDlg standardAgain;
+    RunScripted(standardAgain, [](HWND dlg) { Click(dlg, IDOK); });
+    EXPECT_EQ(WordCount(), 1) << "the same choice again reloads nothing";
+
+    CWordListDlg toOwn;
+    RunScripted(toOwn, [](HWND dlg) {
+        Click(dlg, IDC_OWNLIST);
+        Click(dlg, IDOK);
+    });
+    EXPECT_EQ(WordCount(), 0);
+    EXPECT_EQ(GameSettings.Wordlist.load(), 1);
+}
+
+TEST_F(WordListDialog, ChosenFileFillsThePathAndCancelledChoiceKeepsIt)
+{
+    Store(1, "C:\\alt.txt");
+    CWordListDlg::SetFileChooser(&ChooseRecordedFile);
+    CWordListDlg dialog;
+    RunScripted(dialog, [](HWND dlg) {
+        s_chosenFile.clear();
+        Click(dlg, IDC_BROWSE);
+        EXPECT_EQ(Text(dlg, IDC_LISTPATH), "C:\\alt.txt");
+        s_chosenFile = "C:\\Dokumente\\liste.txt";
+        Click(dlg, IDC_BROWSE);
+        EXPECT_EQ(Text(dlg, IDC_LISTPATH), "C:\\Dokumente\\liste.txt");
+        EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_OWNLIST), BST_CHECKED);
+        Click(dlg, IDOK);
+    });
+    EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\Dokumente\\liste.txt");
+}
+
+} // namespace
