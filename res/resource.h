@@ -3,6 +3,11 @@
 // compiler understands (C++ only below RC_INVOKED).
 #pragma once
 
+// Controls that the code never addresses
+#ifndef IDC_STATIC
+#define IDC_STATIC              (-1)
+#endif
+
 // Dialog templates
 #define IDD_ABOUT               100
 #define IDD_GAME                102

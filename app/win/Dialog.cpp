@@ -17,7 +17,9 @@ bool Contains(HWND dialog, HWND window) {
 
 CDialog::CDialog(int templateId) : m_templateId(templateId) {}
 
-CDialog::~CDialog() {
+CDialog::~CDialog() { DestroyWindowQuietly(); }
+
+void CDialog::DestroyWindowQuietly() {
     if (!m_hWnd)
         return;
     // Detach first: the window must not call back into a half-destroyed object.
@@ -28,6 +30,7 @@ CDialog::~CDialog() {
         s_mainWindow = nullptr;
     HWND window = m_hWnd;
     m_hWnd = nullptr;
+    m_loopDone = true;
     DestroyWindow(window);
 }
 

@@ -31,6 +31,9 @@ public:
 
     // Modal: ends the loop with this result. Modeless: destroys the window.
     void EndDialog(INT_PTR result);
+    // Destroys the window without calling back into this object: for
+    // destructors of derived classes, before their members go.
+    void DestroyWindowQuietly();
     bool IsModal() const { return m_modal; }
 
     // save true: controls into fields; false: fields into controls.

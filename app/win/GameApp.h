@@ -1,0 +1,13 @@
+#pragma once
+
+// The application: sets up the libraries the windows need, loads the
+// settings and runs the main window; the program ends with it.
+class CGameApp {
+public:
+    // Returns the process's exit code.
+    int InitInstance();
+};
+
+// Framework set-up: common controls and the rich edit library. Also used by
+// the Windows tests, which create the same windows.
+bool InitWindowLibraries();

@@ -1,0 +1,478 @@
+#include "app/win/GameDlg.h"
+#include "app/GameWindowModel.h"
+#include "app/win/GameBrushes.h"
+#include "app/win/LoadingDlg.h"
+#include "engine/Messages.h"
+#include "engine/StartWordStock.h"
+#include "res/resource.h"
+#include "settings/GameSettings.h"
+#include "settings/SettingsSections.h"
+#include "settings/StartDirectory.h"
+#include "wordlist/WordList.h"
+#include <commctrl.h>
+#include <direct.h>
+#include <mmsystem.h>
+#include <richedit.h>
+#include <vector>
+
+namespace {
+
+// A worker's synchronous text for a control: wParam the control, lParam the text.
+constexpr UINT WM_SET_CONTROL_TEXT = WM_APP + 1;
+constexpr int WorkerStopMilliseconds = 1000;
+constexpr int ListItemHeight = 15;
+
+const char* const TextReallyQuit = "Laufendes Spiel wirklich beenden?";
+
+bool IsLetterButtonId(int id, const std::string& letters) {
+    return id >= LetterButtonBaseId && id < LetterButtonBaseId + static_cast<int>(letters.size());
+}
+
+OwnedFont MakeArialFont(int height, int width, int weight) {
+    return OwnedFont(CreateFontA(height, width, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 FF_MODERN | DEFAULT_PITCH, "Arial"));
+}
+
+} // namespace
+
+CGameDlg::CGameDlg() : CDialog(IDD_GAME), m_round(*this) {}
+
+CGameDlg::~CGameDlg() {
+    // A worker may be waiting on this window to show a text: serve it while
+    // it stops, then let the window go before the round does.
+    if (m_hWnd)
+        m_round.StopWorker(-1);
+    DestroyWindowQuietly();
+}
+
+// ---------------------------------------------------------------- opening
+
+BOOL CGameDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetMainWindow(m_hWnd);
+    m_viewWindow = m_hWnd;
+
+    char directory[MAX_PATH] = {};
+    StartDirectory = _getcwd(directory, MAX_PATH) ? directory : "";
+
+    StockMaxLength = GameSettings.WordLimit;
+    BuildStartWordStock();
+
+    SetUpBackgrounds();
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+    ApplyMenuAtRest();
+    SetUpInputLine();
+    SetUpResultList();
+    m_round.ShowWelcome();
+    // The tooltip of this window joins here once it exists.
+    return TRUE;
+}
+
+void CGameDlg::SetUpBackgrounds() {
+    // Panels, strip and group boxes lie under the controls they frame, so
+    // that none of them paints over a counter or a button.
+    std::vector<HWND> backgrounds;
+    for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = {};
+        GetClassNameA(child, className, sizeof className);
+        if (lstrcmpiA(className, "Button") == 0 && (GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX)
+            backgrounds.push_back(child);
+    }
+    for (int id : {IDC_COUNTERSTRIP, IDC_LETTERBAND, IDC_BUTTONPANEL, IDC_LISTPANEL})
+        backgrounds.push_back(Item(id));
+    for (HWND background : backgrounds)
+        SetWindowPos(background, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CGameDlg::SetUpInputLine() {
+    m_pInputCtrl = Item(IDC_INPUT);
+    const LRESULT mask = SendMessageA(m_pInputCtrl, EM_GETEVENTMASK, 0, 0);
+    SendMessageA(m_pInputCtrl, EM_SETEVENTMASK, 0, mask | ENM_CHANGE);
+    SendMessageA(m_pInputCtrl, EM_SETBKGNDCOLOR, 0, GameBrushColor(GameBrush::Beige));
+    m_inputFont = MakeArialFont(30, 16, FW_BOLD);
+    SendMessageA(m_pInputCtrl, WM_SETFONT, reinterpret_cast<WPARAM>(m_inputFont.Get()), TRUE);
+}
+
+void CGameDlg::SetUpResultList() {
+    m_listFont = MakeArialFont(15, 8, FW_MEDIUM);
+    HWND list = Item(IDC_RESULTLIST);
+    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(m_listFont.Get()), TRUE);
+    SendMessageA(list, LB_SETITEMHEIGHT, 0, ListItemHeight);
+}
+
+void CGameDlg::OnDestroy() {
+    // Fonts outlive the controls that use them.
+    HWND list = Item(IDC_RESULTLIST);
+    if (list)
+        SendMessageA(list, WM_SETFONT, 0, FALSE);
+    if (m_pInputCtrl)
+        SendMessageA(m_pInputCtrl, WM_SETFONT, 0, FALSE);
+}
+
+void CGameDlg::StartLoading() {
+    EnableWindow(m_hWnd, FALSE);
+    CLoadingDlg::Start(m_hWnd);
+}
+
+// ---------------------------------------------------------------- messages
+
+INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SHOWWINDOW:
+        if (wParam && !m_loadingStarted) {
+            m_loadingStarted = true;
+            StartLoading();
+        }
+        return FALSE;
+    case WM_SEARCH_DONE:
+        m_round.OnSearchDone();
+        return TRUE;
+    case WM_TIME_UP:
+        m_round.OnTimeUp();
+        return TRUE;
+    case WM_SET_CONTROL_TEXT:
+        SetControlText(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam));
+        return TRUE;
+    case WM_CLOSE:
+        OnClose();
+        return TRUE;
+    default:
+        return CDialog::HandleMessage(message, wParam, lParam);
+    }
+}
+
+bool CGameDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    if (IsLetterButtonId(id, m_round.m_strLetters) && lParam) {
+        if (code == BN_CLICKED && m_round.m_bRunning)
+            m_round.OnLetterClick(id);
+        return true;
+    }
+    if (id == IDC_INPUT) {
+        if (code == EN_CHANGE && !m_writingInput)
+            m_round.OnInputChange();
+        return true;
+    }
+    if (id == IDC_RESULTLIST) {
+        if (code == LBN_SETFOCUS)
+            FocusInput();
+        return true;
+    }
+    if (lParam)
+        return code == BN_CLICKED && OnButton(id);
+    return OnMenu(id);
+}
+
+bool CGameDlg::OnButton(int id) {
+    switch (id) {
+    case IDC_NEW: m_round.OnNew(); return true;
+    case IDC_ENTER: m_round.OnEnter(); return true;
+    case IDC_SHUFFLE: m_round.OnShuffle(); return true;
+    case IDC_BACK: m_round.OnBack(); return true;
+    case IDC_GIVEUP: m_round.OnGiveUp(); return true;
+    case IDC_QUIT: OnClose(); return true;
+    default: return CDialog::OnCommand(MAKEWPARAM(id, BN_CLICKED), 0);
+    }
+}
+
+bool CGameDlg::OnMenu(int id) {
+    switch (id) {
+    case ID_OPT_SOUND:
+    case ID_OPT_UPPERCASE:
+    case ID_OPT_SUBSTITUTE:
+    case ID_OPT_LAX:
+    case ID_HELP_TIPS:
+        ToggleOption(id);
+        return true;
+    case ID_FILE_QUIT:
+        OnClose();
+        return true;
+    case ID_HELP_README:
+        OnReadMe();
+        return true;
+    case ID_FILE_WORDLIST:
+    case ID_OPT_STARTWORD:
+    case ID_OPT_SETTINGS:
+    case ID_HELP_ABOUT:
+        // Their dialogs are not part of the program yet.
+        return true;
+    default:
+        return CDialog::OnCommand(MAKEWPARAM(id, 0), 0);
+    }
+}
+
+bool CGameDlg::PreTranslateMessage(MSG& msg) {
+    // Escape never closes the main window.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+        msg.wParam = 0;
+        return true;
+    }
+    // The tooltip's relay goes here, while UseHelp is on.
+    return CDialog::PreTranslateMessage(msg);
+}
+
+HBRUSH CGameDlg::OnCtlColor(HDC dc, HWND control, UINT, HBRUSH) {
+    const int id = control == m_hWnd ? -2 : GetDlgCtrlID(control);
+    const ControlColors colors = ColorsForControl(id, m_round.m_bRunning != 0);
+    SetBkColor(dc, GameBrushColor(colors.brush));
+    if (colors.transparent)
+        SetBkMode(dc, TRANSPARENT);
+    if (colors.setText)
+        SetTextColor(dc, colors.text);
+    return GameBrushes.Get(colors.brush);
+}
+
+// ---------------------------------------------------------------- menu
+
+void CGameDlg::SetMenuTick(int id, bool ticked) {
+    CheckMenuItem(GetMenu(m_hWnd), id, MF_BYCOMMAND | (ticked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void CGameDlg::SetMenuGrey(int id, bool grey) {
+    EnableMenuItem(GetMenu(m_hWnd), id, MF_BYCOMMAND | (grey ? MF_GRAYED : MF_ENABLED));
+}
+
+void CGameDlg::ApplyMenuAtRest() {
+    const OptionMenuState state =
+        MenuStateAtRest(GameSettings.Wordlist, GameSettings.Uppercase, GameSettings.UseSound,
+                        GameSettings.Substitute, GameSettings.Lax, GameSettings.UseHelp);
+    SetMenuTick(ID_OPT_SOUND, state.soundTicked);
+    SetMenuTick(ID_OPT_UPPERCASE, state.uppercaseTicked);
+    SetMenuTick(ID_OPT_SUBSTITUTE, state.substituteTicked);
+    SetMenuTick(ID_OPT_LAX, state.laxTicked);
+    SetMenuTick(ID_HELP_TIPS, state.helpTicked);
+    SetMenuGrey(ID_OPT_SUBSTITUTE, state.caseEntriesGrey);
+    SetMenuGrey(ID_OPT_UPPERCASE, state.caseEntriesGrey);
+    SetMenuGrey(ID_OPT_LAX, state.laxGrey);
+}
+
+void CGameDlg::ToggleOption(int menuId) {
+    const UINT state = GetMenuState(GetMenu(m_hWnd), menuId, MF_BYCOMMAND);
+    if (state == static_cast<UINT>(-1))
+        return;
+    const bool ticked = (state & MF_CHECKED) == 0;
+    SetMenuTick(menuId, ticked);
+    const int value = ticked ? 1 : 0;
+    switch (menuId) {
+    case ID_OPT_SOUND:
+        GameSettings.UseSound = value;
+        if (!ticked)
+            m_round.PlayGameSound(SoundStop);
+        break;
+    case ID_OPT_UPPERCASE:
+        GameSettings.Uppercase = value;
+        SetMenuGrey(ID_OPT_LAX, ticked);
+        break;
+    case ID_OPT_SUBSTITUTE: GameSettings.Substitute = value; break;
+    case ID_OPT_LAX: GameSettings.Lax = value; break;
+    case ID_HELP_TIPS: GameSettings.UseHelp = value; break;
+    default: return;
+    }
+    SaveMenuSettings();
+}
+
+// ---------------------------------------------------------------- commands
+
+void CGameDlg::OnClose() {
+    if (m_round.m_bRunning) {
+        m_round.PlayGameSound(SoundWarning);
+        if (ShowMessageDlg(TextReallyQuit, MessageQuestion) == IDNO) {
+            FocusInput();
+            return;
+        }
+    }
+    m_round.PlayGameSound(SoundStop);
+    if (m_round.IsWorkerRunning() && !m_round.StopWorker(WorkerStopMilliseconds))
+        m_workerLeftRunning = true;
+    EndDialog(0);
+}
+
+void CGameDlg::OnReadMe() {
+    // The path is quoted: a start directory may contain blanks.
+    std::string commandLine = "notepad.exe \"" + StartDirectory + "\\README.txt\"";
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    ShowWindow(m_hWnd, SW_MINIMIZE);
+}
+
+// ---------------------------------------------------------------- the view
+
+void CGameDlg::SetControlText(int id, const char* text) {
+    if (m_hWnd)
+        SetDlgItemTextA(m_hWnd, id, text ? text : "");
+}
+
+void CGameDlg::SetStatusText(const char* text) {
+    // From a worker this waits until the window has shown the text.
+    SendMessageA(m_viewWindow, WM_SET_CONTROL_TEXT, IDC_STATUS, reinterpret_cast<LPARAM>(text));
+}
+
+void CGameDlg::SetTimeText(const char* text) {
+    SendMessageA(m_viewWindow, WM_SET_CONTROL_TEXT, IDC_TIME, reinterpret_cast<LPARAM>(text));
+}
+
+void CGameDlg::SetControlsState(bool running) {
+    EnableButton(IDC_SHUFFLE, running);
+    EnableButton(IDC_BACK, running);
+    EnableButton(IDC_GIVEUP, running);
+    if (!running)
+        EnableButton(IDC_ENTER, false);
+    EnableButton(IDC_NEW, !running);
+
+    const RunningMenuState menu = MenuStateForRound(running, GameSettings.Wordlist, GameSettings.Uppercase);
+    SetMenuGrey(ID_OPT_STARTWORD, menu.dialogEntriesGrey);
+    SetMenuGrey(ID_OPT_SETTINGS, menu.dialogEntriesGrey);
+    SetMenuGrey(ID_FILE_WORDLIST, menu.dialogEntriesGrey);
+    if (menu.touchCaseEntries) {
+        SetMenuGrey(ID_OPT_SUBSTITUTE, menu.caseEntriesGrey);
+        SetMenuGrey(ID_OPT_UPPERCASE, menu.caseEntriesGrey);
+        SetMenuGrey(ID_OPT_LAX, menu.laxGrey);
+    }
+
+    if (running)
+        FocusInput();
+    else
+        SetFocus(Item(IDC_NEW));
+}
+
+void CGameDlg::CreateLetterButtons(const std::string& letters) {
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    const int width = client.right - client.left;
+    const int count = static_cast<int>(letters.size());
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const unsigned char letter = static_cast<unsigned char>(letters[static_cast<size_t>(i)]);
+        const char caption[2] = {static_cast<char>(letter), '\0'};
+        HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_LETTER_BASE + letter));
+        const PixelRect rect = LetterButtonRect(width, count, i);
+        // Without its icon a button still shows its letter as text.
+        const DWORD style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | (icon ? BS_ICON : 0);
+        HWND button = CreateWindowExA(0, "BUTTON", caption, style, rect.left, rect.top, rect.right - rect.left,
+                                      rect.bottom - rect.top, m_hWnd,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(LetterButtonBaseId + i)),
+                                      instance, nullptr);
+        if (!button)
+            continue;
+        SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), FALSE);
+        if (icon)
+            SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+        SetWindowPos(button, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void CGameDlg::DestroyLetterButtons(const std::string& letters) {
+    for (int i = 0; i < static_cast<int>(letters.size()); ++i) {
+        HWND button = Item(LetterButtonBaseId + i);
+        if (button)
+            DestroyWindow(button);
+    }
+}
+
+void CGameDlg::EnableButton(int id, bool enable) { EnableWindow(Item(id), enable ? TRUE : FALSE); }
+
+void CGameDlg::ResetList() { SendDlgItemMessageA(m_hWnd, IDC_RESULTLIST, LB_RESETCONTENT, 0, 0); }
+
+void CGameDlg::AddListEntry(const std::string& text) {
+    SendDlgItemMessageA(m_hWnd, IDC_RESULTLIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+int CGameDlg::ListCount() {
+    return static_cast<int>(SendDlgItemMessageA(m_hWnd, IDC_RESULTLIST, LB_GETCOUNT, 0, 0));
+}
+
+std::string CGameDlg::ListText(int index) {
+    const LRESULT length = SendDlgItemMessageA(m_hWnd, IDC_RESULTLIST, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR || length < 0)
+        return {};
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    const LRESULT copied = SendDlgItemMessageA(m_hWnd, IDC_RESULTLIST, LB_GETTEXT, index,
+                                               reinterpret_cast<LPARAM>(buffer.data()));
+    return copied == LB_ERR ? std::string() : std::string(buffer.data(), static_cast<size_t>(copied));
+}
+
+void CGameDlg::SetListTopIndex(int index) {
+    SendDlgItemMessageA(m_hWnd, IDC_RESULTLIST, LB_SETTOPINDEX, index, 0);
+}
+
+void CGameDlg::FitListItemHeight() {
+    HWND list = Item(IDC_RESULTLIST);
+    WindowDC dc(list);
+    // Measured in the list's own font, so the rows fit what they show.
+    SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
+    const int count = ListCount();
+    for (int i = 0; i < count; ++i) {
+        const std::string text = ListText(i);
+        SIZE size{};
+        if (GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size) && size.cy > 0)
+            SendMessageA(list, LB_SETITEMHEIGHT, 0, size.cy);
+    }
+}
+
+void CGameDlg::WriteInputText(const std::string& text) {
+    m_writingInput = true;
+    SetWindowTextA(m_pInputCtrl, text.c_str());
+    m_writingInput = false;
+}
+
+void CGameDlg::WriteFields(const std::string& input, const std::string& found, const std::string& mistrials) {
+    if (WindowText(m_pInputCtrl) != input)
+        WriteInputText(input);
+    SetDlgItemTextA(m_hWnd, IDC_FOUND, found.c_str());
+    SetDlgItemTextA(m_hWnd, IDC_MISTRIALS, mistrials.c_str());
+}
+
+void CGameDlg::ReadFields(std::string& input, std::string& found, std::string& mistrials) {
+    input = WindowText(m_pInputCtrl);
+    found = WindowText(Item(IDC_FOUND));
+    mistrials = WindowText(Item(IDC_MISTRIALS));
+}
+
+std::string CGameDlg::GetInputText() { return WindowText(m_pInputCtrl); }
+
+void CGameDlg::GetInputSelection(int& start, int& end) {
+    DWORD first = 0, last = 0;
+    SendMessageA(m_pInputCtrl, EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+    start = static_cast<int>(first);
+    end = static_cast<int>(last);
+}
+
+void CGameDlg::SetInputSelection(int start, int end) { SendMessageA(m_pInputCtrl, EM_SETSEL, start, end); }
+
+void CGameDlg::SetInputReadOnly(bool readOnly) {
+    SendMessageA(m_pInputCtrl, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+void CGameDlg::EnableInput(bool enable) { EnableWindow(m_pInputCtrl, enable ? TRUE : FALSE); }
+
+void CGameDlg::FocusInput() { SetFocus(m_pInputCtrl); }
+
+void CGameDlg::HideInputCaret() { HideCaret(m_pInputCtrl); }
+
+int CGameDlg::ShowMessageDlg(const char* text, int type) { return ShowMessage(text, type); }
+
+void CGameDlg::PlaySoundResource(int id) {
+    PlaySoundA(MAKEINTRESOURCEA(id), GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
+}
+
+void CGameDlg::StopSound() { PlaySoundA(nullptr, nullptr, 0); }
+
+void CGameDlg::PostSearchDone() { PostMessageA(m_viewWindow, WM_SEARCH_DONE, 0, 0); }
+
+void CGameDlg::PostTimeUp() { PostMessageA(m_viewWindow, WM_TIME_UP, 0, 0); }
+
+void CGameDlg::ServeWorkerCalls() {
+    // Delivers only the messages other threads sent synchronously.
+    MSG msg;
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include <windows.h>
+#include "app/win/Dialog.h"
+#include "app/win/Gdi.h"
+
+// The small window shown while the word list is read (template 105). It
+// waits one second so that it is painted, reads the list on the
+// user-interface thread, enables the main window and ends itself.
+class CLoadingDlg : public CDialog {
+public:
+    // Creates the window over the main window; the object deletes itself
+    // when its window ends. False when it could not be created: the main
+    // window is then enabled again at once, without a list.
+    static bool Start(HWND mainWindow);
+
+protected:
+    BOOL OnInitDialog() override;
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind, HBRUSH reflected) override;
+    void OnDestroy() override;
+    void PostNcDestroy() override { delete this; }
+
+private:
+    CLoadingDlg();
+    void CentreOverOwner();
+    void OnTimer();
+
+    HWND m_owner = nullptr;
+    OwnedFont m_font;
+    bool m_loaded = false;
+};
+
+// The text colour of the loading window's label.
+constexpr COLORREF LoadingTextColor = RGB(100, 100, 100);

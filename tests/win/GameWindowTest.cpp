@@ -1,0 +1,409 @@
+#include "WindowDriver.h"
+#include "app/GameWindowModel.h"
+#include "app/win/GameApp.h"
+#include "app/win/GameBrushes.h"
+#include "app/win/GameDlg.h"
+#include "app/win/MessageRoute.h"
+#include "engine/StartWordStock.h"
+#include "res/resource.h"
+#include "settings/GameSettings.h"
+#include "settings/Registry.h"
+#include "wordlist/WordList.h"
+#include <gtest/gtest.h>
+#include <memory>
+#include <richedit.h>
+
+namespace {
+
+// The own list of the tests: TRAUBE is its only word of six letters or more,
+// so it is the start word, and its sub-anagrams are known.
+const char* const OwnList = "TRAUBE\r\nBRAUT\r\nTAUBE\r\nRABE\r\nRAUB\r\nBAU\r\nHAUS\r\nXY\r\n";
+const char* const CandidateWords[] = {"BRAUT", "TAUBE", "RABE", "RAUB", "BAU"};
+
+bool IsGrey(HWND window, int id) {
+    return (GetMenuState(GetMenu(window), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+}
+bool IsTicked(HWND window, int id) {
+    return (GetMenuState(GetMenu(window), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+class GameWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        InitWindowLibraries();
+        CreateGameBrushes();
+        RouteMessagesToDialog();
+    }
+
+    void SetUp() override {
+        m_store = std::make_unique<CMemoryRegistry>();
+        SetSettingsStore(m_store.get());
+        GameSettings.ResetToDefaults();
+        ClearWordList();
+        ClearStartWordStock();
+    }
+
+    void TearDown() override {
+        m_dialog.reset();
+        SetSettingsStore(nullptr);
+        ClearWordList();
+    }
+
+    void UseOwnList(const std::string& path) {
+        GameSettings.Wordlist = 1;
+        GameSettings.Listpath = path;
+    }
+
+    // Opens the main window and waits until the loading window has enabled it.
+    void OpenWindow() {
+        m_dialog = std::make_unique<CGameDlg>();
+        ASSERT_TRUE(m_dialog->Create(nullptr));
+        ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
+    }
+
+    HWND Window() const { return m_dialog->Handle(); }
+    HWND Item(int id) const { return GetDlgItem(Window(), id); }
+    std::string Text(int id) const { return ControlText(Window(), id); }
+    bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    GameRound& Round() { return m_dialog->Round(); }
+
+    std::string LetterRow() const {
+        std::string row;
+        for (int id = LetterButtonBaseId; Item(id); ++id)
+            row += ControlText(Window(), id);
+        return row;
+    }
+
+    void ClickButton(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+
+    // Clicks the letter buttons that spell the word, one after the other.
+    void ClickLetters(const std::string& word) {
+        for (char letter : word) {
+            const std::string row = LetterRow();
+            const size_t position = row.find(letter);
+            ASSERT_NE(position, std::string::npos) << letter << " not in " << row;
+            ClickButton(LetterButtonBaseId + static_cast<int>(position));
+        }
+    }
+
+    void TypeIntoInput(const std::string& text) {
+        for (char c : text)
+            SendMessageA(Item(IDC_INPUT), WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+
+    void StartRunningRound() {
+        ClickButton(IDC_NEW);
+        ASSERT_TRUE(PumpUntil([&] { return Round().m_bRunning == 1; }));
+    }
+
+    void EnterWord(const std::string& word) {
+        ClickLetters(word);
+        ClickButton(IDC_ENTER);
+        PumpFor(20);
+    }
+
+    // The colour the window chooses for the result list's text right now.
+    COLORREF ListTextColour() {
+        HDC dc = CreateCompatibleDC(nullptr);
+        SendMessageA(Window(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(Item(IDC_RESULTLIST)));
+        const COLORREF colour = GetTextColor(dc);
+        DeleteDC(dc);
+        return colour;
+    }
+
+    std::unique_ptr<CMemoryRegistry> m_store;
+    std::unique_ptr<CGameDlg> m_dialog;
+    MessageAnswerer m_answers;
+};
+
+TEST_F(GameWindowTest, OpensWithTheWelcomeRowDisabledUntilTheListIsLoaded) {
+    TempFile list(OwnList);
+    UseOwnList(list.Path());
+    m_dialog = std::make_unique<CGameDlg>();
+    ASSERT_TRUE(m_dialog->Create(nullptr));
+
+    EXPECT_FALSE(IsWindowEnabled(Window()));
+    EXPECT_EQ(LetterRow(), "Anagrilla");
+    RECT client{};
+    GetClientRect(Window(), &client);
+    for (int i = 0; i < 9; ++i) {
+        HWND button = Item(LetterButtonBaseId + i);
+        RECT rect{};
+        GetWindowRect(button, &rect);
+        MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&rect), 2);
+        const PixelRect expected = LetterButtonRect(client.right, 9, i);
+        EXPECT_EQ(rect.left, expected.left) << i;
+        EXPECT_EQ(rect.top, 255) << i;
+        EXPECT_EQ(rect.bottom - rect.top, 30) << i;
+        EXPECT_NE(SendMessageA(button, BM_GETIMAGE, IMAGE_ICON, 0), 0) << "letter icon " << i;
+    }
+    EXPECT_EQ(Text(IDC_INPUT), "Willkommen bei");
+    EXPECT_EQ(Text(IDC_STATUS), "Drücken Sie NEU um ein neues Spiel zu starten.");
+    EXPECT_EQ(Text(IDC_FOUND), "0 von 0   (  0 % )");
+    EXPECT_EQ(Text(IDC_TIME), "unbegrenzt");
+    EXPECT_EQ(Text(IDC_MISTRIALS), "unbegrenzt");
+    EXPECT_TRUE(IsTicked(Window(), ID_OPT_SOUND));
+    EXPECT_TRUE(IsTicked(Window(), ID_HELP_TIPS));
+    EXPECT_FALSE(IsTicked(Window(), ID_OPT_UPPERCASE));
+    // An own list leaves the case entries available at rest.
+    EXPECT_FALSE(IsGrey(Window(), ID_OPT_UPPERCASE));
+    EXPECT_FALSE(IsGrey(Window(), ID_OPT_LAX));
+
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
+    EXPECT_EQ(WordCount(), 8);
+    EXPECT_EQ(GetFocus(), Item(IDC_NEW));
+    EXPECT_TRUE(m_answers.Texts().empty());
+    // The welcome letters are no game: clicking them changes nothing.
+    ClickButton(LetterButtonBaseId);
+    EXPECT_EQ(Text(IDC_INPUT), "Willkommen bei");
+    EXPECT_EQ(LetterRow(), "Anagrilla");
+}
+
+TEST_F(GameWindowTest, StandardListGreysTheCaseEntriesAndAMissingFileIsReported) {
+    // The tests run where no anagrilla.dat lies.
+    m_dialog = std::make_unique<CGameDlg>();
+    ASSERT_TRUE(m_dialog->Create(nullptr));
+    EXPECT_TRUE(IsGrey(Window(), ID_OPT_UPPERCASE));
+    EXPECT_TRUE(IsGrey(Window(), ID_OPT_SUBSTITUTE));
+    EXPECT_TRUE(IsGrey(Window(), ID_OPT_LAX));
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
+    ASSERT_EQ(m_answers.Texts().size(), 1u);
+    EXPECT_EQ(m_answers.Texts()[0], "Wortlistendatei konnte nicht geöffnet werden.");
+    EXPECT_EQ(WordCount(), 0);
+    EXPECT_EQ(GetFocus(), Item(IDC_NEW));
+
+    ClickButton(IDC_NEW);
+    PumpFor(20);
+    ASSERT_EQ(m_answers.Texts().size(), 2u);
+    EXPECT_EQ(m_answers.Texts()[1], "Es stehen keine Ratebegriffe zur Verfügung.");
+    EXPECT_FALSE(Round().m_bRunning);
+    EXPECT_TRUE(IsGrey(Window(), ID_OPT_LAX));
+}
+
+TEST_F(GameWindowTest, MissingOwnListIsReportedAndTheWindowStillOpens) {
+    UseOwnList("C:\\keine\\solche\\liste.txt");
+    OpenWindow();
+    ASSERT_EQ(m_answers.Texts().size(), 1u);
+    EXPECT_EQ(m_answers.Texts()[0], "Wortlistendatei konnte nicht geöffnet werden.");
+    EXPECT_EQ(WordCount(), 0);
+    EXPECT_TRUE(Enabled(IDC_NEW));
+}
+
+TEST_F(GameWindowTest, ControlsFollowTheStatesOfARound) {
+    TempFile list(OwnList);
+    UseOwnList(list.Path());
+    OpenWindow();
+    // Idle
+    EXPECT_TRUE(Enabled(IDC_NEW));
+    for (int id : {IDC_SHUFFLE, IDC_BACK, IDC_ENTER, IDC_GIVEUP})
+        EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_TRUE(GetWindowLongA(Item(IDC_INPUT), GWL_STYLE) & ES_READONLY);
+
+    // Searching: the search's notice is not handled before the next pump.
+    ClickButton(IDC_NEW);
+    EXPECT_TRUE(Round().IsSearching());
+    EXPECT_FALSE(Enabled(IDC_NEW));
+    EXPECT_FALSE(IsGrey(Window(), ID_OPT_SETTINGS));
+    EXPECT_FALSE(IsGrey(Window(), ID_FILE_WORDLIST));
+
+    // Running
+    ASSERT_TRUE(PumpUntil([&] { return Round().m_bRunning == 1; }));
+    EXPECT_EQ(Text(IDC_STATUS), "Spiel läuft...");
+    EXPECT_EQ(Round().m_nTotal, 5);
+    EXPECT_FALSE(Enabled(IDC_NEW));
+    for (int id : {IDC_SHUFFLE, IDC_BACK, IDC_GIVEUP})
+        EXPECT_TRUE(Enabled(id)) << id;
+    EXPECT_FALSE(Enabled(IDC_ENTER));
+    for (int id : {ID_OPT_SETTINGS, ID_OPT_STARTWORD, ID_FILE_WORDLIST, ID_OPT_UPPERCASE, ID_OPT_SUBSTITUTE,
+                   ID_OPT_LAX})
+        EXPECT_TRUE(IsGrey(Window(), id)) << id;
+    EXPECT_FALSE(GetWindowLongA(Item(IDC_INPUT), GWL_STYLE) & ES_READONLY);
+    EXPECT_EQ(GetFocus(), Item(IDC_INPUT));
+    EXPECT_EQ(LetterRow(), "TRAUBE");
+    EXPECT_EQ(ListTextColour(), RGB(0, 128, 0));
+
+    // Ended
+    ClickButton(IDC_GIVEUP);
+    EXPECT_EQ(Text(IDC_STATUS), "Spiel beendet.");
+    EXPECT_TRUE(Enabled(IDC_NEW));
+    for (int id : {IDC_SHUFFLE, IDC_BACK, IDC_ENTER, IDC_GIVEUP})
+        EXPECT_FALSE(Enabled(id)) << id;
+    for (int id : {ID_OPT_SETTINGS, ID_OPT_STARTWORD, ID_FILE_WORDLIST, ID_OPT_UPPERCASE, ID_OPT_SUBSTITUTE,
+                   ID_OPT_LAX})
+        EXPECT_FALSE(IsGrey(Window(), id)) << id;
+    EXPECT_EQ(ListTextColour(), RGB(255, 0, 0));
+    EXPECT_EQ(GetFocus(), Item(IDC_NEW));
+    EXPECT_TRUE(m_answers.Texts().empty());
+}
+
+TEST_F(GameWindowTest, AWholeRoundFromTheFirstWordToTheLast) {
+    TempFile list(OwnList);
+    UseOwnList(list.Path());
+    OpenWindow();
+    StartRunningRound();
+
+    // A right word, built with the letter buttons.
+    ClickLetters("BAU");
+    EXPECT_EQ(Text(IDC_INPUT), "BAU");
+    EXPECT_EQ(LetterRow(), "TRE");
+    EXPECT_TRUE(Enabled(IDC_ENTER));
+    ClickButton(IDC_ENTER);
+    EXPECT_EQ(m_dialog->ListCount(), 1);
+    EXPECT_EQ(m_dialog->ListText(0), "BAU");
+    EXPECT_EQ(Text(IDC_FOUND), "1 von 5   ( 20 % )");
+    EXPECT_EQ(Text(IDC_STATUS), "Wort wurde in Liste übernommen.");
+    EXPECT_EQ(LetterRow(), "TRAUBE");
+    EXPECT_EQ(Text(IDC_INPUT), "");
+
+    // The same word typed, and entered with the Enter key: already listed.
+    TypeIntoInput("BAU");
+    EXPECT_EQ(Text(IDC_INPUT), "BAU");
+    EXPECT_EQ(LetterRow(), "TRE");
+    PostMessageA(Item(IDC_INPUT), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    ASSERT_TRUE(PumpUntil([&] { return !m_answers.Texts().empty(); }));
+    PumpFor(20);
+    EXPECT_EQ(m_answers.Texts()[0], "Dieses Wort wurde bereits eingetragen.");
+    EXPECT_EQ(m_dialog->ListCount(), 1);
+
+    // A typed letter that the row does not hold is dropped.
+    TypeIntoInput("BX");
+    EXPECT_EQ(Text(IDC_INPUT), "B");
+    ClickButton(IDC_BACK);
+    EXPECT_EQ(Text(IDC_STATUS), "Buchstaben zurückgelegt.");
+
+    // A wrong word: no limit, so the round goes on.
+    EnterWord("TAB");
+    ASSERT_EQ(m_answers.Texts().size(), 2u);
+    EXPECT_EQ(m_answers.Texts()[1], "Dieses Wort ist leider nicht bekannt.");
+    EXPECT_EQ(Text(IDC_MISTRIALS), "unbegrenzt");
+    EXPECT_EQ(Round().m_bRunning, 1);
+
+    for (const char* word : {"BRAUT", "TAUBE", "RABE", "RAUB"})
+        EnterWord(word);
+    ASSERT_EQ(m_answers.Texts().size(), 3u);
+    EXPECT_EQ(m_answers.Texts()[2], "Herzlichen Glückwunsch, Sie haben alles gefunden!!!");
+    EXPECT_EQ(Round().m_bRunning, 0);
+    EXPECT_EQ(Text(IDC_STATUS), "Spiel beendet.");
+    EXPECT_EQ(Text(IDC_FOUND), "5 von 5   ( 100 % )");
+    // The list keeps the found words, sorted, now in red.
+    ASSERT_EQ(m_dialog->ListCount(), 5);
+    EXPECT_EQ(m_dialog->ListText(0), "BAU");
+    EXPECT_EQ(m_dialog->ListText(4), "TAUBE");
+    EXPECT_EQ(ListTextColour(), RGB(255, 0, 0));
+    EXPECT_TRUE(Enabled(IDC_NEW));
+}
+
+TEST_F(GameWindowTest, WrongTriesBeyondTheLimitEndTheRound) {
+    TempFile list(OwnList);
+    UseOwnList(list.Path());
+    GameSettings.UseMistrials = 1;
+    GameSettings.Mistrials = 1;
+    OpenWindow();
+    StartRunningRound();
+    EXPECT_EQ(Text(IDC_MISTRIALS), "0 von 1");
+    EnterWord("RAUB");
+
+    EnterWord("TAB");
+    EXPECT_EQ(Text(IDC_MISTRIALS), "1 von 1");
+    EXPECT_EQ(Round().m_bRunning, 1);
+    EnterWord("BAT");
+    ASSERT_EQ(m_answers.Texts().size(), 2u);
+    EXPECT_EQ(m_answers.Texts()[0], "Dieses Wort ist leider nicht bekannt.");
+    EXPECT_EQ(m_answers.Texts()[1],
+              "Dieses Wort ist leider nicht bekannt.\nKeine weiteren Fehlversuche.\nSpiel beendet.");
+    EXPECT_EQ(Round().m_bRunning, 0);
+    // The list now shows the four words that were not found.
+    ASSERT_EQ(m_dialog->ListCount(), 4);
+    EXPECT_EQ(m_dialog->ListText(0), "BAU");
+    EXPECT_EQ(m_dialog->ListText(3), "TAUBE");
+}
+
+TEST_F(GameWindowTest, GivingUpShowsTheWordsNotFound) {
+    TempFile list(OwnList);
+    UseOwnList(list.Path());
+    OpenWindow();
+    StartRunningRound();
+    EnterWord("BRAUT");
+    ClickButton(IDC_GIVEUP);
+    EXPECT_TRUE(m_answers.Texts().empty());
+    ASSERT_EQ(m_dialog->ListCount(), 4);
+    EXPECT_EQ(m_dialog->ListText(0), "BAU");
+    EXPECT_EQ(m_dialog->ListText(1), "RABE");
+    EXPECT_EQ(Text(IDC_FOUND), "1 von 5   ( 20 % )");
+}
+
+TEST_F(GameWindowTest, EscapeIsSwallowedAndTheListSendsTheFocusToTheInput) {
+    TempFile list(OwnList);
+    UseOwnList(list.Path());
+    OpenWindow();
+    StartRunningRound();
+    PostMessageA(Item(IDC_INPUT), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageA(Window(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PumpFor(50);
+    EXPECT_TRUE(IsWindow(Window()));
+    EXPECT_EQ(Round().m_bRunning, 1);
+    EXPECT_TRUE(m_answers.Texts().empty());
+
+    SetFocus(Item(IDC_RESULTLIST));
+    PumpFor(20);
+    EXPECT_EQ(GetFocus(), Item(IDC_INPUT));
+}
+
+TEST_F(GameWindowTest, ClosingDuringARoundAsksAndNoKeepsTheRound) {
+    TempFile list(OwnList);
+    UseOwnList(list.Path());
+    OpenWindow();
+    StartRunningRound();
+    SetFocus(Item(IDC_NEW));
+    m_answers.QueueAnswer(IDNO);
+    SendMessageA(Window(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(m_answers.Texts().size(), 1u);
+    EXPECT_EQ(m_answers.Texts()[0], "Laufendes Spiel wirklich beenden?");
+    ASSERT_TRUE(IsWindow(Window()));
+    EXPECT_EQ(Round().m_bRunning, 1);
+    EXPECT_EQ(GetFocus(), Item(IDC_INPUT));
+
+    m_answers.QueueAnswer(IDYES);
+    HWND window = Window();
+    ClickButton(IDC_QUIT);
+    EXPECT_EQ(m_answers.Texts().size(), 2u);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(GameWindowTest, ClosingWhileIdleAsksNothing) {
+    TempFile list(OwnList);
+    UseOwnList(list.Path());
+    OpenWindow();
+    HWND window = Window();
+    SendMessageA(window, WM_COMMAND, ID_FILE_QUIT, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(m_answers.Texts().empty());
+}
+
+TEST_F(GameWindowTest, OptionTogglesFlipTheTickAndSaveTheMenuSection) {
+    TempFile list(OwnList);
+    UseOwnList(list.Path());
+    OpenWindow();
+    SendMessageA(Window(), WM_COMMAND, ID_OPT_SOUND, 0);
+    EXPECT_FALSE(IsTicked(Window(), ID_OPT_SOUND));
+    EXPECT_EQ(GameSettings.UseSound, 0);
+    EXPECT_EQ(m_store->ReadDword("Menu", "UseSound", 7), 0u);
+    // The whole section is written, the unchanged values too.
+    EXPECT_EQ(m_store->ReadDword("Menu", "UseHelp", 7), 1u);
+    EXPECT_EQ(m_store->ReadDword("Menu", "Lax", 7), 0u);
+
+    SendMessageA(Window(), WM_COMMAND, ID_OPT_UPPERCASE, 0);
+    EXPECT_TRUE(IsTicked(Window(), ID_OPT_UPPERCASE));
+    EXPECT_EQ(GameSettings.Uppercase, 1);
+    EXPECT_TRUE(IsGrey(Window(), ID_OPT_LAX));
+    SendMessageA(Window(), WM_COMMAND, ID_OPT_UPPERCASE, 0);
+    EXPECT_FALSE(IsGrey(Window(), ID_OPT_LAX));
+    EXPECT_EQ(m_store->ReadDword("Menu", "Uppercase", 7), 0u);
+
+    SendMessageA(Window(), WM_COMMAND, ID_HELP_TIPS, 0);
+    EXPECT_EQ(GameSettings.UseHelp, 0);
+    EXPECT_FALSE(IsTicked(Window(), ID_HELP_TIPS));
+}
+
+} // namespace

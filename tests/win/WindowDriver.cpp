@@ -1,0 +1,90 @@
+#include "WindowDriver.h"
+#include "app/win/DataExchange.h"
+#include "app/win/Dialog.h"
+#include <algorithm>
+#include <cstdio>
+
+bool PumpUntil(const std::function<bool()>& done, int timeoutMilliseconds) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        CDialog::PumpWaitingMessages();
+        if (done())
+            return true;
+        if (static_cast<int>(GetTickCount() - start) > timeoutMilliseconds)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void PumpFor(int milliseconds) {
+    const DWORD start = GetTickCount();
+    PumpUntil([&] { return static_cast<int>(GetTickCount() - start) >= milliseconds; }, milliseconds + 1000);
+}
+
+namespace {
+MessageAnswerer* s_answerer = nullptr;
+constexpr int MessageTextId = 181;
+constexpr int MessageBoxTextId = 0xFFFF;
+} // namespace
+
+MessageAnswerer::MessageAnswerer() {
+    s_answerer = this;
+    m_timer = SetTimer(nullptr, 0, 15, &MessageAnswerer::OnTimer);
+}
+
+MessageAnswerer::~MessageAnswerer() {
+    KillTimer(nullptr, m_timer);
+    s_answerer = nullptr;
+}
+
+void CALLBACK MessageAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (s_answerer)
+        EnumThreadWindows(GetCurrentThreadId(), &MessageAnswerer::OnThreadWindow,
+                          reinterpret_cast<LPARAM>(s_answerer));
+}
+
+BOOL CALLBACK MessageAnswerer::OnThreadWindow(HWND window, LPARAM self) {
+    // A message dialog is the visible dialog with an "&OK" or "&Ja" button.
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) &&
+        (GetDlgItem(window, IDOK) || GetDlgItem(window, IDYES)))
+        reinterpret_cast<MessageAnswerer*>(self)->AnswerDialog(window);
+    return TRUE;
+}
+
+void MessageAnswerer::AnswerDialog(HWND dialog) {
+    if (std::find(m_answered.begin(), m_answered.end(), dialog) != m_answered.end() && IsWindow(dialog))
+        return;
+    m_answered.push_back(dialog);
+    HWND text = GetDlgItem(dialog, MessageTextId);
+    if (!text)
+        text = GetDlgItem(dialog, MessageBoxTextId);
+    m_texts.push_back(WindowText(text));
+    int answer = 0;
+    if (!m_answers.empty()) {
+        answer = m_answers.front();
+        m_answers.pop_front();
+    } else {
+        HWND ok = GetDlgItem(dialog, IDOK);
+        answer = ok && IsWindowVisible(ok) ? IDOK : IDYES;
+    }
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
+}
+
+std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+TempFile::TempFile(const std::string& contents) {
+    char directory[MAX_PATH] = {};
+    char name[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, directory);
+    GetTempFileNameA(directory, "ana", 0, name);
+    m_path = name;
+    if (FILE* file = std::fopen(name, "wb")) {
+        std::fwrite(contents.data(), 1, contents.size(), file);
+        std::fclose(file);
+    }
+}
+
+TempFile::~TempFile() { DeleteFileA(m_path.c_str()); }
