@@ -12,8 +12,8 @@ namespace {
 const uint32_t White = 0xFFFFFF;
 const uint32_t Black = 0x000000;
 
-// The generator's first numbers after SeedRandom(1).
-const int FirstRandoms[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358};
+// Hand values below use the generator's first numbers after SeedRandom(1):
+// 41, 18467, 6334, 26500, ..., the 13th is 23281.
 
 // Texture levels as drawn: rows counted from the bottom.
 int Level(const Image8& texture, int x, int r)
@@ -154,13 +154,6 @@ TEST(Textures, PaletteRunsFromColourThreeOverTwoToOneThenTints)
     const auto full = MakeTexturePalette(c1, c2, c3, 250); // at most 100 per cent
     for (uint32_t entry : full)
         EXPECT_EQ(entry, c1);
-}
-
-TEST(Textures, GeneratorMatchesTheKnownSequence)
-{
-    SeedRandom(1);
-    for (int expected : FirstRandoms)
-        EXPECT_EQ(DrawRandom(), expected);
 }
 
 TEST(Textures, NoiseDrawsGrainPerPixelFromTheBottomRow)

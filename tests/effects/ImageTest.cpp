@@ -72,15 +72,6 @@ TEST(Image, StretchTakesTheNearestPixel)
     EXPECT_TRUE(StretchImage(source, MaxImageSide + 1, 1).IsEmpty());
 }
 
-TEST(Image, ColourChannels)
-{
-    const uint32_t colour = MakeColour(0x12, 0x34, 0x56);
-    EXPECT_EQ(colour, 0x563412u);
-    EXPECT_EQ(RedOf(colour), 0x12);
-    EXPECT_EQ(GreenOf(colour), 0x34);
-    EXPECT_EQ(BlueOf(colour), 0x56);
-}
-
 TEST(Image, StripCellsAndTheirDegenerateSizes)
 {
     Image32 strip(7, 2);
