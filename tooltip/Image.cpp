@@ -67,22 +67,3 @@ Image32 StretchImage(const Image32& source, int width, int height)
     }
     return result;
 }
-
-Image32 StripCell(const Image32& strip, int index, int cellWidth, int cellHeight)
-{
-    Image32 cell;
-    // A cell size of 0 would divide the strip into endless empty cells.
-    if (cellWidth <= 0)
-        cellWidth = strip.Height();
-    if (cellHeight <= 0)
-        cellHeight = strip.Height();
-    if (cellWidth <= 0 || cellHeight > strip.Height() || index < 0 || index >= strip.Width() / cellWidth)
-        return cell;
-    if (!cell.Create(cellWidth, cellHeight))
-        return cell;
-    const int left = index * cellWidth;
-    for (int y = 0; y < cellHeight; ++y)
-        for (int x = 0; x < cellWidth; ++x)
-            cell.At(x, y) = strip.At(left + x, y);
-    return cell;
-}

@@ -121,13 +121,7 @@ private:
     std::array<uint32_t, 256> m_palette{};
 };
 
-// Copies the part of source that is stretched to width x height (each
-// target pixel takes the nearest source pixel, as a plain stretch blit does).
+// The source stretched to width x height; each target pixel takes the
+// nearest source pixel, as a plain stretch blit does.
 // An empty source or a refused size gives an empty image.
 Image32 StretchImage(const Image32& source, int width, int height);
-
-// Image `index` of a strip of equal images laid side by side, each
-// cellWidth x cellHeight. A cell size of 0 or less means the strip's
-// height (square images; the whole height). An index outside the strip,
-// or a strip without a whole cell, gives an empty image.
-Image32 StripCell(const Image32& strip, int index, int cellWidth, int cellHeight);

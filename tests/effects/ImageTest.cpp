@@ -71,25 +71,3 @@ TEST(Image, StretchTakesTheNearestPixel)
     EXPECT_TRUE(StretchImage(Image32(), 5, 5).IsEmpty());
     EXPECT_TRUE(StretchImage(source, MaxImageSide + 1, 1).IsEmpty());
 }
-
-TEST(Image, StripCellsAndTheirDegenerateSizes)
-{
-    Image32 strip(7, 2);
-    for (int x = 0; x < 7; ++x)
-        strip.At(x, 1) = uint32_t(x);
-    const Image32 second = StripCell(strip, 1, 3, 2);
-    ASSERT_EQ(second.Width(), 3);
-    EXPECT_EQ(second.At(0, 1), 3u);
-    EXPECT_EQ(second.At(2, 1), 5u);
-    EXPECT_TRUE(StripCell(strip, 2, 3, 2).IsEmpty()); // only 6 of 7 columns make whole cells
-    EXPECT_TRUE(StripCell(strip, -1, 3, 2).IsEmpty());
-    EXPECT_TRUE(StripCell(strip, 0, 3, 3).IsEmpty()); // taller than the strip
-
-    // Cell sizes of 0 mean square cells of the strip's height.
-    const Image32 square = StripCell(strip, 2, 0, 0);
-    ASSERT_EQ(square.Width(), 2);
-    ASSERT_EQ(square.Height(), 2);
-    EXPECT_EQ(square.At(1, 1), 5u);
-    EXPECT_TRUE(StripCell(strip, INT_MAX, 0, -4).IsEmpty());
-    EXPECT_TRUE(StripCell(Image32(), 0, 0, 0).IsEmpty());
-}
