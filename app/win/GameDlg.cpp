@@ -196,8 +196,7 @@ bool CGameDlg::OnMenu(int id) {
     case ID_OPT_STARTWORD:
     case ID_OPT_SETTINGS:
     case ID_HELP_ABOUT:
-        // Their dialogs are not part of the program yet.
-        return true;
+        return OnDialogMenu(id);
     default:
         return CDialog::OnCommand(MAKEWPARAM(id, 0), 0);
     }

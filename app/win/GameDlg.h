@@ -72,6 +72,11 @@ protected:
 private:
     bool OnButton(int id);
     bool OnMenu(int id);
+    // The settings, start-word, word list and About dialogs (GameDlgMenus.cpp).
+    bool OnDialogMenu(int id);
+    void OnSettings();
+    void OnStartWord();
+    void OnWordList();
     void SetUpInputLine();
     void SetUpResultList();
     void SetUpBackgrounds();

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <utility>
 #include <vector>
 
 #include "engine/Messages.h"
@@ -18,7 +19,10 @@ CWordListDlg::FileChooser s_chooser = &CWordListDlg::ChooseListFile;
 
 } // namespace
 
-CWordListDlg::CWordListDlg() : CDialog(IDD_WORDLIST) {}
+CWordListDlg::CWordListDlg(std::function<void()> beforeClearing)
+    : CDialog(IDD_WORDLIST), m_beforeClearing(std::move(beforeClearing))
+{
+}
 
 CWordListDlg::FileChooser CWordListDlg::SetFileChooser(FileChooser chooser)
 {
@@ -119,8 +123,11 @@ void CWordListDlg::OnOK()
         SetFocus(Item(IDC_LISTPATH));
         return;
     }
-    if (confirmation.clearList)
+    if (confirmation.clearList) {
+        if (m_beforeClearing)
+            m_beforeClearing();
         ClearWordList();
+    }
     SaveListSettings();
     EndDialog(IDOK);
 }

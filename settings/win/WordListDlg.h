@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "app/win/Dialog.h"
@@ -11,7 +12,9 @@
 // restores them from the store.
 class CWordListDlg : public CDialog {
 public:
-    CWordListDlg();
+    // beforeClearing runs right before the word list is emptied, so that
+    // nothing still reads the list (a search preparing a round).
+    explicit CWordListDlg(std::function<void()> beforeClearing = {});
 
     // Asks the player for a file; true with its full path when one was
     // chosen. Tests replace the Open dialog; the previous chooser is returned.
@@ -29,4 +32,6 @@ protected:
 private:
     void UpdateEnabling();
     void OnBrowse();
+
+    std::function<void()> m_beforeClearing;
 };
