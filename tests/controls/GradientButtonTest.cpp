@@ -109,6 +109,17 @@ TEST_F(GradientButtonTest, KindsComeFromTheTemplateStyleAndPushButtonsNeverCheck
     for (HWND window : {push.Handle(), check.Handle(), radio.Handle(), defaultButton.Handle()})
         EXPECT_EQ(BS_OWNERDRAW, GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK);
 
+    // The dialog manager moves the default by restyling push buttons; they
+    // stay owner-drawn and only take note.
+    EXPECT_TRUE(SendMessageA(push, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON);
+    EXPECT_TRUE(SendMessageA(defaultButton, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON);
+    SendMessageA(push, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    SendMessageA(defaultButton, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    EXPECT_EQ(BS_OWNERDRAW, GetWindowLongA(push, GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_EQ(BS_OWNERDRAW, GetWindowLongA(defaultButton, GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_TRUE(SendMessageA(push, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON);
+    EXPECT_TRUE(SendMessageA(defaultButton, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON);
+
     SendMessageA(push, BM_SETCHECK, BST_CHECKED, 0);
     EXPECT_EQ(BST_UNCHECKED, Checked(push));
     Click(push);
