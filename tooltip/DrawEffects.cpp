@@ -80,7 +80,9 @@ int Bump(int v)
 }
 
 // Levels are worked out with rows counted from the bottom (r = 0) and are
-// kept top-down in the image, so the texture can be drawn as it lies.
+// kept top-down in the image, so the texture can be drawn as it lies. The
+// grain is drawn pixel by pixel in that order: bottom row first, each row
+// from left to right, as the pixels lie in a bottom-up bitmap.
 class TextureBuilder
 {
 public:
