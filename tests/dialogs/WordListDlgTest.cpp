@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/win/MessageDlg.h"
 #include "engine/Messages.h"
 #include "res/resource.h"
 #include "settings/GameSettings.h"
@@ -203,6 +204,72 @@ TEST_F(WordListDialog, ChosenFileFillsThePathAndCancelledChoiceKeepsIt)
         Click(dlg, IDOK);
     });
     EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\Dokumente\\liste.txt");
+}
+
+TEST_F(WordListDialog, SearchIsStoppedOnlyWhenTheListIsAboutToBeEmptied)
+{
+    Store(0, "");
+    int wordsWhenStopped = -1;
+    int stops = 0;
+    auto stopSearch = [&] {
+        ++stops;
+        wordsWhenStopped = WordCount();
+    };
+    CWordListDlg unchanged(stopSearch);
+    RunScripted(unchanged, [](HWND dlg) { Click(dlg, IDOK); });
+    EXPECT_EQ(stops, 0);
+
+    CWordListDlg switched(stopSearch);
+    RunScripted(switched, [](HWND dlg) {
+        Click(dlg, IDC_OWNLIST);
+        SetWindowTextA(PathEdit(dlg), "C:\\eigene.txt");
+        Click(dlg, IDOK);
+    });
+    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(wordsWhenStopped, 2) << "stopped while the list was still there";
+    EXPECT_EQ(WordCount(), 0);
+}
+
+// The real message dialog: it belongs to the word list dialog, so closing it
+// leaves the main window disabled until the word list dialog ends.
+HWND s_messageOwner = nullptr;
+
+BOOL CALLBACK CloseMessageDialog(HWND window, LPARAM)
+{
+    if (IsWindowVisible(window) && GetDlgItem(window, IDC_MSG_TEXT)) {
+        s_messageOwner = GetWindow(window, GW_OWNER);
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+TEST_F(WordListDialog, MessageOverTheDialogKeepsTheMainWindowDisabled)
+{
+    Store(1, "");
+    SetMessageHandler(&ShowMessageDlgHandler);
+    HWND main = CreateWindowExA(0, "STATIC", "main", WS_POPUP | WS_VISIBLE, 50, 50, 500, 400, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    CDialog::SetMainWindow(main);
+    s_messageOwner = nullptr;
+    CWordListDlg dialog;
+    RunScripted(
+        dialog,
+        [main](HWND dlg) {
+            const UINT_PTR answer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+                EnumThreadWindows(GetCurrentThreadId(), &CloseMessageDialog, 0);
+            });
+            Click(dlg, IDOK);
+            KillTimer(nullptr, answer);
+            EXPECT_EQ(s_messageOwner, dlg);
+            EXPECT_TRUE(IsWindow(dlg));
+            EXPECT_FALSE(IsWindowEnabled(main)) << "still behind the modal word list dialog";
+            Click(dlg, IDCANCEL);
+        },
+        main);
+    EXPECT_TRUE(IsWindowEnabled(main));
+    CDialog::SetMainWindow(nullptr);
+    DestroyWindow(main);
 }
 
 } // namespace
