@@ -183,6 +183,15 @@ TEST_F(Layout, TableWithColumnSpan)
     EXPECT_TRUE(canvas.backgrounds.empty());
 }
 
+TEST_F(Layout, DrawingAnotherTextMeasuresItFirst)
+{
+    renderer.Measure(canvas, "short");
+    canvas = FakeCanvas();
+    renderer.Draw(canvas, "<center>ab</center>\nabcdefgh", MarkupRect{0, 0, 49, 40});
+    EXPECT_EQ(18, Text("ab").x); // centred by the lines of this text
+    EXPECT_EQ(2u, renderer.Layout().lines.size());
+}
+
 TEST_F(Layout, TextAroundATable)
 {
     const MarkupSize size = Render("Intro\n<table><tr><td>x</td></tr></table>\nEnd");
@@ -324,6 +333,9 @@ TEST_F(Layout, HostileMarkupStaysBounded)
     EXPECT_EQ(nullptr, canvas.Find("core")); // deeper than tables may nest
 
     Render("<b<i<table<tr<td<font size=");
+    // Tables without cells have no columns to share width among.
+    EXPECT_EQ(2 * 2 + 1, Render("<table width=50%></table>").cx); // one spacing, doubled
+    EXPECT_EQ(2 + 3 * 2 + 1, Render("<table border=1><tr></tr><tr></tr></table>", 30).cy);
     Render("<td>a</td><tr></table></tr>b");
     EXPECT_EQ(6, Text("b").x); // table tags outside a table are ignored
 }

@@ -326,3 +326,45 @@ TEST_F(MarkupDrawing, Images)
 }
 
 } // namespace
+
+#include "tooltip/BrowserCommand.h"
+
+namespace {
+
+TEST(BrowserCommand, CutsThePlaceholderAndAppendsTheAddress)
+{
+    // The quoted placeholder goes from its opening quote.
+    EXPECT_EQ("\"C:\\web\\browser.exe\" -nohome  http://x.de/",
+              BuildBrowserCommand("\"C:\\web\\browser.exe\" -nohome \"%1\" -extra", "http://x.de/"));
+    EXPECT_EQ("browser.exe -url  http://x.de/", BuildBrowserCommand("browser.exe -url %1 more", "http://x.de/"));
+    EXPECT_EQ("browser.exe http://x.de/", BuildBrowserCommand("browser.exe", "http://x.de/"));
+    // Blanks cannot split the address into further arguments.
+    EXPECT_EQ("b.exe \"http://x.de/a -evil\"", BuildBrowserCommand("b.exe", "http://x.de/a\" -evil"));
+}
+
+} // namespace
+
+#include "tooltip/StripCell.h"
+
+namespace {
+
+TEST(StripCell, CellsOfAStrip)
+{
+    MarkupRect cell;
+    ASSERT_TRUE(StripCellRect(48, 16, 2, 16, 0, cell));
+    EXPECT_EQ(32, cell.left);
+    EXPECT_EQ(48, cell.right);
+    EXPECT_EQ(16, cell.bottom);
+    EXPECT_FALSE(StripCellRect(48, 16, 3, 16, 16, cell));
+    EXPECT_FALSE(StripCellRect(48, 16, -1, 16, 16, cell));
+    // A cell size of 0 takes the whole strip instead of dividing by it.
+    ASSERT_TRUE(StripCellRect(48, 16, 0, 0, 0, cell));
+    EXPECT_EQ(48, cell.Width());
+    EXPECT_FALSE(StripCellRect(48, 16, 1, 0, 0, cell));
+    ASSERT_TRUE(StripCellRect(48, 16, 0, 100, 8, cell));
+    EXPECT_EQ(48, cell.Width());
+    EXPECT_EQ(8, cell.Height());
+    EXPECT_FALSE(StripCellRect(0, 16, 0, 0, 0, cell));
+}
+
+} // namespace

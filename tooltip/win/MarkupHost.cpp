@@ -1,6 +1,7 @@
 #include "tooltip/win/MarkupHost.h"
 
 #include "tooltip/BrowserCommand.h"
+#include "tooltip/StripCell.h"
 #include "tooltip/win/GdiCanvas.h"
 
 #include <shellapi.h>
@@ -68,13 +69,11 @@ HBITMAP CutStripCell(HBITMAP strip, int index, int cx, int cy)
     BITMAP info{};
     if (!GetObjectA(strip, sizeof info, &info))
         return nullptr;
-    const int stripHeight = std::abs(info.bmHeight);
-    // A cell width of 0 would divide the strip into nothing: take it whole.
-    const int cellWidth = cx > 0 ? std::min<int>(cx, info.bmWidth) : info.bmWidth;
-    const int cellHeight = cy > 0 ? std::min<int>(cy, stripHeight) : stripHeight;
-    const int cells = cellWidth > 0 ? info.bmWidth / cellWidth : 0;
-    if (index < 0 || index >= cells || cellHeight <= 0)
+    MarkupRect cellRect;
+    if (!StripCellRect(info.bmWidth, std::abs(info.bmHeight), index, cx, cy, cellRect))
         return nullptr;
+    const int cellWidth = cellRect.Width();
+    const int cellHeight = cellRect.Height();
     HDC screen = GetDC(nullptr);
     HDC from = CreateCompatibleDC(screen);
     HDC to = CreateCompatibleDC(screen);
@@ -82,7 +81,7 @@ HBITMAP CutStripCell(HBITMAP strip, int index, int cx, int cy)
     if (from && to && cell) {
         HGDIOBJ oldFrom = SelectObject(from, strip);
         HGDIOBJ oldTo = SelectObject(to, cell);
-        BitBlt(to, 0, 0, cellWidth, cellHeight, from, index * cellWidth, 0, SRCCOPY);
+        BitBlt(to, 0, 0, cellWidth, cellHeight, from, cellRect.left, cellRect.top, SRCCOPY);
         SelectObject(from, oldFrom);
         SelectObject(to, oldTo);
     }
