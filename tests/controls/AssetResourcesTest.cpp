@@ -1,4 +1,7 @@
 #include <windows.h>
+#include <mmsystem.h>
+#include <mmreg.h>
+#include <msacm.h>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +32,8 @@ Bytes Resource(int id, LPCSTR type)
 
 struct WaveInfo {
     bool valid = false;
+    const uint8_t* format = nullptr;
+    const uint8_t* data = nullptr;
     int formatTag = 0, channels = 0, sampleRate = 0, avgBytesPerSecond = 0, blockAlign = 0, bitsPerSample = 0;
     uint32_t factSamples = 0, dataBytes = 0;
     int mpegFrames = 0;
@@ -71,11 +76,13 @@ WaveInfo ReadWave(Bytes bytes)
             info.avgBytesPerSecond = static_cast<int>(Read32(body + 8));
             info.blockAlign = Read16(body + 12);
             info.bitsPerSample = Read16(body + 14);
+            info.format = body;
             format = true;
         } else if (id == "fact" && length >= 4) {
             info.factSamples = Read32(body);
         } else if (id == "data") {
             info.dataBytes = length;
+            info.data = body;
             data = true;
             if (info.formatTag == 0x55)
                 CountMpegFrames(body, length, info);
@@ -122,6 +129,41 @@ TEST(AssetResourcesTest, EveryWaveResourceHasItsFormatAndLength)
         const double streamSeconds = wave.mpegFrames * 576.0 / 16000;
         EXPECT_NEAR(rule.seconds, streamSeconds, 0.2);
         EXPECT_NEAR(20.0, wave.dataBytes * 8.0 / streamSeconds / 1000, 3.0) << "kbit/s on average";
+    }
+}
+
+// Seconds of 16-bit PCM that the platform's own codec makes of a compressed
+// sound; PlaySound goes the same way.
+double DecodedSeconds(const WaveInfo& wave)
+{
+    auto* source = reinterpret_cast<WAVEFORMATEX*>(const_cast<uint8_t*>(wave.format));
+    WAVEFORMATEX pcm{};
+    pcm.wFormatTag = WAVE_FORMAT_PCM;
+    HACMSTREAM stream = nullptr;
+    if (acmFormatSuggest(nullptr, source, &pcm, sizeof(pcm), ACM_FORMATSUGGESTF_WFORMATTAG) ||
+        acmStreamOpen(&stream, nullptr, source, &pcm, nullptr, 0, 0, ACM_STREAMOPENF_NONREALTIME))
+        return -1;
+    std::vector<BYTE> buffer(4 << 20);
+    ACMSTREAMHEADER header{};
+    header.cbStruct = sizeof(header);
+    header.pbSrc = const_cast<BYTE*>(wave.data);
+    header.cbSrcLength = wave.dataBytes;
+    header.pbDst = buffer.data();
+    header.cbDstLength = static_cast<DWORD>(buffer.size());
+    acmStreamPrepareHeader(stream, &header, 0);
+    acmStreamConvert(stream, &header, ACM_STREAMCONVERTF_START | ACM_STREAMCONVERTF_END);
+    acmStreamUnprepareHeader(stream, &header, 0);
+    acmStreamClose(stream, 0);
+    return double(header.cbDstLengthUsed) / pcm.nAvgBytesPerSec;
+}
+
+TEST(AssetResourcesTest, CompressedSoundsDecodeWithThePlatformCodecs)
+{
+    for (int id : {110, 111, 114, 115, 117, 118, 119}) {
+        SCOPED_TRACE(id);
+        const WaveInfo wave = ReadWave(Resource(id, "WAVE"));
+        ASSERT_TRUE(wave.valid);
+        EXPECT_NEAR(Seconds(wave), DecodedSeconds(wave), 0.12);
     }
 }
 
