@@ -165,24 +165,6 @@ TEST(ButtonFaceTest, DiagonalWithKnownDrawsMatchesHandComputedPixels)
     EXPECT_EQ(NextRandom(state), DrawRandom()) << "exactly one draw per pixel";
 }
 
-TEST(ButtonFaceTest, DiagonalIsLightestTopLeftAndStaysInRange)
-{
-    ButtonFaces faces;
-    SeedRandom(12345);
-    BuildButtonFaces(faces, 80, 24, 4, GameRecipe(MakeColour(230, 210, 170)), ClassicColours);
-    const CPaletteBitmap& face = faces.normalFace;
-    int low = 255, high = 0;
-    for (int r = 0; r < 24; ++r)
-        for (int x = 0; x < 80; ++x) {
-            low = std::min<int>(low, face.PixelAt(x, r));
-            high = std::max<int>(high, face.PixelAt(x, r));
-        }
-    EXPECT_GE(low, 0 + 1);  // a*(w-x)/w >= 1 for the rightmost column
-    EXPECT_LE(high, 253);   // 119 + 118 + 16
-    EXPECT_GT(face.PixelAt(0, 23), 200) << "top-left";
-    EXPECT_LT(face.PixelAt(79, 0), 20) << "bottom-right";
-}
-
 TEST(ButtonFaceTest, FocusLinesAlternateAndNeverVanish)
 {
     ButtonFaces faces;
@@ -216,22 +198,6 @@ TEST(ButtonFaceTest, ZeroSizedWindowGetsNoFacesButDrawsNothing)
     EXPECT_FALSE(faces.disabledFace.IsValid());
     EXPECT_TRUE(faces.focusLineH.IsValid());
     EXPECT_EQ(41, DrawRandom()) << "no random numbers drawn without a face";
-}
-
-TEST(ButtonFaceTest, GrainValuesSpanTheirRange)
-{
-    SeedRandom(99);
-    int low = 0, high = 0;
-    for (int i = 0; i < 5000; ++i) {
-        const int value = DrawGrainValue(8);
-        low = std::min(low, value);
-        high = std::max(high, value);
-    }
-    EXPECT_EQ(-8, low);
-    EXPECT_EQ(8, high);
-    SeedRandom(99);
-    for (int i = 0; i < 1000; ++i)
-        ASSERT_EQ(0, DrawGrainValue(0) & ~1) << "grain 0 gives 0, or 1 for the top draw";
 }
 
 TEST(ButtonFaceTest, OtherStylesGiveAnEvenFace)
