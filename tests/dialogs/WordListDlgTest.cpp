@@ -6,6 +6,7 @@
 #include "engine/Messages.h"
 #include "res/resource.h"
 #include "settings/GameSettings.h"
+#include "settings/ListChoice.h"
 #include "settings/SettingsSections.h"
 #include "tests/dialogs/DialogDriver.h"
 #include "wordlist/WordList.h"
@@ -270,6 +271,52 @@ TEST_F(WordListDialog, MessageOverTheDialogKeepsTheMainWindowDisabled)
     EXPECT_TRUE(IsWindowEnabled(main));
     CDialog::SetMainWindow(nullptr);
     DestroyWindow(main);
+}
+
+// The real Open dialog: a name typed without extension gets ".txt", and the
+// full path comes back into the path field.
+std::string s_typedName;
+std::string s_shownPath;
+HWND s_fileDialogOwner = nullptr;
+
+BOOL CALLBACK AnswerOpenDialog(HWND window, LPARAM)
+{
+    HWND name = GetDlgItem(window, 0x47C); // the file name box (cmb13)
+    if (!name)
+        name = GetDlgItem(window, 0x480); // older form (edt1)
+    if (!IsWindowVisible(window) || !name)
+        return TRUE;
+    s_fileDialogOwner = GetWindow(window, GW_OWNER);
+    SetWindowTextA(name, s_typedName.c_str());
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
+    return FALSE;
+}
+
+TEST_F(WordListDialog, OpenDialogAddsTheTextExtensionAndReturnsTheFullPath)
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string file = std::string(folder) + "anagrilla_liste.txt";
+    HANDLE created = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(created, INVALID_HANDLE_VALUE);
+    CloseHandle(created);
+    s_typedName = std::string(folder) + "anagrilla_liste";
+    s_fileDialogOwner = nullptr;
+
+    Store(1, "");
+    CWordListDlg dialog;
+    RunScripted(dialog, [](HWND dlg) {
+        const UINT_PTR answer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+            EnumThreadWindows(GetCurrentThreadId(), &AnswerOpenDialog, 0);
+        });
+        Click(dlg, IDC_BROWSE);
+        KillTimer(nullptr, answer);
+        EXPECT_EQ(s_fileDialogOwner, dlg);
+        s_shownPath = Text(dlg, IDC_LISTPATH);
+        Click(dlg, IDCANCEL);
+    });
+    DeleteFileA(file.c_str());
+    EXPECT_TRUE(SamePathIgnoringCase(s_shownPath, file)) << s_shownPath;
 }
 
 } // namespace
