@@ -32,7 +32,7 @@ struct MarkupRect
     bool Contains(MarkupPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
 };
 
-struct FontSpec
+struct FontRequest
 {
     int height = 16;
     int weight = 400;
@@ -80,7 +80,7 @@ public:
     virtual ~IMarkupCanvas() = default;
 
     // Makes the font current and answers its metrics.
-    virtual FontMetrics SelectFont(const FontSpec& font) = 0;
+    virtual FontMetrics SelectFont(const FontRequest& font) = 0;
     virtual MarkupSize TextExtent(const std::string& text) = 0;
     // Text in the current font with its top-left corner at (x, y).
     virtual void PaintText(int x, int y, const std::string& text, uint32_t colour, bool opaque,

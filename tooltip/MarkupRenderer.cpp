@@ -19,9 +19,9 @@ int ClampPen(int64_t value) { return static_cast<int>(std::max<int64_t>(-MaxPen,
 
 int NonNegative(int value) { return std::max(0, value); }
 
-FontSpec FontFromStyle(const TextStyle& style)
+FontRequest FontFromStyle(const TextStyle& style)
 {
-    FontSpec font;
+    FontRequest font;
     font.height = std::min(MaxFontHeight, std::abs(style.fontSize));
     font.weight = std::max(0, std::min(1000, style.fontWeight));
     font.italic = style.italic;
@@ -85,17 +85,17 @@ void DrawBorder(IMarkupCanvas& dc, const MarkupRect& rect, uint32_t light, uint3
     }
 }
 
-int TableWidth(const WidthSpec& spec, int available, int needed, bool drawing)
+int TableWidth(const WidthRequest& wish, int available, int needed, bool drawing)
 {
     int width = 0;
-    if (!spec.hasAttributes) {
+    if (!wish.hasAttributes) {
         width = std::max(available, needed);
-    } else if (spec.kind == WidthSpec::Absent) {
+    } else if (wish.kind == WidthRequest::Absent) {
         width = available;
-    } else if (spec.kind == WidthSpec::Pixels) {
-        width = spec.value;
+    } else if (wish.kind == WidthRequest::Pixels) {
+        width = wish.value;
     } else {
-        const int p = spec.value;
+        const int p = wish.value;
         if (drawing)
             width = p < 100 ? MulDivRound(available, p, 100) : available;
         else
@@ -204,25 +204,25 @@ TableSource ReadTableSource(const std::string& text, std::size_t begin, std::siz
     return table;
 }
 
-WidthSpec ReadWidthSpec(const CStyleSheet& sheet, const MarkupTag& tag)
+WidthRequest ReadWidthRequest(const CStyleSheet& sheet, const MarkupTag& tag)
 {
-    WidthSpec spec;
-    spec.hasAttributes = !tag.attributes.empty();
+    WidthRequest wish;
+    wish.hasAttributes = !tag.attributes.empty();
     const std::string* value = tag.Find("width");
     if (!value || value->empty())
-        return spec;
+        return wish;
     if (value->back() == '%') {
         const int64_t p = ReadDecimal(value->substr(0, value->size() - 1));
         // 0 % (or less) would divide by zero; it asks for nothing.
         if (p > 0) {
-            spec.kind = WidthSpec::Percent;
-            spec.value = static_cast<int>(std::min<int64_t>(p, 100000));
+            wish.kind = WidthRequest::Percent;
+            wish.value = static_cast<int>(std::min<int64_t>(p, 100000));
         }
-        return spec;
+        return wish;
     }
-    spec.kind = WidthSpec::Pixels;
-    spec.value = std::max(0, sheet.ParseLength(*value, 0, false));
-    return spec;
+    wish.kind = WidthRequest::Pixels;
+    wish.value = std::max(0, sheet.ParseLength(*value, 0, false));
+    return wish;
 }
 
 void ApplyTableAttributes(const CStyleSheet& sheet, const MarkupTag& tag, TextStyle& style)
@@ -298,8 +298,8 @@ int CellWish(const CellLayout& cell, int available, bool drawing)
 {
     const int needed = cell.neededWidth;
     switch (cell.width.kind) {
-    case WidthSpec::Pixels: return std::max(needed, cell.width.value);
-    case WidthSpec::Percent: {
+    case WidthRequest::Pixels: return std::max(needed, cell.width.value);
+    case WidthRequest::Percent: {
         const int p = cell.width.value;
         int wish = 0;
         if (drawing)
@@ -956,7 +956,7 @@ void FlowPass::MeasureTable(const TableSource& source, const TextStyle& tableSty
         const CellSource& src = source.cells[cell.source];
         TextStyle style = baseCell;
         ApplyTableAttributes(m_ctx.sheet, src.tag, style);
-        cell.width = ReadWidthSpec(m_ctx.sheet, src.tag);
+        cell.width = ReadWidthRequest(m_ctx.sheet, src.tag);
         FlowPass content(m_ctx, cell.content, style, 0, 0, 0, m_depth + 1);
         content.Run(src.begin, src.end);
         const int frame = BorderThickness(style.borderStyle, style.borderWidth);
@@ -970,7 +970,7 @@ void FlowPass::MeasureTable(const TableSource& source, const TextStyle& tableSty
     SettleColumns(table, tableStyle, 0, false);
     SettleRows(table, tableStyle);
     table.naturalWidth = TableOuterWidth(table, spacingX, frame);
-    const int wanted = TableWidth(ReadWidthSpec(m_ctx.sheet, source.tag), 0, table.naturalWidth, false);
+    const int wanted = TableWidth(ReadWidthRequest(m_ctx.sheet, source.tag), 0, table.naturalWidth, false);
     FillColumns(table, wanted - 2 * frame, spacingX);
     table.width = std::max(wanted, TableOuterWidth(table, spacingX, frame));
     table.height = TableOuterHeight(table, NonNegative(tableStyle.marginTop), frame);
@@ -996,7 +996,7 @@ void FlowPass::DrawTable(const TableSource& source, const TextStyle& tableStyle,
     const int spacingY = NonNegative(tableStyle.marginTop);
     const int frame = BorderThickness(tableStyle.borderStyle, tableStyle.borderWidth);
     const int areaWidth = std::max(0, m_right - m_left);
-    const int wanted = TableWidth(ReadWidthSpec(m_ctx.sheet, source.tag), areaWidth, table.naturalWidth, true);
+    const int wanted = TableWidth(ReadWidthRequest(m_ctx.sheet, source.tag), areaWidth, table.naturalWidth, true);
     const int innerWidth = wanted - 2 * frame - spacingX * (table.columns + 1);
     SettleColumns(table, tableStyle, std::max(0, innerWidth), true);
     FillColumns(table, wanted - 2 * frame, spacingX);

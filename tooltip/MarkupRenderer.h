@@ -1,5 +1,6 @@
 #pragma once
 #include "tooltip/ColorNames.h"
+#include "tooltip/DrawEffects.h"
 #include "tooltip/MarkupCanvas.h"
 #include "tooltip/StyleSheet.h"
 #include "tooltip/TextStyle.h"
@@ -48,7 +49,7 @@ struct FlowLayout
 };
 
 // How a table or cell asks for its width.
-struct WidthSpec
+struct WidthRequest
 {
     enum Kind { Absent, Pixels, Percent } kind = Absent;
     int value = 0;
@@ -63,7 +64,7 @@ struct CellLayout
     int columnSpan = 1;
     int neededWidth = 0;
     int neededHeight = 0;
-    WidthSpec width;
+    WidthRequest width;
     // Which cell of the table's text this is.
     std::size_t source = 0;
     FlowLayout content;
@@ -95,6 +96,8 @@ public:
     void SetStyleSheet(const char* text) { m_sheet.SetStyleSheet(text); }
     CStyleSheet& StyleSheet() { return m_sheet; }
     const CColorNames& ColourNames() const { return m_colourNames; }
+    // The tooltip window draws its background and shadow with these.
+    const CDrawEffects& Effects() const { return m_effects; }
 
     // Size of the text plus one pixel in each direction.
     MarkupSize Measure(IMarkupCanvas& dc, const std::string& text);
@@ -146,6 +149,7 @@ private:
     void* m_clickWindow = nullptr;
     unsigned m_clickMessage = 0;
     ImageShadow m_imageShadow;
+    CDrawEffects m_effects;
 };
 
 // A frame in the light colour on the left and top edges and the dark one on
@@ -157,4 +161,4 @@ int BorderThickness(int style, int width);
 
 // The width a table asks for: a is the width available, n what its content
 // needs; the percentage rule differs between the two passes.
-int TableWidth(const WidthSpec& spec, int available, int needed, bool drawing);
+int TableWidth(const WidthRequest& wish, int available, int needed, bool drawing);

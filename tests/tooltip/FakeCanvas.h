@@ -16,7 +16,7 @@ public:
     {
         int x, y;
         std::string text;
-        FontSpec font;
+        FontRequest font;
         uint32_t colour;
         bool opaque;
         uint32_t background;
@@ -41,7 +41,7 @@ public:
     };
 
     int dpi = 96;
-    FontSpec font;
+    FontRequest font;
     std::vector<TextCall> texts;
     std::vector<LineCall> lines;
     std::vector<BackgroundCall> backgrounds;
@@ -52,10 +52,10 @@ public:
 
     static FontMetrics MetricsOf(int height) { return FontMetrics{height, height - height / 4, height / 4}; }
 
-    FontMetrics SelectFont(const FontSpec& spec) override
+    FontMetrics SelectFont(const FontRequest& wish) override
     {
-        font = spec;
-        return MetricsOf(spec.height);
+        font = wish;
+        return MetricsOf(wish.height);
     }
     MarkupSize TextExtent(const std::string& text) override
     {

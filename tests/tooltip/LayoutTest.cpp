@@ -278,7 +278,7 @@ TEST_F(Layout, ZeroPercentWidthsDivideNothing)
     const MarkupSize size = Render("<table width=0%><tr><td width=0%>ab</td><td width=-5%>c</td></tr></table>"
                                    "<hr width=0%>");
     EXPECT_EQ(12 + 6 + 3 * 2 + 1, size.cx);
-    EXPECT_EQ(0, TableWidth(WidthSpec{WidthSpec::Percent, 0, true}, 0, 0, false));
+    EXPECT_EQ(0, TableWidth(WidthRequest{WidthRequest::Percent, 0, true}, 0, 0, false));
 }
 
 TEST_F(Layout, CentredTable)

@@ -73,7 +73,7 @@ CGdiCanvas::~CGdiCanvas()
         DeleteObject(entry.second);
 }
 
-FontMetrics CGdiCanvas::SelectFont(const FontSpec& font)
+FontMetrics CGdiCanvas::SelectFont(const FontRequest& font)
 {
     const FontKey key{font.height, font.weight, font.italic, font.underline, font.strikeOut, font.family};
     HFONT handle = nullptr;

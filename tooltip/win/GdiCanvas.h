@@ -43,7 +43,7 @@ public:
     CGdiCanvas(const CGdiCanvas&) = delete;
     CGdiCanvas& operator=(const CGdiCanvas&) = delete;
 
-    FontMetrics SelectFont(const FontSpec& font) override;
+    FontMetrics SelectFont(const FontRequest& font) override;
     MarkupSize TextExtent(const std::string& text) override;
     void PaintText(int x, int y, const std::string& text, uint32_t colour, bool opaque, uint32_t background) override;
     void DrawPolyline(const MarkupPoint* points, int count, uint32_t colour, int width, PenStyle style) override;
