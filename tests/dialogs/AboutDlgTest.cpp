@@ -94,6 +94,22 @@ TEST_F(AboutDialog, LinkColourFollowsHoverAndVisit)
     EXPECT_FALSE(s_shellCalls[0].hasDirectory);
 }
 
+TEST_F(AboutDialog, LinkLosingTheMouseCaptureStopsHovering)
+{
+    CAboutDlg dialog;
+    RunScripted(dialog, [&dialog](HWND dlg) {
+        HWND web = GetDlgItem(dlg, IDC_WEBLINK);
+        MoveMouse(web, 2, 2);
+        ASSERT_TRUE(dialog.Link(IDC_WEBLINK).IsHovering());
+        // Another window takes the mouse: no move outside will ever arrive.
+        SetCapture(dlg);
+        EXPECT_FALSE(dialog.Link(IDC_WEBLINK).IsHovering());
+        EXPECT_EQ(AskColours(dlg, web).text, RGB(0, 0, 255));
+        ReleaseCapture();
+        Click(dlg, IDOK);
+    });
+}
+
 TEST_F(AboutDialog, EachLinkOpensItsOwnAddress)
 {
     CAboutDlg dialog;
