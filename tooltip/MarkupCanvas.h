@@ -82,6 +82,8 @@ public:
     // Makes the font current and answers its metrics.
     virtual FontMetrics SelectFont(const FontRequest& font) = 0;
     virtual MarkupSize TextExtent(const std::string& text) = 0;
+    // Height of the small letter x in the current font (the "ex" unit).
+    virtual int XHeight() = 0;
     // Text in the current font with its top-left corner at (x, y).
     virtual void PaintText(int x, int y, const std::string& text, uint32_t colour, bool opaque,
                           uint32_t background) = 0;

@@ -115,6 +115,7 @@ struct CMarkupRenderer::PassContext
     std::vector<LinkArea>& links;
     ImageShadow imageShadow;
     const std::string& text;
+    bool escapes;
 };
 
 namespace {
@@ -466,7 +467,7 @@ void FlowPass::Run(std::size_t begin, std::size_t end)
     }
     MakeFont();
     BeginLine();
-    CMarkupScanner scanner(m_ctx.text, begin, end);
+    CMarkupScanner scanner(m_ctx.text, begin, end, m_ctx.escapes);
     MarkupPiece piece;
     while (scanner.Next(piece)) {
         if (!piece.run.empty())
@@ -555,7 +556,7 @@ void FlowPass::MakeFont()
     m_font = m_ctx.dc.SelectFont(FontFromStyle(m_style));
     UnitMetrics units;
     units.fontHeight = m_font.height;
-    units.xHeight = m_ctx.dc.TextExtent("x").cy;
+    units.xHeight = m_ctx.dc.XHeight();
     units.dotsPerInch = m_ctx.dc.DotsPerInch();
     m_ctx.sheet.SetUnitMetrics(units);
 }
@@ -1082,7 +1083,7 @@ void CMarkupRenderer::RunPass(IMarkupCanvas& dc, bool drawing, const std::string
     UnitMetrics units;
     units.dotsPerInch = dc.DotsPerInch();
     m_sheet.SetUnitMetrics(units);
-    PassContext context{dc, m_sheet, m_host, drawing, m_hoverIndex, -1, m_links, m_imageShadow, text};
+    PassContext context{dc, m_sheet, m_host, drawing, m_hoverIndex, -1, m_links, m_imageShadow, text, m_escapes};
     FlowPass flow(context, m_layout, StartStyle(), area.left, area.right, area.top, 0);
     flow.Run(0, text.size());
 }

@@ -112,6 +112,9 @@ public:
     bool OnClick(MarkupPoint point);
     void SetHoverCallback(void* window, unsigned message, intptr_t parameter);
     void SetClickCallback(void* window, unsigned message);
+    // With escapes off, tabs and line ends in the text are dropped instead
+    // of moving the pen; the tooltip keeps them on.
+    void SetEscapes(bool on) { m_escapes = on; }
     void SetImageShadow(int offsetX, int offsetY, bool gradient, int blurX, int blurY, int darkness);
 
     int HoverIndex() const { return m_hoverIndex; }
@@ -149,6 +152,7 @@ private:
     void* m_clickWindow = nullptr;
     unsigned m_clickMessage = 0;
     ImageShadow m_imageShadow;
+    bool m_escapes = true;
     CDrawEffects m_effects;
 };
 

@@ -61,6 +61,7 @@ public:
     {
         return MarkupSize{static_cast<int>(text.size()) * (font.height / 2), font.height};
     }
+    int XHeight() override { return font.height / 2; }
     void PaintText(int x, int y, const std::string& text, uint32_t colour, bool opaque, uint32_t background) override
     {
         texts.push_back(TextCall{x, y, text, font, colour, opaque, background});

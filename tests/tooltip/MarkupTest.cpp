@@ -368,3 +368,24 @@ TEST(StripCell, CellsOfAStrip)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MarkupDrawing, LengthsReferToTheCurrentFont)
+{
+    // 2em of the 20-pixel font, 2ex of its x-height 10.
+    Render("<font size=20px><font size=2em>a</font><font size=2ex>b</font></font><font size=1in>c");
+    EXPECT_EQ(40, Text("a").font.height);
+    EXPECT_EQ(20, Text("b").font.height);
+    EXPECT_EQ(96, Text("c").font.height);
+}
+
+TEST_F(MarkupDrawing, WithoutEscapesTabsAndLineEndsAreDropped)
+{
+    renderer.SetEscapes(false);
+    Render("a\tb\r\nc<br>d");
+    EXPECT_NE(nullptr, canvas.Find("abc"));
+    EXPECT_EQ(13, Text("d").y);
+}
+
+} // namespace

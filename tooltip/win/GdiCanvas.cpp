@@ -106,6 +106,18 @@ MarkupSize CGdiCanvas::TextExtent(const std::string& text)
     return MarkupSize{size.cx, size.cy};
 }
 
+int CGdiCanvas::XHeight()
+{
+    GLYPHMETRICS glyph{};
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    if (GetGlyphOutlineA(m_dc, 'x', GGO_METRICS, &glyph, 0, nullptr, &identity) != GDI_ERROR)
+        return static_cast<int>(glyph.gmBlackBoxY);
+    // Fonts without outlines: the part of the ascent that small letters use.
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(m_dc, &metrics);
+    return metrics.tmAscent - metrics.tmInternalLeading;
+}
+
 void CGdiCanvas::PaintText(int x, int y, const std::string& text, uint32_t colour, bool opaque, uint32_t background)
 {
     SetTextColor(m_dc, colour);

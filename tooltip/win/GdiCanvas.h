@@ -45,6 +45,7 @@ public:
 
     FontMetrics SelectFont(const FontRequest& font) override;
     MarkupSize TextExtent(const std::string& text) override;
+    int XHeight() override;
     void PaintText(int x, int y, const std::string& text, uint32_t colour, bool opaque, uint32_t background) override;
     void DrawPolyline(const MarkupPoint* points, int count, uint32_t colour, int width, PenStyle style) override;
     void FillRect(const MarkupRect& rect, uint32_t colour) override;
