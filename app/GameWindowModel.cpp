@@ -17,9 +17,13 @@ int FirstLetterButtonLeft(int clientWidth, int letterCount) {
     return (clientWidth - LetterButtonPitch * letterCount + LetterButtonSize) / 2 - 10;
 }
 
-PixelRect LetterButtonRect(int clientWidth, int letterCount, int index) {
+int LetterButtonTopOnBand(int bandTop, int bandBottom) {
+    return bandTop + (bandBottom - bandTop - LetterButtonSize + 1) / 2;
+}
+
+PixelRect LetterButtonRect(int clientWidth, int letterCount, int index, int top) {
     const int left = FirstLetterButtonLeft(clientWidth, letterCount) + LetterButtonPitch * index;
-    return {left, LetterButtonTop, left + LetterButtonSize, LetterButtonTop + LetterButtonSize};
+    return {left, top, left + LetterButtonSize, top + LetterButtonSize};
 }
 
 namespace {

@@ -25,7 +25,10 @@ struct PixelRect {
 
 // Left edge of the first button, centring n buttons in the client width.
 int FirstLetterButtonLeft(int clientWidth, int letterCount);
-PixelRect LetterButtonRect(int clientWidth, int letterCount, int index);
+// Top edge of the row on the green band: centred, the odd pixel below, so
+// that the band of the standard dialog font (250 to 289) gives 255.
+int LetterButtonTopOnBand(int bandTop, int bandBottom);
+PixelRect LetterButtonRect(int clientWidth, int letterCount, int index, int top = LetterButtonTop);
 
 // How a control is coloured when it asks its parent (WM_CTLCOLOR*).
 // The text background is the brush's colour; transparent text leaves the

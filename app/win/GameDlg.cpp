@@ -19,6 +19,8 @@ namespace {
 
 // A worker's synchronous text for a control: wParam the control, lParam the text.
 constexpr UINT WM_SET_CONTROL_TEXT = WM_APP + 1;
+// Posted when the result list was filled: it draws itself again.
+constexpr UINT WM_LIST_FILLED = WM_APP + 2;
 constexpr int WorkerStopMilliseconds = 1000;
 constexpr int ListItemHeight = 15;
 
@@ -60,6 +62,7 @@ BOOL CGameDlg::OnInitDialog() {
     BuildStartWordStock();
 
     SetUpBackgrounds();
+    SetUpCommandButtons();
     InvalidateRect(m_hWnd, nullptr, TRUE);
     ApplyMenuAtRest();
     SetUpInputLine();
@@ -83,6 +86,19 @@ void CGameDlg::SetUpBackgrounds() {
         backgrounds.push_back(Item(id));
     for (HWND background : backgrounds)
         SetWindowPos(background, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CGameDlg::SetUpCommandButtons() {
+    struct Binding {
+        CGradientButton& button;
+        int id;
+    };
+    const Binding bindings[] = {{m_btnNew, IDC_NEW},       {m_btnBack, IDC_BACK},   {m_btnShuffle, IDC_SHUFFLE},
+                                {m_btnGiveUp, IDC_GIVEUP}, {m_btnEnter, IDC_ENTER}, {m_btnQuit, IDC_QUIT}};
+    for (const Binding& binding : bindings) {
+        binding.button.SubclassDlgItem(binding.id, m_hWnd);
+        binding.button.SetFace(1, 8, 20, 70, RGB(230, 210, 170));
+    }
 }
 
 void CGameDlg::SetUpInputLine() {
@@ -130,6 +146,9 @@ INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_TIME_UP:
         m_round.OnTimeUp();
+        return TRUE;
+    case WM_LIST_FILLED:
+        EndListBatch();
         return TRUE;
     case WM_SET_CONTROL_TEXT:
         SetControlText(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam));
@@ -347,6 +366,11 @@ void CGameDlg::CreateLetterButtons(const std::string& letters) {
     RECT client{};
     GetClientRect(m_hWnd, &client);
     const int width = client.right - client.left;
+    // The row follows its band, whatever the dialog font makes of its units.
+    RECT band{};
+    GetWindowRect(Item(IDC_LETTERBAND), &band);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&band), 2);
+    const int top = LetterButtonTopOnBand(band.top, band.bottom);
     const int count = static_cast<int>(letters.size());
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
@@ -354,7 +378,7 @@ void CGameDlg::CreateLetterButtons(const std::string& letters) {
         const unsigned char letter = static_cast<unsigned char>(letters[static_cast<size_t>(i)]);
         const char caption[2] = {static_cast<char>(letter), '\0'};
         HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_LETTER_BASE + letter));
-        const PixelRect rect = LetterButtonRect(width, count, i);
+        const PixelRect rect = LetterButtonRect(width, count, i, top);
         // Without its icon a button still shows its letter as text.
         const DWORD style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | (icon ? BS_ICON : 0);
         HWND button = CreateWindowExA(0, "BUTTON", caption, style, rect.left, rect.top, rect.right - rect.left,
@@ -383,7 +407,23 @@ void CGameDlg::EnableButton(int id, bool enable) { EnableWindow(Item(id), enable
 void CGameDlg::ResetList() { SendDlgItemMessageA(m_hWnd, IDC_RESULTLIST, LB_RESETCONTENT, 0, 0); }
 
 void CGameDlg::AddListEntry(const std::string& text) {
+    // A list with columns lays itself out anew at every entry; entries added
+    // in one go are drawn once, when the window is back at its message loop.
+    if (!m_listBatch) {
+        m_listBatch = true;
+        SendDlgItemMessageA(m_hWnd, IDC_RESULTLIST, WM_SETREDRAW, FALSE, 0);
+        PostMessageA(m_hWnd, WM_LIST_FILLED, 0, 0);
+    }
     SendDlgItemMessageA(m_hWnd, IDC_RESULTLIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void CGameDlg::EndListBatch() {
+    if (!m_listBatch)
+        return;
+    m_listBatch = false;
+    HWND list = Item(IDC_RESULTLIST);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 int CGameDlg::ListCount() {
@@ -413,7 +453,10 @@ void CGameDlg::FitListItemHeight() {
     for (int i = 0; i < count; ++i) {
         const std::string text = ListText(i);
         SIZE size{};
-        if (GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size) && size.cy > 0)
+        if (!GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size) || size.cy <= 0)
+            continue;
+        // Setting the height lays out the whole list again: only on a change.
+        if (SendMessageA(list, LB_GETITEMHEIGHT, 0, 0) != size.cy)
             SendMessageA(list, LB_SETITEMHEIGHT, 0, size.cy);
     }
 }

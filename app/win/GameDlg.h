@@ -3,6 +3,7 @@
 #include <string>
 #include "app/win/Dialog.h"
 #include "app/win/Gdi.h"
+#include "controls/win/GradientButton.h"
 #include "engine/GameRound.h"
 #include "engine/GameView.h"
 
@@ -80,12 +81,20 @@ private:
     void SetUpInputLine();
     void SetUpResultList();
     void SetUpBackgrounds();
+    void SetUpCommandButtons();
     void ApplyMenuAtRest();
     void SetMenuTick(int id, bool ticked);
     void SetMenuGrey(int id, bool grey);
     void SetControlText(int id, const char* text);
     void WriteInputText(const std::string& text);
+    void EndListBatch();
 
+    CGradientButton m_btnQuit;
+    CGradientButton m_btnBack;
+    CGradientButton m_btnShuffle;
+    CGradientButton m_btnGiveUp;
+    CGradientButton m_btnEnter;
+    CGradientButton m_btnNew;
     GameRound m_round;
     HWND m_pInputCtrl = nullptr;
     // The window as the workers address it; fixed once the window opens.
@@ -96,5 +105,6 @@ private:
     // writes as changes too, and only the player's changes are typing.
     bool m_writingInput = false;
     bool m_loadingStarted = false;
+    bool m_listBatch = false;
     bool m_workerLeftRunning = false;
 };

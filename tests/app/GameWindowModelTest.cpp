@@ -20,6 +20,14 @@ TEST(LetterRow, RowIsCentredWithTenPixelGaps) {
     EXPECT_EQ(LetterButtonRect(width, 9, 1).left - first.right, 10);
 }
 
+TEST(LetterRow, SitsOnTheMiddleOfTheBand) {
+    // The band of template 102 with the standard dialog font: 154 and 178
+    // dialog units at 13 pixels per 8 units.
+    EXPECT_EQ(LetterButtonTopOnBand(250, 289), 255);
+    EXPECT_EQ(LetterButtonTopOnBand(231, 267), 234);
+    EXPECT_EQ(LetterButtonRect(453, 10, 0, 234).bottom, 264);
+}
+
 TEST(LetterRow, TruncatesTowardZeroWhenTheRowIsWiderThanTheWindow) {
     // (101 - 400 + 30) / 2 is -134 when truncated; flooring would give -135.
     EXPECT_EQ(FirstLetterButtonLeft(101, 10), -144);

@@ -10,6 +10,7 @@
 #include "settings/Registry.h"
 #include "wordlist/WordList.h"
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <memory>
 #include <richedit.h>
 
@@ -112,6 +113,32 @@ protected:
         return colour;
     }
 
+    // Paints the result list into a picture and counts the pixels near a colour.
+    int ListPixelsNear(COLORREF colour) {
+        HWND list = Item(IDC_RESULTLIST);
+        RECT client{};
+        GetClientRect(list, &client);
+        HDC screen = GetDC(list);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP picture = CreateCompatibleBitmap(screen, client.right, client.bottom);
+        HGDIOBJ old = SelectObject(memory, picture);
+        SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+        int count = 0;
+        for (int y = 0; y < client.bottom; ++y)
+            for (int x = 0; x < client.right; ++x) {
+                const COLORREF pixel = GetPixel(memory, x, y);
+                if (std::abs(GetRValue(pixel) - GetRValue(colour)) < 40 &&
+                    std::abs(GetGValue(pixel) - GetGValue(colour)) < 40 &&
+                    std::abs(GetBValue(pixel) - GetBValue(colour)) < 40)
+                    ++count;
+            }
+        SelectObject(memory, old);
+        DeleteObject(picture);
+        DeleteDC(memory);
+        ReleaseDC(list, screen);
+        return count;
+    }
+
     std::unique_ptr<CMemoryRegistry> m_store;
     std::unique_ptr<CGameDlg> m_dialog;
     MessageAnswerer m_answers;
@@ -127,6 +154,9 @@ TEST_F(GameWindowTest, OpensWithTheWelcomeRowDisabledUntilTheListIsLoaded) {
     EXPECT_EQ(LetterRow(), "Anagrilla");
     RECT client{};
     GetClientRect(Window(), &client);
+    RECT band{};
+    GetWindowRect(Item(IDC_LETTERBAND), &band);
+    MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&band), 2);
     for (int i = 0; i < 9; ++i) {
         HWND button = Item(LetterButtonBaseId + i);
         RECT rect{};
@@ -134,7 +164,9 @@ TEST_F(GameWindowTest, OpensWithTheWelcomeRowDisabledUntilTheListIsLoaded) {
         MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&rect), 2);
         const PixelRect expected = LetterButtonRect(client.right, 9, i);
         EXPECT_EQ(rect.left, expected.left) << i;
-        EXPECT_EQ(rect.top, 255) << i;
+        EXPECT_EQ(rect.top, LetterButtonTopOnBand(band.top, band.bottom)) << i;
+        EXPECT_GE(rect.top, band.top) << i;
+        EXPECT_LE(rect.bottom, band.bottom) << i;
         EXPECT_EQ(rect.bottom - rect.top, 30) << i;
         EXPECT_NE(SendMessageA(button, BM_GETIMAGE, IMAGE_ICON, 0), 0) << "letter icon " << i;
     }
@@ -325,7 +357,14 @@ TEST_F(GameWindowTest, GivingUpShowsTheWordsNotFound) {
     OpenWindow();
     StartRunningRound();
     EnterWord("BRAUT");
+    PumpFor(20);
+    EXPECT_GT(ListPixelsNear(RGB(0, 128, 0)), 20) << "the found word in green";
     ClickButton(IDC_GIVEUP);
+    PumpFor(20);
+    // The list draws again once it is filled: the words in red on beige.
+    EXPECT_GT(ListPixelsNear(RGB(255, 0, 0)), 50);
+    EXPECT_EQ(ListPixelsNear(RGB(0, 128, 0)), 0);
+    EXPECT_GT(ListPixelsNear(RGB(230, 210, 170)), 1000);
     EXPECT_TRUE(m_answers.Texts().empty());
     ASSERT_EQ(m_dialog->ListCount(), 4);
     EXPECT_EQ(m_dialog->ListText(0), "BAU");

@@ -1,0 +1,207 @@
+// Measures two figures of the real game under Wine (not a test):
+//   measure_game start   time from starting anagrilla.exe (beside this
+//                        program) until its main window is enabled
+//   measure_game load    the word list load and the stock, each timed
+//   measure_game round   the longest single stretch the user-interface
+//                        thread is busy while a round with the standard
+//                        list is played, the load excluded
+// Run it from the folder that holds anagrilla.exe and anagrilla.dat.
+#include "WindowDriver.h"
+#include "app/win/GameApp.h"
+#include "app/win/GameBrushes.h"
+#include "app/win/GameDlg.h"
+#include "app/win/MessageRoute.h"
+#include "res/resource.h"
+#include "settings/GameSettings.h"
+#include "settings/Registry.h"
+#include "engine/StartWordStock.h"
+#include "wordlist/WordList.h"
+#include <windows.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+LARGE_INTEGER Now() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
+}
+
+struct GameWindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindGameWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<GameWindowSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char title[32] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (owner == search->processId && std::strcmp(title, "Anagrilla") == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int MeasureStart() {
+    char command[] = "anagrilla.exe";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const LARGE_INTEGER start = Now();
+    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        std::printf("anagrilla.exe could not be started\n");
+        return 1;
+    }
+    GameWindowSearch search{process.dwProcessId, nullptr};
+    double shown = -1, enabled = -1;
+    while (Milliseconds(start, Now()) < 20000) {
+        if (!search.found)
+            EnumWindows(&FindGameWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found && shown < 0 && IsWindowVisible(search.found))
+            shown = Milliseconds(start, Now());
+        if (search.found && IsWindowEnabled(search.found)) {
+            enabled = Milliseconds(start, Now());
+            break;
+        }
+        Sleep(1);
+    }
+    std::printf("window shown after %.0f ms, enabled after %.0f ms\n", shown, enabled);
+    if (search.found)
+        PostMessageA(search.found, WM_CLOSE, 0, 0);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return enabled < 0 ? 1 : 0;
+}
+
+// The longest dispatch of one message, and of one command sent by the player.
+double s_longest = 0;
+std::string s_longestWhat;
+
+void Note(double milliseconds, const std::string& what) {
+    if (milliseconds > s_longest) {
+        s_longest = milliseconds;
+        s_longestWhat = what;
+    }
+}
+
+void TimedPump(int milliseconds) {
+    const LARGE_INTEGER start = Now();
+    while (Milliseconds(start, Now()) < milliseconds) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            const LARGE_INTEGER before = Now();
+            CDialog::RouteMessage(msg);
+            Note(Milliseconds(before, Now()), "message " + std::to_string(msg.message));
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+void TimedCommand(HWND window, int id, const std::string& what) {
+    const LARGE_INTEGER before = Now();
+    SendMessageA(GetDlgItem(window, id), BM_CLICK, 0, 0);
+    Note(Milliseconds(before, Now()), what);
+}
+
+int MeasureRound() {
+    InitWindowLibraries();
+    CreateGameBrushes();
+    RouteMessagesToDialog();
+    CMemoryRegistry store;
+    SetSettingsStore(&store);
+    MessageAnswerer answers;
+    if (const char* sound = std::getenv("MEASURE_SOUND"))
+        GameSettings.UseSound = std::atoi(sound);
+    CGameDlg dialog;
+    dialog.Create(nullptr);
+    PumpUntil([&] { return IsWindowEnabled(dialog.Handle()) != FALSE; }, 20000);
+    s_longest = 0;
+    HWND window = dialog.Handle();
+    for (int round = 0; round < 5; ++round) {
+        TimedCommand(window, IDC_NEW, "Neu");
+        TimedPump(1500);
+        GameRound& rules = dialog.Round();
+        // Click every letter, put them back, shuffle, type a word, enter it.
+        for (size_t i = rules.m_strLetters.size(); i > 0; --i)
+            TimedCommand(window, LetterButtonBaseId, "letter click");
+        TimedCommand(window, IDC_BACK, "Zurück");
+        TimedCommand(window, IDC_SHUFFLE, "Schütteln");
+        const std::string word = rules.m_candidates.empty() ? "XYZ" : rules.m_candidates.front();
+        for (char letter : word) {
+            const LARGE_INTEGER before = Now();
+            SendMessageA(GetDlgItem(window, IDC_INPUT), WM_CHAR, static_cast<unsigned char>(letter), 1);
+            Note(Milliseconds(before, Now()), "typing");
+        }
+        TimedCommand(window, IDC_ENTER, "Eintragen");
+        TimedPump(200);
+        TimedCommand(window, IDC_GIVEUP, "Aufgeben");
+        TimedPump(200);
+        {
+            HWND list = GetDlgItem(window, IDC_RESULTLIST);
+            const LARGE_INTEGER a = Now();
+            dialog.ResetList();
+            for (const std::string& w : rules.m_candidates)
+                dialog.AddListEntry(w);
+            const LARGE_INTEGER b = Now();
+            dialog.FitListItemHeight();
+            const LARGE_INTEGER c = Now();
+            dialog.SetListTopIndex(0);
+            const LARGE_INTEGER d = Now();
+            const std::string row = rules.m_strLetters;
+            const LARGE_INTEGER e = Now();
+            dialog.DestroyLetterButtons(row);
+            const LARGE_INTEGER f = Now();
+            dialog.CreateLetterButtons(row);
+            const LARGE_INTEGER g = Now();
+            dialog.WriteFields("ABC", rules.m_strFound, rules.m_strMistrials);
+            dialog.WriteFields("", rules.m_strFound, rules.m_strMistrials);
+            const LARGE_INTEGER h = Now();
+            std::printf("  destroy row %.1f ms, create row %.1f ms, two input writes %.1f ms\n", Milliseconds(e, f),
+                        Milliseconds(f, g), Milliseconds(g, h));
+            std::printf("  adds %.1f ms, fit %.1f ms, top %.1f ms (%d entries, list %p)\n", Milliseconds(a, b),
+                        Milliseconds(b, c), Milliseconds(c, d), dialog.ListCount(), static_cast<void*>(list));
+        }
+        std::printf("round %d: start word %s, %d candidates; longest so far %.1f ms (%s)\n", round + 1,
+                    rules.m_strStartWord.c_str(), rules.m_nTotal, s_longest, s_longestWhat.c_str());
+    }
+    return 0;
+}
+
+// The two steps of the loading window's timer, each timed.
+int MeasureLoad() {
+    const LARGE_INTEGER start = Now();
+    const bool loaded = LoadWordList();
+    const LARGE_INTEGER read = Now();
+    StockMaxLength = GameSettings.WordLimit;
+    const int stock = BuildStartWordStock();
+    const LARGE_INTEGER built = Now();
+    std::printf("LoadWordList %s: %d words in %.1f ms; BuildStartWordStock: %d words in %.1f ms\n",
+                loaded ? "ok" : "failed", WordCount(), Milliseconds(start, read), stock, Milliseconds(read, built));
+    return loaded ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "start") == 0)
+        return MeasureStart();
+    if (argc > 1 && std::strcmp(argv[1], "load") == 0)
+        return MeasureLoad();
+    if (argc > 1 && std::strcmp(argv[1], "round") == 0)
+        return MeasureRound();
+    std::printf("usage: measure_game start|load|round\n");
+    return 2;
+}
