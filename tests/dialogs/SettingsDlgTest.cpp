@@ -7,6 +7,7 @@
 
 #include "res/resource.h"
 #include "settings/GameSettings.h"
+#include "settings/win/WinRegistry.h"
 #include "tests/dialogs/DialogDriver.h"
 
 namespace {
@@ -223,6 +224,56 @@ TEST_F(SettingsDialog, NumbersOutsideTheRangesAreKeptUnlessMoved)
         Click(dlg, IDC_SETTINGS_OK);
     });
     EXPECT_EQ(GameSettings.WordLimit.load(), 12);
+}
+
+// The same through the real registry, below a base path of the tests' own.
+constexpr char TestBasePath[] = "Software\\AnagrillaTest\\SettingsDialog";
+
+void DeleteTestKeys()
+{
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, TestBasePath);
+    RegDeleteTreeA(HKEY_CURRENT_USER, TestBasePath);
+}
+
+bool StoredNumber(const char* name, DWORD& value)
+{
+    DWORD size = sizeof(value);
+    const std::string key = std::string(TestBasePath) + "\\Game";
+    return RegGetValueA(HKEY_LOCAL_MACHINE, key.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+           ERROR_SUCCESS;
+}
+
+TEST_F(SettingsDialog, RegistryGetsAllSixValuesOnConfirmingAndNoneOnCancelling)
+{
+    DeleteTestKeys();
+    CWinRegistry registry(TestBasePath);
+    SetSettingsStore(&registry);
+
+    CSettingsDlg cancelled;
+    RunScripted(cancelled, [](HWND dlg) {
+        PressKey(GetDlgItem(dlg, IDC_ANGLIMIT), VK_UP);
+        Click(dlg, IDC_SETTINGS_CANCEL);
+    });
+    DWORD value = 0;
+    EXPECT_FALSE(StoredNumber("AngLimit", value)) << "nothing written on cancelling";
+
+    CSettingsDlg confirmed;
+    RunScripted(confirmed, [](HWND dlg) {
+        PressKey(GetDlgItem(dlg, IDC_ANGLIMIT), VK_UP);
+        Click(dlg, IDC_SETTINGS_OK);
+    });
+    const struct {
+        const char* name;
+        DWORD expected;
+    } stored[] = {{"AngLimit", 4}, {"Duration", 1}, {"Mistrials", 1}, {"WordLimit", 10}, {"UseDuration", 0},
+                  {"UseMistrials", 0}};
+    for (const auto& entry : stored) {
+        value = 12345;
+        EXPECT_TRUE(StoredNumber(entry.name, value)) << entry.name;
+        EXPECT_EQ(value, entry.expected) << entry.name;
+    }
+    SetSettingsStore(&scoped.store);
+    DeleteTestKeys();
 }
 
 } // namespace
