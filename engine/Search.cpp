@@ -6,7 +6,124 @@
 #include "settings/GameSettings.h"
 #include "wordlist/WordList.h"
 
+#include <cstdint>
+
 AutoResetEvent CancelEvent;
+
+namespace {
+
+// The settings that steer the test of one word, read afresh for each word:
+// a menu toggle during the search counts from the next word on.
+struct WordRules {
+    bool upper;
+    bool substitute;
+    bool lax;
+    int angLimit;
+};
+
+WordRules CurrentRules()
+{
+    return {EffectiveUpper(), EffectiveSubstitute(), GameSettings.Lax != 0, GameSettings.AngLimit};
+}
+
+// A quick look at a word's stored bytes that rejects most words without
+// building them: it walks the characters that normalisation keeps and stops
+// at the first one the start word cannot supply. A word it lets pass still
+// goes through every step of the full test, so results cannot differ.
+class QuickReject {
+public:
+    explicit QuickReject(const std::string& startWord) : m_tables(GetSeedTables())
+    {
+        for (int c = 0; c < 256; ++c) {
+            m_isLetter[c] = IsGameLetter(static_cast<char>(c));
+            m_upper[c] = static_cast<unsigned char>(UpperLetter(static_cast<char>(c)));
+        }
+        for (char c : startWord) {
+            const unsigned char b = static_cast<unsigned char>(c);
+            ++m_exact[b];
+            ++m_folded[m_upper[b]];
+        }
+        SetSubstitution(CapitalAUmlaut, "AE");
+        SetSubstitution(CapitalOUmlaut, "OE");
+        SetSubstitution(CapitalUUmlaut, "UE");
+        SetSubstitution(SmallAUmlaut, "ae");
+        SetSubstitution(SmallOUmlaut, "oe");
+        SetSubstitution(SmallUUmlaut, "ue");
+        SetSubstitution(SharpS, "ss");
+    }
+
+    // False only when the word cannot be a sub-anagram of the start word.
+    bool MayPass(int position, const WordRules& rules)
+    {
+        m_rules = rules;
+        m_available = rules.lax ? m_folded : m_exact;
+        m_taken.clear();
+        const StoredWordView stored = StoredWord(position);
+        Unscrambler plain(m_tables, IsStandardWordList() ? position : -1);
+        bool possible = true;
+        for (size_t i = 0; i < stored.length && possible; ++i)
+            possible = TakeCharacter(static_cast<unsigned char>(plain.Next(stored.bytes[i])));
+        for (unsigned char key : m_taken)
+            ++m_available[key];
+        return possible;
+    }
+
+private:
+    void SetSubstitution(char from, const char* to)
+    {
+        const unsigned char b = static_cast<unsigned char>(from);
+        m_substitute[b][0] = static_cast<unsigned char>(to[0]);
+        m_substitute[b][1] = static_cast<unsigned char>(to[1]);
+    }
+
+    bool TakeCharacter(unsigned char c)
+    {
+        if (m_rules.substitute && m_substitute[c][0] != 0)
+            return TakeLetter(m_substitute[c][0]) && TakeLetter(m_substitute[c][1]);
+        if (!m_isLetter[c])
+            return true; // normalisation drops it
+        return TakeLetter(c);
+    }
+
+    bool TakeLetter(unsigned char c)
+    {
+        if (m_rules.upper)
+            c = m_upper[c];
+        const unsigned char key = m_rules.lax ? m_upper[c] : c;
+        m_taken.push_back(key);
+        return --m_available[key] >= 0;
+    }
+
+    const SeedTables& m_tables;
+    bool m_isLetter[256] = {};
+    unsigned char m_upper[256] = {};
+    unsigned char m_substitute[256][2] = {};
+    int m_exact[256] = {};
+    int m_folded[256] = {};
+    int* m_available = nullptr;
+    std::basic_string<unsigned char> m_taken;
+    WordRules m_rules{};
+};
+
+// Normalised with the rules' flags, upper-cased if they say so, trimmed.
+void PrepareWord(std::string& word, const WordRules& rules)
+{
+    NormaliseWord(word, rules.substitute, std::string());
+    if (rules.upper)
+        UpperCaseWord(word);
+    TrimWhiteSpace(word);
+}
+
+bool IsCandidate(const std::string& word, const std::string& startWord, const WordRules& rules)
+{
+    if (EqualsIgnoreCase(word, startWord))
+        return false;
+    if (static_cast<int>(word.size()) < rules.angLimit)
+        return false;
+    return IsSubAnagram(startWord, word);
+}
+
+} // namespace
 
 unsigned SearchThreadProc(ISearchHost* host)
 {
@@ -18,23 +135,17 @@ unsigned SearchThreadProc(ISearchHost* host)
     std::vector<std::string>& candidates = host->SearchCandidates();
     candidates.clear();
     const int n = WordCount();
+    QuickReject quick(startWord);
     std::string word;
     for (int i = 0; i < n; ++i) {
         if (CancelEvent.TestAndConsume())
             return 0;
+        const WordRules rules = CurrentRules();
+        if (!quick.MayPass(i, rules))
+            continue;
         GetWordInto(i, word);
-        // Read for every word: a menu toggle during the search counts from here on.
-        const bool upper = EffectiveUpper();
-        const bool substitute = EffectiveSubstitute();
-        NormaliseWord(word, substitute, std::string());
-        if (upper)
-            UpperCaseWord(word);
-        TrimWhiteSpace(word);
-        if (EqualsIgnoreCase(word, startWord))
-            continue;
-        if (static_cast<int>(word.size()) < GameSettings.AngLimit)
-            continue;
-        if (IsSubAnagram(startWord, word))
+        PrepareWord(word, rules);
+        if (IsCandidate(word, startWord, rules))
             candidates.push_back(word);
     }
     host->SetSearchTotal(static_cast<int>(candidates.size()));

@@ -1,18 +1,61 @@
 #pragma once
+#include "engine/Random.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Number of per-position seeds, and so the most words a standard list can hold.
 constexpr int SeedTableSize = 330000;
 
-// The seed of a position (1..32768). The table is filled on first use from
-// the program's own table seed and never changes afterwards.
+// Fills a table with the seeds of every position, as the first use does.
+void FillSeedTable(std::vector<uint32_t>& seeds);
+
+// The seed of each position (1..32768) and beside it a reciprocal that
+// replaces the division per character. Filled on first use from the
+// program's own table seed and never changed afterwards.
+struct SeedTables {
+    std::vector<uint32_t> seeds;
+    std::vector<uint64_t> reciprocals;
+};
+const SeedTables& GetSeedTables();
+
+// The seed of a position (0 <= position < SeedTableSize).
 uint32_t PositionSeed(int position);
+
+// Gives the plain bytes of the word stored at a position, one at a time.
+// Positions outside the table pass their bytes unchanged.
+class Unscrambler {
+public:
+    // r * 255 stays below 2^23 and the seed below 2^16, so with 40 bits the
+    // reciprocal gives exactly the quotient of (r * 255) / seed.
+    static constexpr int ReciprocalShift = 40;
+
+    Unscrambler(const SeedTables& tables, int position)
+    {
+        if (position >= 0 && position < SeedTableSize) {
+            m_state = tables.seeds[static_cast<size_t>(position)];
+            m_reciprocal = tables.reciprocals[static_cast<size_t>(position)];
+        }
+    }
+
+    char Next(char stored)
+    {
+        if (m_reciprocal == 0)
+            return stored;
+        const uint64_t scaled = static_cast<uint64_t>(NextRandom(m_state)) * 255u;
+        const uint32_t m = static_cast<uint32_t>((scaled * m_reciprocal) >> ReciprocalShift);
+        return static_cast<char>(static_cast<unsigned char>(stored) ^ (m & 0xFFu));
+    }
+
+private:
+    uint32_t m_state = 0;
+    uint64_t m_reciprocal = 0;
+};
 
 // Turns stored bytes of the word at a position into plain ones, or plain
 // into stored: the steps are their own inverse. in and out may be the same.
-// Positions outside the table copy the bytes unchanged.
 void ScrambleBytes(const char* in, size_t length, char* out, int position);
 
 // The same on a string in place.

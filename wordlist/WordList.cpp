@@ -159,6 +159,17 @@ void GetWordInto(int position, std::string& out)
         out.replace(0, length, stored, length);
 }
 
+StoredWordView StoredWord(int position)
+{
+    const size_t index = static_cast<size_t>(position);
+    return {g_list.bytes.data() + g_list.starts[index], g_list.starts[index + 1] - g_list.starts[index]};
+}
+
+bool IsStandardWordList()
+{
+    return g_list.standard;
+}
+
 std::string GetWord(int position)
 {
     std::string word;

@@ -28,6 +28,16 @@ std::string GetWord(int position);
 // The same into a buffer that the caller reuses: the search's hot path.
 void GetWordInto(int position, std::string& out);
 
+// The bytes of a word as the list holds them (scrambled in a standard
+// list), valid until the list changes; for quick tests of many words.
+struct StoredWordView {
+    const char* bytes;
+    size_t length;
+};
+StoredWordView StoredWord(int position);
+// True when the loaded list is a standard list, whose words are scrambled.
+bool IsStandardWordList();
+
 // Standard list only: first position of each length that occurs.
 const std::map<int, int>& LengthIndex();
 // Standard list only: first position of a word of the given length (the
