@@ -4,6 +4,7 @@
 #include "app/win/GameBrushes.h"
 #include "app/win/GameDlg.h"
 #include "app/win/MessageRoute.h"
+#include "controls/win/GradientButton.h"
 #include "engine/StartWordStock.h"
 #include "res/resource.h"
 #include "settings/GameSettings.h"
@@ -63,6 +64,13 @@ protected:
     }
 
     HWND Window() const { return m_dialog->Handle(); }
+
+    HWND FindLoadingWindow() const {
+        for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT))
+            if (GetWindow(window, GW_OWNER) == Window() && GetDlgItem(window, IDC_LOADING_TEXT))
+                return window;
+        return nullptr;
+    }
     HWND Item(int id) const { return GetDlgItem(Window(), id); }
     std::string Text(int id) const { return ControlText(Window(), id); }
     bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
@@ -182,7 +190,30 @@ TEST_F(GameWindowTest, OpensWithTheWelcomeRowDisabledUntilTheListIsLoaded) {
     EXPECT_FALSE(IsGrey(Window(), ID_OPT_UPPERCASE));
     EXPECT_FALSE(IsGrey(Window(), ID_OPT_LAX));
 
+    // The command buttons are gradient buttons with their faces.
+    for (int id : {IDC_NEW, IDC_BACK, IDC_SHUFFLE, IDC_GIVEUP, IDC_ENTER, IDC_QUIT}) {
+        auto* button = dynamic_cast<CGradientButton*>(CControl::FromHandle(Item(id)));
+        ASSERT_NE(button, nullptr) << id;
+    }
+
+    // The loading window: over the main window, white, its label in grey.
+    HWND loading = FindLoadingWindow();
+    ASSERT_NE(loading, nullptr);
+    EXPECT_EQ(ControlText(loading, IDC_LOADING_TEXT), "Wortliste wird geladen...");
+    RECT main{}, over{};
+    GetWindowRect(Window(), &main);
+    GetWindowRect(loading, &over);
+    EXPECT_NEAR((over.left + over.right) / 2, (main.left + main.right) / 2, 1);
+    EXPECT_NEAR((over.top + over.bottom) / 2, (main.top + main.bottom) / 2, 1);
+    HDC dc = CreateCompatibleDC(nullptr);
+    const LRESULT brush = SendMessageA(loading, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(GetDlgItem(loading, IDC_LOADING_TEXT)));
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), GameBrushes.white);
+    EXPECT_EQ(GetTextColor(dc), RGB(100, 100, 100));
+    DeleteDC(dc);
+
     ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
+    EXPECT_FALSE(IsWindow(loading));
     EXPECT_EQ(WordCount(), 8);
     EXPECT_EQ(GetFocus(), Item(IDC_NEW));
     EXPECT_TRUE(m_answers.Texts().empty());
@@ -408,6 +439,26 @@ TEST_F(GameWindowTest, ClosingDuringARoundAsksAndNoKeepsTheRound) {
     ClickButton(IDC_QUIT);
     EXPECT_EQ(m_answers.Texts().size(), 2u);
     EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(GameWindowTest, TheClockWritesTheTimeAndStopsWhenTheWindowCloses) {
+    TempFile list(OwnList);
+    UseOwnList(list.Path());
+    GameSettings.UseDuration = 1;
+    GameSettings.Duration = 1;
+    OpenWindow();
+    StartRunningRound();
+    EXPECT_TRUE(Text(IDC_TIME) == "1 Minuten" || Text(IDC_TIME) == "00:59") << Text(IDC_TIME);
+    // The clock's text arrives through a synchronous call into this thread.
+    ASSERT_TRUE(PumpUntil([&] { return Text(IDC_TIME) == "00:58"; }, 4000)) << Text(IDC_TIME);
+    EXPECT_TRUE(Round().IsWorkerRunning());
+
+    m_answers.QueueAnswer(IDYES);
+    HWND window = Window();
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(Round().IsWorkerRunning());
+    EXPECT_FALSE(m_dialog->WorkerLeftRunning());
 }
 
 TEST_F(GameWindowTest, ClosingWhileIdleAsksNothing) {
