@@ -55,7 +55,7 @@ sleep 1
 
 # "&Aufgeben": the list shows the words not found, in red.
 xdotool key alt+a
-shot ended 1.5
+shot ended 2.5
 
 xdotool key alt+b
 sleep 1

@@ -66,18 +66,22 @@ INT_PTR CDialog::DoModal(HWND owner) {
     m_result = -1;
     m_outerModal = s_topModal;
     s_topModal = this;
+    // The owner is disabled first, as the dialog initialises already modal.
+    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled)
+        EnableWindow(owner, FALSE);
     HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), owner,
                                      &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     if (!window) {
+        if (ownerWasEnabled)
+            EnableWindow(owner, TRUE);
         s_topModal = m_outerModal;
         m_modal = false;
         return -1;
     }
-    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
-    if (ownerWasEnabled)
-        EnableWindow(owner, FALSE);
     if (!m_loopDone && m_hWnd) {
-        ShowWindow(m_hWnd, SW_SHOWNORMAL);
+        if (!IsWindowVisible(m_hWnd))
+            ShowWindow(m_hWnd, SW_SHOWNORMAL);
         RunModalLoop();
     }
     // The owner comes back before the dialog goes, so activation returns to it.
