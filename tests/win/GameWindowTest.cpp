@@ -403,7 +403,7 @@ TEST_F(GameWindowTest, GivingUpShowsTheWordsNotFound) {
     EXPECT_EQ(Text(IDC_FOUND), "1 von 5   ( 20 % )");
 }
 
-TEST_F(GameWindowTest, EscapeIsSwallowedAndTheListSendsTheFocusToTheInput) {
+TEST_F(GameWindowTest, EscapeAndADisabledEnterKeepTheWindowAndTheListSendsTheFocusOn) {
     TempFile list(OwnList);
     UseOwnList(list.Path());
     OpenWindow();
@@ -413,6 +413,14 @@ TEST_F(GameWindowTest, EscapeIsSwallowedAndTheListSendsTheFocusToTheInput) {
     PumpFor(50);
     EXPECT_TRUE(IsWindow(Window()));
     EXPECT_EQ(Round().m_bRunning, 1);
+    EXPECT_TRUE(m_answers.Texts().empty());
+
+    // Enter while "&Eintragen" is disabled neither enters nor closes.
+    ASSERT_FALSE(Enabled(IDC_ENTER));
+    PostMessageA(Item(IDC_INPUT), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PumpFor(50);
+    EXPECT_TRUE(IsWindow(Window()));
+    EXPECT_EQ(m_dialog->ListCount(), 0);
     EXPECT_TRUE(m_answers.Texts().empty());
 
     SetFocus(Item(IDC_RESULTLIST));
