@@ -32,7 +32,7 @@ WordRules CurrentRules()
 // goes through every step of the full test, so results cannot differ.
 class QuickReject {
 public:
-    explicit QuickReject(const std::string& startWord) : m_tables(GetSeedTables())
+    explicit QuickReject(const std::string& startWord) : m_seeds(SeedTable())
     {
         for (int c = 0; c < 256; ++c) {
             m_isLetter[c] = IsGameLetter(static_cast<char>(c));
@@ -59,7 +59,7 @@ public:
         m_available = rules.lax ? m_folded : m_exact;
         m_taken.clear();
         const StoredWordView stored = StoredWord(position);
-        Unscrambler plain(m_tables, IsStandardWordList() ? position : -1);
+        Unscrambler plain(m_seeds, IsStandardWordList() ? position : -1);
         bool possible = true;
         for (size_t i = 0; i < stored.length && possible; ++i)
             possible = TakeCharacter(static_cast<unsigned char>(plain.Next(stored.bytes[i])));
@@ -94,7 +94,7 @@ private:
         return --m_available[key] >= 0;
     }
 
-    const SeedTables& m_tables;
+    const std::vector<uint32_t>& m_seeds;
     bool m_isLetter[256] = {};
     unsigned char m_upper[256] = {};
     unsigned char m_substitute[256][2] = {};

@@ -15,28 +15,25 @@ void FillSeedTable(std::vector<uint32_t>& seeds)
         seed = static_cast<uint32_t>(NextRandom(state)) + 1;
 }
 
-const SeedTables& GetSeedTables()
+const std::vector<uint32_t>& SeedTable()
 {
     // The magic static makes the first use thread-safe.
-    static const SeedTables tables = [] {
-        SeedTables t;
-        FillSeedTable(t.seeds);
-        t.reciprocals.resize(t.seeds.size());
-        for (size_t i = 0; i < t.seeds.size(); ++i)
-            t.reciprocals[i] = (uint64_t{1} << Unscrambler::ReciprocalShift) / t.seeds[i] + 1;
-        return t;
+    static const std::vector<uint32_t> seeds = [] {
+        std::vector<uint32_t> table;
+        FillSeedTable(table);
+        return table;
     }();
-    return tables;
+    return seeds;
 }
 
 uint32_t PositionSeed(int position)
 {
-    return GetSeedTables().seeds[static_cast<size_t>(position)];
+    return SeedTable()[static_cast<size_t>(position)];
 }
 
 void ScrambleBytes(const char* in, size_t length, char* out, int position)
 {
-    Unscrambler scrambler(GetSeedTables(), position);
+    Unscrambler scrambler(SeedTable(), position);
     for (size_t i = 0; i < length; ++i)
         out[i] = scrambler.Next(in[i]);
 }

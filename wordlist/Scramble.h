@@ -12,14 +12,9 @@ constexpr int SeedTableSize = 330000;
 // Fills a table with the seeds of every position, as the first use does.
 void FillSeedTable(std::vector<uint32_t>& seeds);
 
-// The seed of each position (1..32768) and beside it a reciprocal that
-// replaces the division per character. Filled on first use from the
+// The seed of each position (1..32768), filled on first use from the
 // program's own table seed and never changed afterwards.
-struct SeedTables {
-    std::vector<uint32_t> seeds;
-    std::vector<uint64_t> reciprocals;
-};
-const SeedTables& GetSeedTables();
+const std::vector<uint32_t>& SeedTable();
 
 // The seed of a position (0 <= position < SeedTableSize).
 uint32_t PositionSeed(int position);
@@ -32,11 +27,12 @@ public:
     // reciprocal gives exactly the quotient of (r * 255) / seed.
     static constexpr int ReciprocalShift = 40;
 
-    Unscrambler(const SeedTables& tables, int position)
+    // One division per word instead of one per character.
+    Unscrambler(const std::vector<uint32_t>& seeds, int position)
     {
         if (position >= 0 && position < SeedTableSize) {
-            m_state = tables.seeds[static_cast<size_t>(position)];
-            m_reciprocal = tables.reciprocals[static_cast<size_t>(position)];
+            m_state = seeds[static_cast<size_t>(position)];
+            m_reciprocal = (uint64_t{1} << ReciprocalShift) / m_state + 1;
         }
     }
 
