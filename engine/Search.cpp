@@ -101,7 +101,7 @@ private:
     int m_exact[256] = {};
     int m_folded[256] = {};
     int* m_available = nullptr;
-    std::basic_string<unsigned char> m_taken;
+    std::vector<unsigned char> m_taken;
     WordRules m_rules{};
 };
 
