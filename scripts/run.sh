@@ -11,8 +11,8 @@ bin="$root/build/windows/bin"
 export WINEPREFIX="$root/build/${ANAGRILLA_WINENV:-wine}/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  # A real display: prepare the prefix under the Xvfb helper once, then play.
-  [ -f "$WINEPREFIX/.anagrilla-ready" ] || { scripts/winenv.sh start; scripts/winenv.sh stop; }
+  # A real display: the project's prefix, the caller's display.
+  scripts/winenv.sh prepare
   cd "$bin" && exec wine anagrilla.exe
 fi
 

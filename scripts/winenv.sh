@@ -1,6 +1,7 @@
 #!/bin/bash
 # The project's own Wine prefix and X display for tests and screenshots.
 #   winenv.sh start   create the prefix when missing, start Xvfb and a wineserver
+#   winenv.sh prepare create the prefix when missing (for a real display)
 #   winenv.sh stop    end only what start started
 #   winenv.sh env     print the variables for the emulator
 # State lives in build/$ANAGRILLA_WINENV/ (default build/wine/), so that
@@ -14,14 +15,24 @@ mkdir -p "$state"
 
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
+# Raise when the prefix's set-up changes, so that old prefixes are made anew.
+setup_version=2
+
 create_prefix() {
-  [ -f "$prefix/.anagrilla-ready" ] && return 0
+  [ "$(cat "$prefix/.anagrilla-ready" 2>/dev/null)" = "$setup_version" ] && return 0
   rm -rf "$prefix"
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
+  # Wine's own Marlett, Tahoma and MS Sans Serif are not found by this Wine
+  # unless they lie in the prefix's font folder: without Marlett the caption
+  # buttons show letters, and "MS Sans Serif" dialogs fall back to wider fonts.
+  local fonts=/usr/share/wine/fonts
+  cp "$fonts"/marlett.ttf "$fonts"/tahoma.ttf "$fonts"/tahomabd.ttf "$fonts"/ms_sans_serif.ttf \
+     "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
   local reg="$state/setup.reg"
   # Xvfb has no window manager: unmanaged windows avoid stalls and lost focus.
-  # The crash dialog would wait for a person; fonts are replaced so pictures repeat.
+  # The crash dialog would wait for a person. Wine has no Arial or Verdana:
+  # fixed replacements make pictures repeat.
   cat > "$reg" <<'REG'
 REGEDIT4
 
@@ -34,13 +45,11 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "Arial"="Liberation Sans"
-"MS Sans Serif"="Liberation Sans"
 "Verdana"="DejaVu Sans"
-"Tahoma"="Liberation Sans"
 REG
   wine regedit /S "$reg" >/dev/null 2>&1
   wineserver -w
-  touch "$prefix/.anagrilla-ready"
+  echo "$setup_version" > "$prefix/.anagrilla-ready"
 }
 
 start_display() {
@@ -72,6 +81,11 @@ case "$1" in
     # output; start them here on /dev/null, or ctest would wait for their pipe.
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
     ;;
+  prepare)
+    # Only the prefix, for a run on the caller's own display.
+    create_prefix
+    wineserver -w
+    ;;
   stop)
     wineserver -k >/dev/null 2>&1 || true
     if [ -f "$state/xvfb.pid" ]; then
@@ -84,7 +98,7 @@ case "$1" in
     [ -f "$state/display" ] && echo "DISPLAY=$(cat "$state/display")"
     ;;
   *)
-    echo "usage: $0 start|stop|env" >&2
+    echo "usage: $0 start|prepare|stop|env" >&2
     exit 2
     ;;
 esac
