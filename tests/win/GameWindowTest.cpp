@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <memory>
 #include <richedit.h>
+#include <tlhelp32.h>
+#include <set>
 
 namespace {
 
@@ -477,6 +479,43 @@ TEST_F(GameWindowTest, ClosingWhileIdleAsksNothing) {
     SendMessageA(window, WM_COMMAND, ID_FILE_QUIT, 0);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_TRUE(m_answers.Texts().empty());
+}
+
+// Identifiers of the running processes of one program.
+std::set<DWORD> ProcessesNamed(const char* name) {
+    std::set<DWORD> found;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (lstrcmpiA(entry.szExeFile, name) == 0)
+            found.insert(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return found;
+}
+
+TEST_F(GameWindowTest, ReadMeStartsTheEditorAndMinimisesTheWindow) {
+    TempFile list(OwnList);
+    UseOwnList(list.Path());
+    OpenWindow();
+    const std::set<DWORD> before = ProcessesNamed("notepad.exe");
+    SendMessageA(Window(), WM_COMMAND, ID_HELP_README, 0);
+    EXPECT_TRUE(IsIconic(Window()));
+    std::set<DWORD> started;
+    PumpUntil([&] {
+        started.clear();
+        for (DWORD id : ProcessesNamed("notepad.exe"))
+            if (!before.count(id))
+                started.insert(id);
+        return !started.empty();
+    });
+    EXPECT_EQ(started.size(), 1u);
+    // The editor this test started goes again.
+    for (DWORD id : started)
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id)) {
+            TerminateProcess(process, 0);
+            CloseHandle(process);
+        }
 }
 
 TEST_F(GameWindowTest, OptionTogglesFlipTheTickAndSaveTheMenuSection) {
