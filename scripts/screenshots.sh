@@ -10,7 +10,7 @@ cmake --preset windows -B "$build" >/dev/null
 cmake --build "$build" -j"${JOBS:-2}" --target anagrilla anagrilla_dat >/dev/null
 
 # An environment of its own: a fresh registry, so the game opens with its defaults.
-export ANAGRILLA_WINENV=${ANAGRILLA_WINENV:-screenshots}
+export ANAGRILLA_WINENV=${ANAGRILLA_WINENV:-wine-screenshots}
 scripts/winenv.sh start
 game=""
 finish() {
