@@ -152,16 +152,4 @@ TEST_F(SectionsTest, ValuesOfTheWrongTypeReadAsDefaults)
     EXPECT_EQ(-1, GameSettings.AngLimit) << "a stored number is used unchanged";
 }
 
-TEST(SettingsStore, MemoryStoreServesUntilOneIsInstalled)
-{
-    CRegistry* old = SetSettingsStore(nullptr);
-    CRegistry& fallback = SettingsStore();
-    CMemoryRegistry mine;
-    SetSettingsStore(&mine);
-    EXPECT_EQ(&mine, &SettingsStore());
-    SetSettingsStore(nullptr);
-    EXPECT_EQ(&fallback, &SettingsStore());
-    SetSettingsStore(old);
-}
-
 } // namespace

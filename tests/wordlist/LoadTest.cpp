@@ -95,18 +95,6 @@ TEST_F(LoadTest, UnscramblingIgnoresTheThreadsGenerator)
     EXPECT_EQ("GEHEIM", first);
 }
 
-TEST_F(LoadTest, AStoredWordIsBoundToItsPosition)
-{
-    // The same stored bytes one position further on decode to something else.
-    std::vector<std::string> stored = {"HAUSTIER", "HAUSTIER"};
-    ScrambleWord(stored[0], 0);
-    stored[1] = stored[0];
-    m_folder.Write(StandardListName, WriteArchive(stored));
-    ASSERT_TRUE(LoadWordList());
-    EXPECT_EQ("HAUSTIER", GetWord(0));
-    EXPECT_NE("HAUSTIER", GetWord(1));
-}
-
 TEST_F(LoadTest, EmptyStandardListLoadsAndALoadedListIsKept)
 {
     m_folder.Write(StandardListName, StandardArchive({}));
