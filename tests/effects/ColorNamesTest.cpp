@@ -13,28 +13,21 @@ CFixedSysColors Scheme()
 }
 } // namespace
 
-TEST(ColorNames, KeywordsHaveRedInTheLowestByte)
+TEST(ColorNames, KeywordsHaveRedInTheLowestByteOnlyListedSpellingsExist)
 {
     const CFixedSysColors scheme = Scheme();
     const CColorNames names(scheme);
-    EXPECT_EQ(names.Lookup("red", 1), 0x0000FFu);
-    EXPECT_EQ(names.Lookup("navy", 1), 0x800000u);
-    EXPECT_EQ(names.Lookup("lightgrey", 1), 0xD3D3D3u);
-    EXPECT_EQ(names.Lookup("cornflowerblue", 1), 0xED9564u);
-    EXPECT_EQ(names.Lookup("yellowgreen", 1), 0x32CD9Au);
-    EXPECT_EQ(names.Lookup("mediumpurple", 1), 0xDB7093u);
+    const std::pair<const char*, uint32_t> keywords[] = {
+        {"red", 0x0000FF},         {"navy", 0x800000},           {"lightgrey", 0xD3D3D3},
+        {"cornflowerblue", 0xED9564}, {"yellowgreen", 0x32CD9A}, {"mediumpurple", 0xDB7093}};
+    for (const auto& k : keywords)
+        EXPECT_EQ(names.Lookup(k.first, 1), k.second) << k.first;
     EXPECT_EQ(names.Lookup("fuchsia", 1), names.Lookup("magenta", 2));
     EXPECT_EQ(names.Lookup("aqua", 1), names.Lookup("cyan", 2));
-}
 
-TEST(ColorNames, OnlyTheListedSpellingsExist)
-{
-    const CFixedSysColors scheme = Scheme();
-    const CColorNames names(scheme);
-    const uint32_t unchanged = 0xABCDEF;
     for (const char* unknown : {"lightgray", "grey", "darkgrey", "dimgrey", "slategrey", "Red", "RED", " red",
                                 "red ", "", "transparent", "infobk"})
-        EXPECT_EQ(names.Lookup(unknown, unchanged), unchanged) << unknown;
+        EXPECT_EQ(names.Lookup(unknown, 0xABCDEF), 0xABCDEFu) << unknown;
     uint32_t colour = 7;
     EXPECT_FALSE(names.Find("lightgray", colour));
     EXPECT_EQ(colour, 7u);
@@ -58,19 +51,17 @@ TEST(ColorNames, SystemColoursAreReadOnceFromTheProvider)
 
 TEST(ColorNames, EffectNamesAndNumbers)
 {
-    const char* const names[] = {"transparent", "solid", "hgradient", "vgradient", "hcgradient", "vcgradient",
-                                 "3hgradient", "3vgradient", "noise", "diagshade", "hshade", "vshade",
-                                 "hbump", "vbump", "softbump", "hardbump", "metal"};
     int expected = -1;
-    for (const char* name : names)
+    for (const char* name : {"transparent", "solid", "hgradient", "vgradient", "hcgradient", "vcgradient",
+                             "3hgradient", "3vgradient", "noise", "diagshade", "hshade", "vshade", "hbump", "vbump",
+                             "softbump", "hardbump", "metal"})
     {
         int effect = 99;
         EXPECT_TRUE(EffectFromName(name, effect)) << name;
         EXPECT_EQ(effect, expected++) << name;
     }
     int effect = 42;
-    EXPECT_FALSE(EffectFromName("Metal", effect));
-    EXPECT_FALSE(EffectFromName("7", effect));
-    EXPECT_FALSE(EffectFromName("", effect));
+    for (const char* unknown : {"Metal", "7", ""})
+        EXPECT_FALSE(EffectFromName(unknown, effect)) << unknown;
     EXPECT_EQ(effect, 42);
 }

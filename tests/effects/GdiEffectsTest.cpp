@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // A memory device context on a 32-bit bitmap, filled with one colour.
@@ -11,11 +13,9 @@ class MemoryCanvas
 {
 public:
     MemoryCanvas(int width, int height, COLORREF fill)
+        : m_dc(CreateCompatibleDC(nullptr)), m_bitmap(BitmapFromImage(Image32(width, height, fill))),
+          m_old(SelectObject(m_dc, m_bitmap))
     {
-        m_dc = CreateCompatibleDC(nullptr);
-        Image32 image(width, height, fill);
-        m_bitmap = BitmapFromImage(image);
-        m_old = SelectObject(m_dc, m_bitmap);
     }
     ~MemoryCanvas()
     {
@@ -25,12 +25,20 @@ public:
     }
     HDC Dc() const { return m_dc; }
     COLORREF Pixel(int x, int y) const { return GetPixel(m_dc, x, y); }
+    void Expect(std::initializer_list<std::tuple<int, int, COLORREF>> pixels) const
+    {
+        for (const auto& p : pixels)
+            EXPECT_EQ(Pixel(std::get<0>(p), std::get<1>(p)), std::get<2>(p))
+                << std::get<0>(p) << "," << std::get<1>(p);
+    }
 
 private:
     HDC m_dc;
     HBITMAP m_bitmap;
     HGDIOBJ m_old;
 };
+
+const COLORREF White = RGB(255, 255, 255);
 
 } // namespace
 
@@ -55,8 +63,7 @@ TEST(GdiEffects, PixelsTravelBothWaysWithRedInTheLowestByte)
 
     image.At(2, 1) = MakeColour(9, 8, 7);
     ASSERT_TRUE(WriteDcPixels(canvas.Dc(), 1, 1, image));
-    EXPECT_EQ(canvas.Pixel(3, 2), RGB(9, 8, 7));
-    EXPECT_EQ(canvas.Pixel(2, 1), RGB(200, 10, 20));
+    canvas.Expect({{3, 2, RGB(9, 8, 7)}, {2, 1, RGB(200, 10, 20)}});
 
     HBITMAP bitmap = BitmapFromImage(image);
     Image32 back;
@@ -74,12 +81,10 @@ TEST(GdiEffects, BackgroundMatchesTheImageVersionAndKeepsTheClip)
     const uint32_t c1 = RGB(10, 20, 30), c2 = RGB(200, 100, 0), c3 = RGB(0, 255, 128);
     for (int effect : {EffectHGradient, EffectVCGradient, EffectSoftBump, EffectMetal})
     {
-        MemoryCanvas canvas(12, 10, RGB(255, 255, 255));
-        CGdiDrawEffects effects;
+        MemoryCanvas canvas(12, 10, White);
         SeedRandom(5);
-        effects.DrawBackground(canvas.Dc(), effect, RECT{1, 2, 11, 9}, c1, c2, c3, 12);
-
-        Image32 expected(12, 10, 0xFFFFFF);
+        CGdiDrawEffects().DrawBackground(canvas.Dc(), effect, RECT{1, 2, 11, 9}, c1, c2, c3, 12);
+        Image32 expected(12, 10, White);
         SeedRandom(5);
         CDrawEffects().DrawBackground(expected, effect, {1, 2, 11, 9}, c1, c2, c3, 12);
         for (int y = 0; y < 10; ++y)
@@ -87,15 +92,14 @@ TEST(GdiEffects, BackgroundMatchesTheImageVersionAndKeepsTheClip)
                 ASSERT_EQ(canvas.Pixel(x, y), expected.At(x, y)) << effect << " " << x << "," << y;
     }
 
-    MemoryCanvas clipped(10, 10, RGB(255, 255, 255));
+    MemoryCanvas clipped(10, 10, White);
     HRGN region = CreateRectRgn(0, 0, 5, 10);
     SelectClipRgn(clipped.Dc(), region);
     DeleteObject(region);
     CGdiDrawEffects().DrawBackground(clipped.Dc(), EffectSolid, RECT{-100000, -100000, 100000, 100000}, c1, c2, c3,
                                      0);
     SelectClipRgn(clipped.Dc(), nullptr);
-    EXPECT_EQ(clipped.Pixel(4, 9), c1);
-    EXPECT_EQ(clipped.Pixel(5, 0), RGB(255, 255, 255));
+    clipped.Expect({{4, 9, c1}, {5, 0, White}});
 }
 
 TEST(GdiEffects, TileBlendAndShadowOnDeviceContexts)
@@ -105,12 +109,9 @@ TEST(GdiEffects, TileBlendAndShadowOnDeviceContexts)
     SetPixel(source.Dc(), 1, 0, RGB(100, 0, 0));
     SetPixel(source.Dc(), 2, 0, RGB(0, 100, 0));
 
-    MemoryCanvas tiled(6, 2, RGB(255, 255, 255));
+    MemoryCanvas tiled(6, 2, White);
     effects.TileBlit(tiled.Dc(), 1, 0, 5, 2, source.Dc(), 1, 0, 2, 1);
-    EXPECT_EQ(tiled.Pixel(0, 0), RGB(255, 255, 255));
-    EXPECT_EQ(tiled.Pixel(1, 1), RGB(100, 0, 0));
-    EXPECT_EQ(tiled.Pixel(4, 0), RGB(0, 100, 0));
-    EXPECT_EQ(tiled.Pixel(5, 1), RGB(100, 0, 0));
+    tiled.Expect({{0, 0, White}, {1, 1, RGB(100, 0, 0)}, {4, 0, RGB(0, 100, 0)}, {5, 1, RGB(100, 0, 0)}});
 
     MemoryCanvas blended(3, 1, RGB(200, 200, 200));
     effects.BlendPicture(blended.Dc(), 0, 0, 3, 1, source.Dc(), 0, 0, 50);
@@ -118,46 +119,38 @@ TEST(GdiEffects, TileBlendAndShadowOnDeviceContexts)
     effects.BlendPicture(blended.Dc(), 0, 0, 3, 1, source.Dc(), 0, 0, 100);
     EXPECT_EQ(blended.Pixel(2, 0), RGB(0, 100, 0));
 
-    Image32 maskImage(5, 5, 0);
-    HBITMAP mask = BitmapFromImage(maskImage);
-    MemoryCanvas shadowed(7, 7, RGB(255, 255, 255));
+    HBITMAP mask = BitmapFromImage(Image32(5, 5, 0));
+    MemoryCanvas shadowed(7, 7, White);
     EXPECT_TRUE(effects.DrawShadow(shadowed.Dc(), 2, 2, 5, 5, mask, true, 3, 3));
     DeleteObject(mask);
-    EXPECT_EQ(shadowed.Pixel(2, 2), RGB(226, 226, 226));
-    EXPECT_EQ(shadowed.Pixel(3, 3), RGB(141, 141, 141));
-    EXPECT_EQ(shadowed.Pixel(6, 6), RGB(255, 255, 255));
-    EXPECT_EQ(shadowed.Pixel(1, 1), RGB(255, 255, 255));
+    shadowed.Expect({{2, 2, RGB(226, 226, 226)}, {3, 3, RGB(141, 141, 141)}, {6, 6, White}, {1, 1, White}});
 
     MemoryCanvas maskCanvas(5, 5, RGB(128, 128, 128));
     MemoryCanvas hard(6, 6, RGB(200, 100, 50));
     EXPECT_TRUE(effects.DrawShadow(hard.Dc(), 1, 1, 5, 5, maskCanvas.Dc(), false, 0, 0));
-    EXPECT_EQ(hard.Pixel(0, 0), RGB(200, 100, 50));
-    EXPECT_EQ(hard.Pixel(5, 5), RGB(100, 50, 25));
+    hard.Expect({{0, 0, RGB(200, 100, 50)}, {5, 5, RGB(100, 50, 25)}});
 }
 
 TEST(GdiEffects, BitmapsAndIconsKeepTheirTransparentPixels)
 {
     CGdiDrawEffects effects;
-    Image32 picture(2, 1);
+    Image32 picture(2, 1, RGB(0, 0, 255));
     picture.At(0, 0) = RGB(255, 0, 255);
-    picture.At(1, 0) = RGB(0, 0, 255);
     HBITMAP bitmap = BitmapFromImage(picture);
     MemoryCanvas canvas(5, 3, RGB(10, 10, 10));
     effects.DrawImage(canvas.Dc(), 1, 0, 2, 1, bitmap, true, RGB(255, 0, 255), ImageStyleDarker, true, 1, 1, 0, 0,
                       50);
     DeleteObject(bitmap);
     // No shadow bit: the picture moved by (1, 1).
-    EXPECT_EQ(canvas.Pixel(2, 1), RGB(10, 10, 10));
-    EXPECT_EQ(canvas.Pixel(3, 1), RGB(0, 0, 191));
-    EXPECT_EQ(canvas.Pixel(3, 0), RGB(10, 10, 10));
+    canvas.Expect({{2, 1, RGB(10, 10, 10)}, {3, 1, RGB(0, 0, 191)}, {3, 0, RGB(10, 10, 10)}});
 
     // A 2 x 2 colour icon whose left column is clear.
-    Image32 colours(2, 2, RGB(0, 200, 0));
-    Image32 andMask(2, 2, 0);
-    andMask.At(0, 0) = 0xFFFFFF;
-    andMask.At(0, 1) = 0xFFFFFF;
-    colours.At(0, 0) = 0;
-    colours.At(0, 1) = 0;
+    Image32 colours(2, 2, RGB(0, 200, 0)), andMask(2, 2, 0);
+    for (int y = 0; y < 2; ++y)
+    {
+        andMask.At(0, y) = 0xFFFFFF;
+        colours.At(0, y) = 0;
+    }
     ICONINFO info{};
     info.fIcon = TRUE;
     info.hbmColor = BitmapFromImage(colours);
@@ -169,8 +162,5 @@ TEST(GdiEffects, BitmapsAndIconsKeepTheirTransparentPixels)
     MemoryCanvas iconCanvas(4, 4, RGB(50, 60, 70));
     effects.DrawIcon(iconCanvas.Dc(), 1, 1, 2, 2, icon, 0, false, 0, 0, 0, 0, 0);
     DestroyIcon(icon);
-    EXPECT_EQ(iconCanvas.Pixel(1, 1), RGB(50, 60, 70));
-    EXPECT_EQ(iconCanvas.Pixel(2, 1), RGB(0, 200, 0));
-    EXPECT_EQ(iconCanvas.Pixel(2, 2), RGB(0, 200, 0));
-    EXPECT_EQ(iconCanvas.Pixel(3, 3), RGB(50, 60, 70));
+    iconCanvas.Expect({{1, 1, RGB(50, 60, 70)}, {2, 1, RGB(0, 200, 0)}, {2, 2, RGB(0, 200, 0)}, {3, 3, RGB(50, 60, 70)}});
 }
