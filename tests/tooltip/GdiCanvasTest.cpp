@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // A white 32-bit picture in a memory device context.
@@ -53,36 +55,34 @@ const COLORREF Light = RGB(255, 0, 0);
 const COLORREF Dark = RGB(0, 0, 255);
 const COLORREF White = RGB(255, 255, 255);
 
-TEST(GdiCanvas, SolidBorderOfWidthThreeLiesOnItsLines)
+TEST(GdiCanvas, BordersOfWidthThreeLieOnTheirLines)
 {
-    Picture picture(120, 60);
+    struct Pixel
     {
-        CGdiCanvas canvas(picture.Dc());
-        DrawBorder(canvas, MarkupRect{0, 0, 100, 50}, Light, Dark, BorderSolid, 3);
-    }
-    EXPECT_EQ(Light, picture.At(1, 25));
-    EXPECT_EQ(Light, picture.At(0, 25));
-    EXPECT_EQ(Light, picture.At(50, 1));
-    EXPECT_EQ(Dark, picture.At(99, 25));
-    EXPECT_EQ(Dark, picture.At(50, 49));
-    EXPECT_EQ(White, picture.At(3, 25));
-    EXPECT_EQ(White, picture.At(50, 25));
-}
-
-TEST(GdiCanvas, DoubleBorderDrawsAnInnerFrame)
-{
-    Picture picture(120, 60);
+        int x, y;
+        COLORREF colour;
+    };
+    const struct
     {
-        CGdiCanvas canvas(picture.Dc());
-        DrawBorder(canvas, MarkupRect{0, 0, 100, 50}, Light, Dark, BorderDouble, 3);
+        int style;
+        std::vector<Pixel> pixels;
+    } cases[] = {
+        {BorderSolid, {{1, 25, Light}, {0, 25, Light}, {50, 1, Light}, {99, 25, Dark}, {50, 49, Dark},
+                       {3, 25, White}, {50, 25, White}}},
+        // The double border's inner frame, with a gap to the outer one.
+        {BorderDouble, {{1, 25, Light}, {4, 25, White}, {7, 25, Light}, {50, 7, Light}, {93, 25, Dark},
+                        {50, 43, Dark}, {50, 25, White}}},
+    };
+    for (const auto& c : cases)
+    {
+        Picture picture(120, 60);
+        {
+            CGdiCanvas canvas(picture.Dc());
+            DrawBorder(canvas, MarkupRect{0, 0, 100, 50}, Light, Dark, c.style, 3);
+        }
+        for (const Pixel& p : c.pixels)
+            EXPECT_EQ(p.colour, picture.At(p.x, p.y)) << c.style << ": " << p.x << "," << p.y;
     }
-    EXPECT_EQ(Light, picture.At(1, 25));
-    EXPECT_EQ(White, picture.At(4, 25));
-    EXPECT_EQ(Light, picture.At(7, 25));
-    EXPECT_EQ(Light, picture.At(50, 7));
-    EXPECT_EQ(Dark, picture.At(93, 25));
-    EXPECT_EQ(Dark, picture.At(50, 43));
-    EXPECT_EQ(White, picture.At(50, 25));
 }
 
 TEST(GdiCanvas, MeasuredTextIsDrawnInsideItsRectangle)

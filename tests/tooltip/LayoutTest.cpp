@@ -30,9 +30,20 @@ protected:
         EXPECT_NE(nullptr, call) << run;
         return call ? *call : none;
     }
+    void ExpectAt(const std::string& run, int x, int y)
+    {
+        EXPECT_EQ(x, Text(run).x) << run;
+        EXPECT_EQ(y, Text(run).y) << run;
+    }
 };
 
-TEST_F(Layout, OneLineMeasuresItsExtentPlusOne)
+void ExpectPoint(const MarkupPoint& point, int x, int y)
+{
+    EXPECT_EQ(x, point.x);
+    EXPECT_EQ(y, point.y);
+}
+
+TEST_F(Layout, OneLineMeasuresItsExtentPlusOneAFinalBreakAddsAnEmptyLine)
 {
     const MarkupSize size = renderer.Measure(canvas, "Hallo");
     EXPECT_EQ(31, size.cx);
@@ -40,10 +51,7 @@ TEST_F(Layout, OneLineMeasuresItsExtentPlusOne)
     ASSERT_EQ(1u, renderer.Layout().lines.size());
     EXPECT_EQ(10, renderer.Layout().lines[0].ascent);
     EXPECT_EQ(3, renderer.Layout().lines[0].descent);
-}
 
-TEST_F(Layout, FinalLineBreakAddsAnEmptyLine)
-{
     EXPECT_EQ(27, renderer.Measure(canvas, "Hallo\n").cy);
     EXPECT_EQ(27, renderer.Measure(canvas, "Hallo<br>").cy);
     // The empty line has the height of the font in force at its end.
@@ -124,28 +132,22 @@ TEST_F(Layout, BorderOfWidthThree)
     EXPECT_EQ(0x111111u, canvas.lines[0].colour);
     EXPECT_EQ(3, canvas.lines[0].width);
     EXPECT_EQ(PenSolid, canvas.lines[0].style);
-    EXPECT_EQ(1, light[0].x);
-    EXPECT_EQ(49, light[0].y);
-    EXPECT_EQ(1, light[1].x);
-    EXPECT_EQ(1, light[1].y);
-    EXPECT_EQ(99, light[2].x);
-    EXPECT_EQ(1, light[2].y);
+    ExpectPoint(light[0], 1, 49);
+    ExpectPoint(light[1], 1, 1);
+    ExpectPoint(light[2], 99, 1);
     const auto& dark = canvas.lines[1].points;
     EXPECT_EQ(0x222222u, canvas.lines[1].colour);
-    EXPECT_EQ(99, dark[1].x);
-    EXPECT_EQ(49, dark[1].y);
+    ExpectPoint(dark[1], 99, 49);
     EXPECT_EQ(1, dark[2].x);
 
     canvas = FakeCanvas();
     DrawBorder(canvas, MarkupRect{0, 0, 100, 50}, 0x111111, 0x222222, BorderDouble, 3);
     ASSERT_EQ(4u, canvas.lines.size());
     const auto& inner = canvas.lines[2].points;
-    EXPECT_EQ(7, inner[0].x);
-    EXPECT_EQ(43, inner[0].y);
+    ExpectPoint(inner[0], 7, 43);
     EXPECT_EQ(7, inner[1].y);
     EXPECT_EQ(93, inner[2].x);
-    EXPECT_EQ(93, canvas.lines[3].points[1].x);
-    EXPECT_EQ(43, canvas.lines[3].points[1].y);
+    ExpectPoint(canvas.lines[3].points[1], 93, 43);
 }
 
 TEST_F(Layout, BorderStylesAndNothingToDraw)
@@ -175,11 +177,9 @@ TEST_F(Layout, TableWithColumnSpan)
     EXPECT_EQ(2, table.columns);
     EXPECT_EQ(17, table.columnWidths[0]);
     EXPECT_EQ(29, table.columnWidths[1]);
-    EXPECT_EQ(2, Text("ab").x);
-    EXPECT_EQ(2, Text("ab").y);
+    ExpectAt("ab", 2, 2);
     EXPECT_EQ(21, Text("abcd").x);
-    EXPECT_EQ(2, Text("abcdefgh").x);
-    EXPECT_EQ(17, Text("abcdefgh").y);
+    ExpectAt("abcdefgh", 2, 17);
     EXPECT_TRUE(canvas.backgrounds.empty());
 }
 
@@ -212,8 +212,7 @@ TEST_F(Layout, RowSpanSettlesRowHeights)
     EXPECT_EQ(20, table.rowHeights[0]);
     EXPECT_EQ(20, table.rowHeights[1]);
     EXPECT_EQ(20, Text("a").x);
-    EXPECT_EQ(20, Text("b").x);
-    EXPECT_EQ(20, Text("b").y);
+    ExpectAt("b", 20, 20);
 }
 
 TEST_F(Layout, TableBordersPaddingAndBackground)
@@ -240,8 +239,7 @@ TEST_F(Layout, TableBordersPaddingAndBackground)
     EXPECT_EQ(0xFFFFFFu, canvas.lines[0].colour);
     EXPECT_EQ(1, canvas.lines[2].width);
     // Text inside: frame 3 + spacing 1 + cell border 1 + padding 4.
-    EXPECT_EQ(9, Text("ab").x);
-    EXPECT_EQ(9, Text("ab").y);
+    ExpectAt("ab", 9, 9);
 }
 
 TEST_F(Layout, DoubleTableBorderTakesThreeTimesItsWidth)
@@ -296,8 +294,7 @@ TEST_F(Layout, NestedTables)
                                    "</td><td>z</td></tr></table>");
     EXPECT_EQ(12 + 6 + 3 + 6 + 1, size.cx);
     EXPECT_EQ(15 + 1, size.cy);
-    EXPECT_EQ(1, Text("ab").x);
-    EXPECT_EQ(1, Text("ab").y);
+    ExpectAt("ab", 1, 1);
     EXPECT_EQ(14, Text("c").x);
     EXPECT_EQ(21, Text("z").x);
     EXPECT_GE(canvas.maxClipDepth, 2);

@@ -1,55 +1,34 @@
 #include "tests/tooltip/FakeCanvas.h"
+#include "tooltip/BrowserCommand.h"
 #include "tooltip/DrawEffects.h"
 #include "tooltip/MarkupReader.h"
 #include "tooltip/MarkupRenderer.h"
+#include "tooltip/StripCell.h"
 #include "tooltip/TextStyle.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::vector<MarkupPiece> Cut(const std::string& text)
+// Pieces as "run<tag>" each, "run" alone when no tag followed.
+std::string Cut(const std::string& text, bool escape = true)
 {
-    std::vector<MarkupPiece> pieces;
-    CMarkupScanner scanner(text, 0, text.size());
+    std::string pieces;
+    CMarkupScanner scanner(text, 0, text.size(), escape);
     MarkupPiece piece;
     while (scanner.Next(piece))
-        pieces.push_back(piece);
+        pieces += "[" + piece.run + (piece.hasTag ? "<" + piece.tag + ">]" : "]");
     return pieces;
 }
 
 TEST(MarkupScanner, CutsRunsAndTags)
 {
-    const auto pieces = Cut("a<<b<i>c>d\te<x");
-    ASSERT_EQ(3u, pieces.size());
-    EXPECT_EQ("a<b", pieces[0].run);
-    EXPECT_EQ("i", pieces[0].tag);
-    EXPECT_EQ("c>d", pieces[1].run); // ">" outside a tag is text
-    EXPECT_EQ("\t", pieces[1].tag);
-    EXPECT_EQ("e", pieces[2].run);
-    EXPECT_EQ("x", pieces[2].tag); // unterminated: the tag ends with the text
-
-    const auto last = Cut("x<");
-    ASSERT_EQ(1u, last.size());
-    EXPECT_EQ("x<", last[0].run);
-    EXPECT_FALSE(last[0].hasTag);
-
-    const auto lineEnds = Cut("a\r\nb");
-    ASSERT_EQ(3u, lineEnds.size());
-    EXPECT_EQ("\r", lineEnds[0].tag);
-    EXPECT_EQ("\n", lineEnds[1].tag);
-    EXPECT_EQ("b", lineEnds[2].run);
-}
-
-TEST(MarkupScanner, WithoutEscapesLineEndsAreDropped)
-{
-    const std::string text = "a\tb\nc";
-    CMarkupScanner scanner(text, 0, text.size(), false);
-    MarkupPiece piece;
-    ASSERT_TRUE(scanner.Next(piece));
-    EXPECT_EQ("abc", piece.run);
-    EXPECT_FALSE(piece.hasTag);
-    EXPECT_FALSE(scanner.Next(piece));
+    // ">" outside a tag is text; an unterminated tag ends with the text.
+    EXPECT_EQ("[a<b<i>][c>d<\t>][e<x>]", Cut("a<<b<i>c>d\te<x"));
+    EXPECT_EQ("[x<]", Cut("x<"));
+    EXPECT_EQ("[a<\r>][<\n>][b]", Cut("a\r\nb"));
+    // Without escapes line ends are dropped.
+    EXPECT_EQ("[abc]", Cut("a\tb\nc", false));
 }
 
 TEST(MarkupTagReader, NamesAttributesAndCounts)
@@ -76,15 +55,10 @@ TEST(MarkupTagReader, NamesAttributesAndCounts)
 
 TEST(MarkupTagReader, CanonicalNames)
 {
-    EXPECT_EQ("bold", CanonicalTagName("b"));
-    EXPECT_EQ("italic", CanonicalTagName("em"));
-    EXPECT_EQ("strikeout", CanonicalTagName("s"));
-    EXPECT_EQ("strikeout", CanonicalTagName("strike"));
-    EXPECT_EQ("vcenter", CanonicalTagName("middle"));
-    EXPECT_EQ("link", CanonicalTagName("a"));
-    EXPECT_EQ("h3", CanonicalTagName("h3"));
-    EXPECT_EQ("", CanonicalTagName("p"));
-    EXPECT_EQ("", CanonicalTagName("br"));
+    for (const auto& c : {std::pair<const char*, const char*>{"b", "bold"}, {"em", "italic"}, {"s", "strikeout"},
+                          {"strike", "strikeout"}, {"middle", "vcenter"}, {"a", "link"}, {"h3", "h3"}, {"p", ""},
+                          {"br", ""}})
+        EXPECT_EQ(c.second, CanonicalTagName(c.first)) << c.first;
 }
 
 TEST(MarkupLetters, FontAndImageStyles)
@@ -128,6 +102,11 @@ protected:
         EXPECT_NE(nullptr, call) << run;
         return call ? *call : none;
     }
+    void ExpectWeights(std::initializer_list<std::pair<const char*, int>> runs)
+    {
+        for (const auto& r : runs)
+            EXPECT_EQ(r.second, Text(r.first).font.weight) << r.first;
+    }
 };
 
 TEST_F(MarkupDrawing, BodyRuleAppliesToTheWholeText)
@@ -150,9 +129,7 @@ TEST_F(MarkupDrawing, EscapesAndLineEnds)
 TEST_F(MarkupDrawing, NestedBoldAndItalic)
 {
     Render("<b>one<b>two</b></b>three<i>four<em>five</em></i>");
-    EXPECT_EQ(800, Text("one").font.weight);
-    EXPECT_EQ(900, Text("two").font.weight);
-    EXPECT_EQ(400, Text("three").font.weight);
+    ExpectWeights({{"one", 800}, {"two", 900}, {"three", 400}});
     EXPECT_TRUE(Text("four").font.italic);
     EXPECT_FALSE(Text("five").font.italic); // toggled twice: upright
 }
@@ -160,15 +137,12 @@ TEST_F(MarkupDrawing, NestedBoldAndItalic)
 TEST_F(MarkupDrawing, MismatchedClosingTagsAreIgnored)
 {
     Render("<b>x</i>y</b>z");
-    EXPECT_EQ(800, Text("y").font.weight);
-    EXPECT_EQ(400, Text("z").font.weight);
+    ExpectWeights({{"y", 800}, {"z", 400}});
 
     Render("<b><i>p</b>q</i>r</b>s</u>");
     EXPECT_TRUE(Text("q").font.italic);
-    EXPECT_EQ(800, Text("q").font.weight);
     EXPECT_FALSE(Text("r").font.italic);
-    EXPECT_EQ(800, Text("r").font.weight);
-    EXPECT_EQ(400, Text("s").font.weight);
+    ExpectWeights({{"q", 800}, {"r", 800}, {"s", 400}});
 
     // strike and s close each other.
     Render("<strike>a</s>b");
@@ -196,10 +170,8 @@ TEST_F(MarkupDrawing, FontTag)
 TEST_F(MarkupDrawing, TabStops)
 {
     Render("<font size=16px>aaaaa\tb<br>aaaaaaaa\tc<br>aaaaa<t=2>d<br>\te");
-    EXPECT_EQ(64, Text("b").x);
-    EXPECT_EQ(96, Text("c").x);
-    EXPECT_EQ(96, Text("d").x);
-    EXPECT_EQ(32, Text("e").x);
+    for (const auto& c : {std::pair<const char*, int>{"b", 64}, {"c", 96}, {"d", 96}, {"e", 32}})
+        EXPECT_EQ(c.second, Text(c.first).x) << c.first;
 }
 
 TEST_F(MarkupDrawing, StyleRulesOfTagsAndClasses)
@@ -219,8 +191,7 @@ TEST_F(MarkupDrawing, StyleRulesOfTagsAndClasses)
 TEST_F(MarkupDrawing, SpanWithoutClassMakesNoStackEntry)
 {
     Render("<b><span id=1>a</span>b</b>c");
-    EXPECT_EQ(800, Text("b").font.weight); // the closing span did not pop the bold
-    EXPECT_EQ(400, Text("c").font.weight);
+    ExpectWeights({{"b", 800}, {"c", 400}}); // the closing span did not pop the bold
 }
 
 TEST_F(MarkupDrawing, TextTransform)
@@ -325,12 +296,6 @@ TEST_F(MarkupDrawing, Images)
     EXPECT_TRUE(canvas.images[0].drawing.shadowOn);
 }
 
-} // namespace
-
-#include "tooltip/BrowserCommand.h"
-
-namespace {
-
 TEST(BrowserCommand, CutsThePlaceholderAndAppendsTheAddress)
 {
     // The quoted placeholder goes from its opening quote.
@@ -341,12 +306,6 @@ TEST(BrowserCommand, CutsThePlaceholderAndAppendsTheAddress)
     // Blanks cannot split the address into further arguments.
     EXPECT_EQ("b.exe \"http://x.de/a -evil\"", BuildBrowserCommand("b.exe", "http://x.de/a\" -evil"));
 }
-
-} // namespace
-
-#include "tooltip/StripCell.h"
-
-namespace {
 
 TEST(StripCell, CellsOfAStrip)
 {
@@ -366,10 +325,6 @@ TEST(StripCell, CellsOfAStrip)
     EXPECT_EQ(8, cell.Height());
     EXPECT_FALSE(StripCellRect(0, 16, 0, 0, 0, cell));
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(MarkupDrawing, LengthsReferToTheCurrentFont)
 {

