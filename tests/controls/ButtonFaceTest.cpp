@@ -33,22 +33,15 @@ TEST(PaletteBitmapTest, BlockHoldsHeaderPaletteAndPaddedRows)
     ASSERT_EQ(40u + 1024u + 24u, bitmap.BlockSize());
 
     const uint8_t* header = bitmap.Block();
-    EXPECT_EQ(40u, ReadLittleEndian32(header + 0));
-    EXPECT_EQ(5u, ReadLittleEndian32(header + 4));
-    EXPECT_EQ(3u, ReadLittleEndian32(header + 8)) << "positive height: rows run bottom-up";
-    EXPECT_EQ(1, header[12] | header[13] << 8);
-    EXPECT_EQ(8, header[14] | header[15] << 8);
-    EXPECT_EQ(0u, ReadLittleEndian32(header + 16));
-    EXPECT_EQ(24u, ReadLittleEndian32(header + 20));
-    for (int i = 24; i < 40; ++i)
-        EXPECT_EQ(0, header[i]) << "header byte " << i;
+    // Size 40, 5 x 3 with a positive height (rows bottom-up), 1 plane of
+    // 8 bits, uncompressed, 24 bytes of pixels; the rest zero.
+    const uint32_t fields[] = {40, 5, 3, 1 | 8 << 16, 0, 24, 0, 0, 0, 0};
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(fields[i], ReadLittleEndian32(header + 4 * i)) << "header offset " << 4 * i;
 
     bitmap.SetPaletteEntry(2, 10, 20, 30);
     const uint8_t* entry = bitmap.Block() + 40 + 8;
-    EXPECT_EQ(30, entry[0]); // blue first
-    EXPECT_EQ(20, entry[1]);
-    EXPECT_EQ(10, entry[2]);
-    EXPECT_EQ(0, entry[3]);
+    EXPECT_EQ(30u | 20u << 8 | 10u << 16, ReadLittleEndian32(entry)); // blue first, then a zero byte
     EXPECT_EQ(MakeColour(10, 20, 30), bitmap.PaletteEntry(2));
 
     bitmap.Pixels()[8 + 4] = 77; // second row from the bottom, column 4
@@ -150,13 +143,11 @@ TEST(ButtonFaceTest, DiagonalWithKnownDrawsMatchesHandComputedPixels)
     BuildButtonFaces(faces, 3, 2, 4, GameRecipe(MakeColour(230, 210, 170)), ClassicColours);
     ASSERT_TRUE(faces.normalFace.IsValid());
     // a = 119; bottom row: 119*(3-x)/3 + 0 + 8 + grain
-    EXPECT_EQ(119, faces.normalFace.PixelAt(0, 0));
-    EXPECT_EQ(88, faces.normalFace.PixelAt(1, 0));
-    EXPECT_EQ(42, faces.normalFace.PixelAt(2, 0));
     // top row adds 119*1/2 = 59
-    EXPECT_EQ(190, faces.normalFace.PixelAt(0, 1));
-    EXPECT_EQ(147, faces.normalFace.PixelAt(1, 1));
-    EXPECT_EQ(105, faces.normalFace.PixelAt(2, 1));
+    const int expected[2][3] = {{119, 88, 42}, {190, 147, 105}};
+    for (int r = 0; r < 2; ++r)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(expected[r][x], faces.normalFace.PixelAt(x, r)) << x << "," << r;
     EXPECT_EQ(0, faces.normalFace.Pixels()[3]) << "row padding stays zero";
 
     uint32_t state = 1;
@@ -175,8 +166,8 @@ TEST(ButtonFaceTest, FocusLinesAlternateAndNeverVanish)
     ASSERT_EQ(2, faces.focusLineV.Height()); // 10 - 8
     for (int x = 0; x < 11; ++x)
         EXPECT_EQ(x % 2 ? 255 : 0, faces.focusLineH.PixelAt(x, 0)) << x;
-    EXPECT_EQ(0, faces.focusLineV.PixelAt(0, 0));
-    EXPECT_EQ(255, faces.focusLineV.PixelAt(0, 1));
+    for (int y = 0; y < 2; ++y)
+        EXPECT_EQ(y % 2 ? 255 : 0, faces.focusLineV.PixelAt(0, y)) << y;
 
     ButtonFaces tiny;
     BuildButtonFaces(tiny, 5, 3, 4, GameRecipe(0), ClassicColours);
@@ -192,10 +183,8 @@ TEST(ButtonFaceTest, ZeroSizedWindowGetsNoFacesButDrawsNothing)
     ASSERT_TRUE(faces.hoverFace.IsValid());
     SeedRandom(1);
     BuildButtonFaces(faces, 0, 0, 4, GameRecipe(0), ClassicColours);
-    EXPECT_FALSE(faces.normalFace.IsValid());
-    EXPECT_FALSE(faces.hoverFace.IsValid()) << "old faces must not survive a rebuild";
-    EXPECT_FALSE(faces.pressedFace.IsValid());
-    EXPECT_FALSE(faces.disabledFace.IsValid());
+    for (const CPaletteBitmap* face : {&faces.normalFace, &faces.hoverFace, &faces.pressedFace, &faces.disabledFace})
+        EXPECT_FALSE(face->IsValid()) << "old faces must not survive a rebuild";
     EXPECT_TRUE(faces.focusLineH.IsValid());
     EXPECT_EQ(41, DrawRandom()) << "no random numbers drawn without a face";
 }

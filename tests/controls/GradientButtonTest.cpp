@@ -98,16 +98,16 @@ protected:
 
 TEST_F(GradientButtonTest, KindsComeFromTheTemplateStyleAndPushButtonsNeverCheck)
 {
-    CGradientButton& push = Add(1, BS_PUSHBUTTON);
-    CGradientButton& check = Add(2, BS_AUTOCHECKBOX, 30);
-    CGradientButton& radio = Add(3, BS_AUTORADIOBUTTON, 60);
-    CGradientButton& defaultButton = Add(4, BS_DEFPUSHBUTTON, 90);
-    EXPECT_EQ(CGradientButton::PushButton, push.Kind());
-    EXPECT_EQ(CGradientButton::CheckBox, check.Kind());
-    EXPECT_EQ(CGradientButton::RadioButton, radio.Kind());
-    EXPECT_EQ(CGradientButton::PushButton, defaultButton.Kind());
-    for (HWND window : {push.Handle(), check.Handle(), radio.Handle(), defaultButton.Handle()})
-        EXPECT_EQ(BS_OWNERDRAW, GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK);
+    const std::pair<LONG, int> kinds[] = {
+        {BS_PUSHBUTTON, CGradientButton::PushButton}, {BS_AUTOCHECKBOX, CGradientButton::CheckBox},
+        {BS_AUTORADIOBUTTON, CGradientButton::RadioButton}, {BS_DEFPUSHBUTTON, CGradientButton::PushButton}};
+    for (int i = 0; i < 4; ++i) {
+        CGradientButton& button = Add(i + 1, kinds[i].first, 30 * i);
+        EXPECT_EQ(kinds[i].second, button.Kind()) << i;
+        EXPECT_EQ(BS_OWNERDRAW, GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) << i;
+    }
+    CGradientButton& push = *m_buttons[0];
+    CGradientButton& defaultButton = *m_buttons[3];
 
     // The dialog manager moves the default by restyling push buttons; they
     // stay owner-drawn and only take note.
@@ -287,13 +287,14 @@ TEST_F(GradientButtonTest, LooksOfAPlainButton)
     EXPECT_EQ(FaceColour(faces.pressedFace, 39, 2), canvas.At(40, 3));
     EXPECT_EQ(FaceColour(faces.pressedFace, 19, 19), canvas.At(20, 20));
 
-    canvas.Draw(button, ODS_FOCUS); // dotted lines 4 pixels in, shadow first
-    EXPECT_EQ(shadow, canvas.At(5, 4));
-    EXPECT_EQ(highlight, canvas.At(6, 4));
-    EXPECT_EQ(shadow, canvas.At(5, H - 4));
-    EXPECT_EQ(shadow, canvas.At(4, H - 4)) << "vertical line, bottom end first";
-    EXPECT_EQ(highlight, canvas.At(4, H - 5));
-    EXPECT_EQ(shadow, canvas.At(W - 4, H - 4));
+    canvas.Draw(button, ODS_FOCUS); // dotted lines 4 pixels in, shadow first; vertical ones bottom end first
+    const struct {
+        int x, y;
+        COLORREF colour;
+    } dots[] = {{5, 4, shadow}, {6, 4, highlight}, {5, H - 4, shadow}, {4, H - 4, shadow}, {4, H - 5, highlight},
+                {W - 4, H - 4, shadow}};
+    for (const auto& dot : dots)
+        EXPECT_EQ(dot.colour, canvas.At(dot.x, dot.y)) << dot.x << "," << dot.y;
     EXPECT_EQ(FaceColour(faces.normalFace, 5, 3), canvas.At(5, 3));
 
     canvas.Draw(button, ODS_DISABLED | ODS_FOCUS); // the normal face, never focus

@@ -91,12 +91,14 @@ void CALLBACK AnswerWhenShown(HWND, UINT, UINT_PTR timer, DWORD)
 }
 
 // Shows the dialog and answers it from a timer inside its modal loop.
-int ShowAndAnswer(const std::string& text, int type, std::function<void(HWND)> answer)
+// Another way to show it can be given instead of text and type.
+int ShowAndAnswer(const std::string& text, int type, std::function<void(HWND)> answer,
+                  const std::function<int()>& show = {})
 {
     g_seen = Seen{};
     g_answer = std::move(answer);
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, AnswerWhenShown);
-    const int result = ShowMessageDlg(text, type);
+    const int result = show ? show() : ShowMessageDlg(text, type);
     KillTimer(nullptr, timer);
     return result;
 }
@@ -109,6 +111,15 @@ void PressKey(HWND, UINT key)
 }
 
 void ClickButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+// Which of "&Ja", "&OK", "&Nein" were visible, as "101".
+std::string ShownButtons()
+{
+    std::string shown;
+    for (bool visible : g_seen.visible)
+        shown += visible ? '1' : '0';
+    return shown;
+}
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
@@ -132,21 +143,16 @@ TEST_F(MessageDlgTest, TypesShowTheirIconsAndButtons)
     HINSTANCE self = GetModuleHandleA(nullptr);
     ShowAndAnswer("Frage", 1, [](HWND d) { ClickButton(d, IDNO); });
     ASSERT_TRUE(g_seen.found);
-    EXPECT_TRUE(g_seen.visible[0]);
-    EXPECT_FALSE(g_seen.visible[1]);
-    EXPECT_TRUE(g_seen.visible[2]);
+    EXPECT_EQ("101", ShownButtons());
     EXPECT_EQ(LoadIconA(self, MAKEINTRESOURCEA(IDI_MSG_QUESTION)), g_seen.icon);
 
     ShowAndAnswer("Fehler", 2, [](HWND d) { ClickButton(d, IDOK); });
-    EXPECT_FALSE(g_seen.visible[0]);
-    EXPECT_TRUE(g_seen.visible[1]);
-    EXPECT_FALSE(g_seen.visible[2]);
+    EXPECT_EQ("010", ShownButtons());
     EXPECT_EQ(LoadIconA(self, MAKEINTRESOURCEA(IDI_MSG_ERROR)), g_seen.icon);
 
     for (int type : {0, 5}) {
         ShowAndAnswer("Hinweis", type, [](HWND d) { ClickButton(d, IDOK); });
-        EXPECT_FALSE(g_seen.visible[0]);
-        EXPECT_TRUE(g_seen.visible[1]);
+        EXPECT_EQ("010", ShownButtons()) << type;
         EXPECT_NE(nullptr, g_seen.icon);
         EXPECT_NE(LoadIconA(self, MAKEINTRESOURCEA(IDI_MSG_ERROR)), g_seen.icon);
         EXPECT_NE(LoadIconA(self, MAKEINTRESOURCEA(IDI_MSG_QUESTION)), g_seen.icon);
@@ -225,11 +231,9 @@ TEST_F(MessageDlgTest, OwnedByTheMainWindowsLastActivePopup)
 TEST_F(MessageDlgTest, ServesAsTheMessageHandlerOfCodeWithoutAWindow)
 {
     const MessageHandler old = SetMessageHandler(ShowMessageDlgHandler);
-    g_seen = Seen{};
-    g_answer = [](HWND d) { ClickButton(d, IDNO); };
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, AnswerWhenShown);
-    EXPECT_EQ(IDNO, ShowMessage("Frage?", MessageQuestion));
-    KillTimer(nullptr, timer);
+    EXPECT_EQ(IDNO, ShowAndAnswer("", 0, [](HWND d) { ClickButton(d, IDNO); }, [] {
+                  return ShowMessage("Frage?", MessageQuestion);
+              }));
     EXPECT_EQ("Frage?", g_seen.shownText);
     SetMessageHandler(old);
 }

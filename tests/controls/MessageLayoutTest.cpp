@@ -15,8 +15,7 @@ TEST(MessageLayoutTest, EmptyTextGivesTheSmallestPanel)
     EXPECT_EQ(24, layout.textHeight) << "20 pixels shorter than in the template";
     EXPECT_EQ(410, layout.dialogWidth);
     EXPECT_EQ(104, layout.dialogHeight);
-    EXPECT_EQ(64, layout.buttonY);
-    EXPECT_EQ(layout.textY + layout.textHeight + 20, layout.buttonY) << "buttons right below the text";
+    EXPECT_EQ(64, layout.buttonY) << "buttons right below the text";
     EXPECT_EQ(70, layout.buttonWidth);
     EXPECT_EQ(20, layout.buttonHeight);
 }
@@ -26,8 +25,8 @@ TEST(MessageLayoutTest, LongerTextsMakeTallerPanels)
     const int base = ComputeMessageDlgLayout(330, 44, 0, 0).dialogHeight;
     EXPECT_EQ(base + 11, ComputeMessageDlgLayout(330, 44, 39, 0).dialogHeight);
     EXPECT_EQ(base + 12, ComputeMessageDlgLayout(330, 44, 40, 0).dialogHeight);
-    EXPECT_EQ(base + 24, ComputeMessageDlgLayout(330, 44, 80, 0).dialogHeight);
     const MessageDlgLayout layout = ComputeMessageDlgLayout(330, 44, 80, 0);
+    EXPECT_EQ(base + 24, layout.dialogHeight);
     EXPECT_EQ(48, layout.textHeight);
     EXPECT_EQ(88, layout.buttonY);
     EXPECT_EQ(410, layout.dialogWidth) << "the width never changes";
@@ -39,8 +38,6 @@ TEST(MessageLayoutTest, ButtonsAreSymmetricAboutTheHiddenOk)
     EXPECT_EQ(170, layout.okX); // (331 + 10) / 2
     EXPECT_EQ(80, layout.yesX);
     EXPECT_EQ(260, layout.noX);
-    EXPECT_EQ(90, layout.okX - layout.yesX);
-    EXPECT_EQ(90, layout.noX - layout.okX);
 }
 
 TEST(MessageLayoutTest, HugeTextsStayOnScreenAndDoNotOverflow)
@@ -59,15 +56,14 @@ TEST(MessageLayoutTest, HugeTextsStayOnScreenAndDoNotOverflow)
 
 TEST(MessageLayoutTest, TypesChooseIconAndButtons)
 {
-    EXPECT_EQ(177, MessageIconId(0));
-    EXPECT_EQ(180, MessageIconId(1));
-    EXPECT_EQ(178, MessageIconId(2));
-    EXPECT_EQ(177, MessageIconId(3));
-    EXPECT_EQ(177, MessageIconId(-1));
-    EXPECT_FALSE(MessageAsksQuestion(0));
-    EXPECT_TRUE(MessageAsksQuestion(1));
-    EXPECT_FALSE(MessageAsksQuestion(2));
-    EXPECT_FALSE(MessageAsksQuestion(7));
+    const struct {
+        int type, icon;
+        bool question;
+    } cases[] = {{0, 177, false}, {1, 180, true}, {2, 178, false}, {3, 177, false}, {-1, 177, false}, {7, 177, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.icon, MessageIconId(c.type)) << c.type;
+        EXPECT_EQ(c.question, MessageAsksQuestion(c.type)) << c.type;
+    }
 }
 
 } // namespace
