@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,24 @@ inline void Click(HWND dialog, int id)
 inline std::string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 inline bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+// The controls' states at a glance, as "101" for enabled, disabled, enabled.
+inline std::string EnabledStates(HWND dialog, std::initializer_list<int> ids)
+{
+    std::string states;
+    for (int id : ids)
+        states += Enabled(dialog, id) ? '1' : '0';
+    return states;
+}
+
+// The controls' texts joined by "|".
+inline std::string Texts(HWND dialog, std::initializer_list<int> ids)
+{
+    std::string texts;
+    for (int id : ids)
+        texts += (texts.empty() ? "" : "|") + Text(dialog, id);
+    return texts;
+}
 
 inline void Selection(HWND edit, int& start, int& end)
 {

@@ -21,20 +21,21 @@ protected:
 
 int Number(HWND dialog, int id) { return std::stoi(Text(dialog, id)); }
 
+// AngLimit, Duration, Mistrials, WordLimit, UseDuration, UseMistrials.
+std::vector<int> Settings()
+{
+    return {GameSettings.AngLimit.load(),    GameSettings.Duration.load(),    GameSettings.Mistrials.load(),
+            GameSettings.WordLimit.load(),   GameSettings.UseDuration.load(), GameSettings.UseMistrials.load()};
+}
+
 TEST_F(SettingsDialog, OpensWithTheDefaults)
 {
     CSettingsDlg dialog;
     const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
-        EXPECT_EQ(Text(dlg, IDC_WORDLIMIT), "10");
-        EXPECT_EQ(Text(dlg, IDC_ANGLIMIT), "3");
-        EXPECT_EQ(Text(dlg, IDC_MISTRIALS_EDIT), "1");
-        EXPECT_EQ(Text(dlg, IDC_DURATION), "1");
+        EXPECT_EQ(Texts(dlg, {IDC_WORDLIMIT, IDC_ANGLIMIT, IDC_MISTRIALS_EDIT, IDC_DURATION}), "10|3|1|1");
         EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_USEDURATION), BST_UNCHECKED);
         EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_USEMISTRIALS), BST_UNCHECKED);
-        EXPECT_FALSE(Enabled(dlg, IDC_DURATION));
-        EXPECT_FALSE(Enabled(dlg, IDC_DURATION_SPIN));
-        EXPECT_FALSE(Enabled(dlg, IDC_MISTRIALS_EDIT));
-        EXPECT_FALSE(Enabled(dlg, IDC_MISTRIALS_SPIN));
+        EXPECT_EQ(EnabledStates(dlg, {IDC_DURATION, IDC_DURATION_SPIN, IDC_MISTRIALS_EDIT, IDC_MISTRIALS_SPIN}), "0000");
         EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_SETTINGS_OK));
         // Each arrow pair belongs to its number.
         EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageA(dlg, IDC_WORDLIMIT_SPIN, UDM_GETBUDDY, 0, 0)),
@@ -77,10 +78,8 @@ TEST_F(SettingsDialog, MinutesGrowByFiveAfterASecondOfHoldingAndStopAtSixty)
         UDACCEL steps[4] = {};
         const LRESULT count = SendDlgItemMessageA(dlg, IDC_DURATION_SPIN, UDM_GETACCEL, 4, reinterpret_cast<LPARAM>(steps));
         ASSERT_EQ(count, 2);
-        EXPECT_EQ(steps[0].nSec, 0u);
-        EXPECT_EQ(steps[0].nInc, 1u);
-        EXPECT_EQ(steps[1].nSec, 1u);
-        EXPECT_EQ(steps[1].nInc, 5u);
+        EXPECT_EQ((std::vector<UINT>{steps[0].nSec, steps[0].nInc, steps[1].nSec, steps[1].nInc}),
+                  (std::vector<UINT>{0, 1, 1, 5}));
 
         Click(dlg, IDC_USEDURATION);
         HWND spin = GetDlgItem(dlg, IDC_DURATION_SPIN);
@@ -120,8 +119,7 @@ TEST_F(SettingsDialog, CheckBoxesSwitchTheirLimitOnAndOff)
     CSettingsDlg dialog;
     RunScripted(dialog, [](HWND dlg) {
         Click(dlg, IDC_USEDURATION);
-        EXPECT_TRUE(Enabled(dlg, IDC_DURATION));
-        EXPECT_TRUE(Enabled(dlg, IDC_DURATION_SPIN));
+        EXPECT_EQ(EnabledStates(dlg, {IDC_DURATION, IDC_DURATION_SPIN}), "11");
         EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_DURATION));
         int start = -1, end = -1;
         Selection(GetDlgItem(dlg, IDC_DURATION), start, end);
@@ -129,18 +127,15 @@ TEST_F(SettingsDialog, CheckBoxesSwitchTheirLimitOnAndOff)
         EXPECT_EQ(end, 1) << "the whole number is selected";
 
         Click(dlg, IDC_USEDURATION);
-        EXPECT_FALSE(Enabled(dlg, IDC_DURATION));
-        EXPECT_FALSE(Enabled(dlg, IDC_DURATION_SPIN));
+        EXPECT_EQ(EnabledStates(dlg, {IDC_DURATION, IDC_DURATION_SPIN}), "00");
         EXPECT_EQ(Text(dlg, IDC_DURATION), "7") << "the number is kept";
 
         Click(dlg, IDC_USEMISTRIALS);
-        EXPECT_TRUE(Enabled(dlg, IDC_MISTRIALS_EDIT));
-        EXPECT_TRUE(Enabled(dlg, IDC_MISTRIALS_SPIN));
+        EXPECT_EQ(EnabledStates(dlg, {IDC_MISTRIALS_EDIT, IDC_MISTRIALS_SPIN}), "11");
         EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_MISTRIALS_EDIT));
         Click(dlg, IDC_SETTINGS_CANCEL);
     });
-    EXPECT_EQ(GameSettings.UseDuration.load(), 0) << "nothing is taken over before confirming";
-    EXPECT_EQ(GameSettings.UseMistrials.load(), 0);
+    EXPECT_EQ(Settings(), (std::vector<int>{3, 7, 1, 10, 0, 0})) << "nothing is taken over before confirming";
 }
 
 TEST_F(SettingsDialog, EnterConfirmsEveryChangedValue)
@@ -158,12 +153,7 @@ TEST_F(SettingsDialog, EnterConfirmsEveryChangedValue)
         PressKey(wordLimit, VK_RETURN);
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(GameSettings.UseMistrials.load(), 1);
-    EXPECT_EQ(GameSettings.Mistrials.load(), 2);
-    EXPECT_EQ(GameSettings.UseDuration.load(), 1);
-    EXPECT_EQ(GameSettings.Duration.load(), 3);
-    EXPECT_EQ(GameSettings.WordLimit.load(), 9);
-    EXPECT_EQ(GameSettings.AngLimit.load(), 3);
+    EXPECT_EQ(Settings(), (std::vector<int>{3, 3, 2, 9, 1, 1}));
     const std::vector<std::string> expected = {"Game/AngLimit", "Game/Duration", "Game/Mistrials",
                                                "Game/WordLimit", "Game/UseDuration", "Game/UseMistrials"};
     EXPECT_EQ(scoped.store.WrittenNames(), expected);
@@ -190,12 +180,7 @@ TEST_F(SettingsDialog, CancellingChangesNothing)
         EXPECT_EQ(result, IDCANCEL) << "way " << way;
     }
     EXPECT_TRUE(scoped.store.writes.empty());
-    EXPECT_EQ(GameSettings.AngLimit.load(), 3);
-    EXPECT_EQ(GameSettings.Duration.load(), 1);
-    EXPECT_EQ(GameSettings.Mistrials.load(), 1);
-    EXPECT_EQ(GameSettings.WordLimit.load(), 10);
-    EXPECT_EQ(GameSettings.UseDuration.load(), 0);
-    EXPECT_EQ(GameSettings.UseMistrials.load(), 0);
+    EXPECT_EQ(Settings(), (std::vector<int>{3, 1, 1, 10, 0, 0}));
 }
 
 TEST_F(SettingsDialog, NumbersOutsideTheRangesAreKeptUnlessMoved)

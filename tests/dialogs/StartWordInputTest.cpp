@@ -6,50 +6,38 @@
 // under Wine; these pin down the caret arithmetic and its edges.
 namespace {
 
-TEST(StartWordInput, CaretMovesByTheChangeInLength)
+TEST(StartWordInput, CleaningMovesTheCaretByTheChangeInLength)
 {
-    // ö typed after the K of "Knig": two letters replace one.
-    const CleanedStartWord umlaut = CleanStartWord("K\xF6nig", 2, false, true);
-    EXPECT_EQ(umlaut.word, "Koenig");
-    EXPECT_EQ(umlaut.caret, 3);
-    EXPECT_TRUE(umlaut.canStart);
-
-    // "- 7" pasted after "ab" vanishes; the caret goes back to where it was.
-    const CleanedStartWord noise = CleanStartWord("ab- 7cdef", 5, false, false);
-    EXPECT_EQ(noise.word, "abcdef");
-    EXPECT_EQ(noise.caret, 2);
-}
-
-TEST(StartWordInput, UpperCasingFollowsTheFlagAndKeepsSharpS)
-{
-    EXPECT_EQ(CleanStartWord("stra\xDF" "e", 6, true, false).word, "STRA\xDF" "E");
-    EXPECT_EQ(CleanStartWord("stra\xDF" "e", 6, true, true).word, "STRASSE");
-    EXPECT_EQ(CleanStartWord("B\xE4ren", 5, false, false).word, "B\xE4ren");
-    EXPECT_FALSE(CleanStartWord("B\xE4ren", 5, false, false).canStart) << "five letters";
-}
-
-TEST(StartWordInput, TenLettersAtMostWithTheCaretInside)
-{
-    const CleanedStartWord pasted = CleanStartWord("abcdefghijklmnop", 16, false, false);
-    EXPECT_EQ(pasted.word, "abcdefghij");
-    EXPECT_EQ(pasted.caret, 10);
-    EXPECT_TRUE(pasted.canStart);
-
-    // A letter typed at the front pushes the last one out.
-    const CleanedStartWord front = CleanStartWord("zabcdefghij", 1, false, false);
-    EXPECT_EQ(front.word, "zabcdefghi");
-    EXPECT_EQ(front.caret, 1);
-}
-
-TEST(StartWordInput, CaretNeverLeavesTheText)
-{
-    const CleanedStartWord removedAhead = CleanStartWord("12ab", 0, false, false);
-    EXPECT_EQ(removedAhead.word, "ab");
-    EXPECT_EQ(removedAhead.caret, 0);
-    const CleanedStartWord blanks = CleanStartWord("   ", 3, true, true);
-    EXPECT_EQ(blanks.word, "");
-    EXPECT_EQ(blanks.caret, 0);
-    EXPECT_FALSE(blanks.canStart);
+    const struct {
+        const char* typed;
+        int caret;
+        bool upper, substitute;
+        const char* word;
+        int cleanCaret;
+        bool canStart;
+    } cases[] = {
+        // ö typed after the K of "Knig": two letters replace one.
+        {"K\xF6nig", 2, false, true, "Koenig", 3, true},
+        // "- 7" pasted after "ab" vanishes; the caret goes back to where it was.
+        {"ab- 7cdef", 5, false, false, "abcdef", 2, true},
+        // Upper-casing follows its flag and keeps ß unless it is substituted.
+        {"stra\xDF" "e", 6, true, false, "STRA\xDF" "E", 6, true},
+        {"stra\xDF" "e", 6, true, true, "STRASSE", 7, true},
+        {"B\xE4ren", 5, false, false, "B\xE4ren", 5, false},
+        // Ten letters at most, the caret inside; a letter typed at the front
+        // pushes the last one out.
+        {"abcdefghijklmnop", 16, false, false, "abcdefghij", 10, true},
+        {"zabcdefghij", 1, false, false, "zabcdefghi", 1, true},
+        // The caret never leaves the text.
+        {"12ab", 0, false, false, "ab", 0, false},
+        {"   ", 3, true, true, "", 0, false},
+    };
+    for (const auto& c : cases) {
+        const CleanedStartWord cleaned = CleanStartWord(c.typed, c.caret, c.upper, c.substitute);
+        EXPECT_EQ(cleaned.word, c.word) << c.typed;
+        EXPECT_EQ(cleaned.caret, c.cleanCaret) << c.typed;
+        EXPECT_EQ(cleaned.canStart, c.canStart) << c.typed;
+    }
 }
 
 } // namespace

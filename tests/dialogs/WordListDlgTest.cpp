@@ -77,15 +77,11 @@ TEST_F(WordListDialog, PathRulesAndBrowseFollowTheChoice)
     RunScripted(dialog, [](HWND dlg) {
         EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_STANDARDLIST), BST_CHECKED);
         EXPECT_EQ(Text(dlg, IDC_LISTPATH), "C:\\alt.txt") << "shown, though disabled";
-        EXPECT_FALSE(Enabled(dlg, IDC_LISTPATH));
-        EXPECT_FALSE(Enabled(dlg, IDC_LISTRULES));
-        EXPECT_FALSE(Enabled(dlg, IDC_BROWSE));
+        EXPECT_EQ(EnabledStates(dlg, {IDC_LISTPATH, IDC_LISTRULES, IDC_BROWSE}), "000");
         EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDOK));
 
         Click(dlg, IDC_OWNLIST);
-        EXPECT_TRUE(Enabled(dlg, IDC_LISTPATH));
-        EXPECT_TRUE(Enabled(dlg, IDC_LISTRULES));
-        EXPECT_TRUE(Enabled(dlg, IDC_BROWSE));
+        EXPECT_EQ(EnabledStates(dlg, {IDC_LISTPATH, IDC_LISTRULES, IDC_BROWSE}), "111");
         EXPECT_EQ(GetFocus(), PathEdit(dlg));
 
         Click(dlg, IDC_STANDARDLIST);
