@@ -1,4 +1,4 @@
-#include "tests/tooltip/FakeCanvas.h"
+#include "tests/tooltip/RendererFixture.h"
 #include "tooltip/MarkupReader.h"
 #include "tooltip/MarkupRenderer.h"
 
@@ -7,34 +7,8 @@
 // Body font: 13 pixels high, ascent 10, descent 3, characters 6 wide.
 namespace {
 
-class Layout : public ::testing::Test
+class Layout : public RendererTest
 {
-protected:
-    CMarkupRenderer renderer;
-    FakeCanvas canvas;
-    FakeHost host;
-
-    void SetUp() override { renderer.SetHost(&host); }
-
-    MarkupSize Render(const std::string& text, int extraWidth = 0)
-    {
-        const MarkupSize size = renderer.Measure(canvas, text);
-        canvas = FakeCanvas();
-        renderer.Draw(canvas, text, MarkupRect{0, 0, size.cx + extraWidth, size.cy});
-        return size;
-    }
-    const FakeCanvas::TextCall& Text(const std::string& run)
-    {
-        const FakeCanvas::TextCall* call = canvas.Find(run);
-        static FakeCanvas::TextCall none{};
-        EXPECT_NE(nullptr, call) << run;
-        return call ? *call : none;
-    }
-    void ExpectAt(const std::string& run, int x, int y)
-    {
-        EXPECT_EQ(x, Text(run).x) << run;
-        EXPECT_EQ(y, Text(run).y) << run;
-    }
 };
 
 void ExpectPoint(const MarkupPoint& point, int x, int y)

@@ -1,4 +1,4 @@
-#include "tests/tooltip/FakeCanvas.h"
+#include "tests/tooltip/RendererFixture.h"
 #include "tooltip/BrowserCommand.h"
 #include "tooltip/DrawEffects.h"
 #include "tooltip/MarkupReader.h"
@@ -78,35 +78,8 @@ TEST(MarkupLetters, FontAndImageStyles)
     EXPECT_EQ(0x102, ImageStyleBits("ds", true, false));
 }
 
-class MarkupDrawing : public ::testing::Test
+class MarkupDrawing : public RendererTest
 {
-protected:
-    CMarkupRenderer renderer;
-    FakeCanvas canvas;
-    FakeHost host;
-
-    void SetUp() override { renderer.SetHost(&host); }
-
-    void Render(const std::string& text)
-    {
-        const MarkupSize size = renderer.Measure(canvas, text);
-        canvas.texts.clear();
-        canvas.lines.clear();
-        canvas.images.clear();
-        renderer.Draw(canvas, text, MarkupRect{0, 0, size.cx, size.cy});
-    }
-    const FakeCanvas::TextCall& Text(const std::string& run)
-    {
-        const FakeCanvas::TextCall* call = canvas.Find(run);
-        static FakeCanvas::TextCall none{};
-        EXPECT_NE(nullptr, call) << run;
-        return call ? *call : none;
-    }
-    void ExpectWeights(std::initializer_list<std::pair<const char*, int>> runs)
-    {
-        for (const auto& r : runs)
-            EXPECT_EQ(r.second, Text(r.first).font.weight) << r.first;
-    }
 };
 
 TEST_F(MarkupDrawing, BodyRuleAppliesToTheWholeText)
