@@ -43,6 +43,36 @@ inline INT_PTR RunScripted(CDialog& dialog, std::function<void(HWND)> script, HW
     return result;
 }
 
+// Acts once on the first visible window of this thread that `pick` chooses,
+// from a timer, so that it reaches dialogs whose modal loop the test does not
+// run. One at a time; the timer ends with the object.
+class ActOnWindow {
+public:
+    ActOnWindow(std::function<bool(HWND)> pick, std::function<void(HWND)> act, UINT interval = 20)
+    {
+        s_pick = std::move(pick);
+        s_act = std::move(act);
+        s_acted = false;
+        m_timer = SetTimer(nullptr, 0, interval, [](HWND, UINT, UINT_PTR, DWORD) {
+            EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM) -> BOOL {
+                if (s_acted || !IsWindowVisible(window) || !s_pick(window))
+                    return TRUE;
+                s_acted = true;
+                s_act(window);
+                return FALSE;
+            }, 0);
+        });
+    }
+    ~ActOnWindow() { KillTimer(nullptr, m_timer); }
+    static bool Acted() { return s_acted; }
+
+private:
+    static inline std::function<bool(HWND)> s_pick;
+    static inline std::function<void(HWND)> s_act;
+    static inline bool s_acted = false;
+    UINT_PTR m_timer = 0;
+};
+
 // Lets the dialog handle what was posted to it.
 inline void Pump()
 {

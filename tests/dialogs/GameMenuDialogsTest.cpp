@@ -19,26 +19,6 @@
 // what the dialog changed.
 namespace {
 
-// Acts once on the first visible dialog that the predicate picks, from a
-// timer that runs inside that dialog's own loop.
-std::function<bool(HWND)> s_pick;
-std::function<void(HWND)> s_act;
-bool s_acted = false;
-
-BOOL CALLBACK ActOnDialog(HWND window, LPARAM)
-{
-    if (s_acted || !IsWindowVisible(window) || !s_pick(window))
-        return TRUE;
-    s_acted = true;
-    s_act(window);
-    return FALSE;
-}
-
-void CALLBACK LookForDialog(HWND, UINT, UINT_PTR, DWORD)
-{
-    EnumThreadWindows(GetCurrentThreadId(), &ActOnDialog, 0);
-}
-
 bool HasTitle(HWND window, const char* title)
 {
     return WindowText(window) == title;
@@ -58,13 +38,10 @@ protected:
         GameSettings.ResetToDefaults();
         ClearWordList();
         ClearStartWordStock();
-        s_acted = false;
-        m_timer = SetTimer(nullptr, 0, 20, &LookForDialog);
     }
 
     void TearDown() override
     {
-        KillTimer(nullptr, m_timer);
         m_window.reset();
         SetSettingsStore(nullptr);
         ClearWordList();
@@ -84,10 +61,9 @@ protected:
     // Chooses the menu entry and lets the script act on the dialog it opens.
     void RunMenu(int id, std::function<bool(HWND)> pick, std::function<void(HWND)> act)
     {
-        s_pick = std::move(pick);
-        s_act = std::move(act);
+        const ActOnWindow watcher(std::move(pick), std::move(act));
         PostMessageA(Main(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-        ASSERT_TRUE(PumpUntil([] { return s_acted; }));
+        ASSERT_TRUE(PumpUntil([] { return ActOnWindow::Acted(); }));
         PumpFor(50);
     }
 
@@ -95,7 +71,6 @@ protected:
 
     CMemoryRegistry m_store;
     std::unique_ptr<CGameDlg> m_window;
-    UINT_PTR m_timer = 0;
 };
 
 TEST_F(GameMenuDialogs, NewWordLimitRebuildsTheStockAndNewLimitsAreShown)
@@ -155,7 +130,6 @@ TEST_F(GameMenuDialogs, ChangedListIsLoadedThroughANewLoadingWindow)
     EXPECT_FALSE(GetMenuState(GetMenu(Main()), ID_OPT_UPPERCASE, MF_BYCOMMAND) & MF_GRAYED);
 
     // Back to the standard list: the case entries go grey again.
-    s_acted = false;
     RunMenu(ID_FILE_WORDLIST, [](HWND w) { return HasTitle(w, "Wortliste auswählen"); },
             [](HWND dlg) {
                 Click(dlg, IDC_STANDARDLIST);

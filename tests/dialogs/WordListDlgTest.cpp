@@ -231,16 +231,6 @@ TEST_F(WordListDialog, SearchIsStoppedOnlyWhenTheListIsAboutToBeEmptied)
 // leaves the main window disabled until the word list dialog ends.
 HWND s_messageOwner = nullptr;
 
-BOOL CALLBACK CloseMessageDialog(HWND window, LPARAM)
-{
-    if (IsWindowVisible(window) && GetDlgItem(window, IDC_MSG_TEXT)) {
-        s_messageOwner = GetWindow(window, GW_OWNER);
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        return FALSE;
-    }
-    return TRUE;
-}
-
 TEST_F(WordListDialog, MessageOverTheDialogKeepsTheMainWindowDisabled)
 {
     Store(1, "");
@@ -253,11 +243,15 @@ TEST_F(WordListDialog, MessageOverTheDialogKeepsTheMainWindowDisabled)
     RunScripted(
         dialog,
         [main](HWND dlg) {
-            const UINT_PTR answer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-                EnumThreadWindows(GetCurrentThreadId(), &CloseMessageDialog, 0);
-            });
-            Click(dlg, IDOK);
-            KillTimer(nullptr, answer);
+            {
+                const ActOnWindow answer([](HWND w) { return GetDlgItem(w, IDC_MSG_TEXT) != nullptr; },
+                                         [](HWND w) {
+                                             s_messageOwner = GetWindow(w, GW_OWNER);
+                                             PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                                         },
+                                         50);
+                Click(dlg, IDOK);
+            }
             EXPECT_EQ(s_messageOwner, dlg);
             EXPECT_TRUE(IsWindow(dlg));
             EXPECT_FALSE(IsWindowEnabled(main)) << "still behind the modal word list dialog";
@@ -275,17 +269,11 @@ std::string s_typedName;
 std::string s_shownPath;
 HWND s_fileDialogOwner = nullptr;
 
-BOOL CALLBACK AnswerOpenDialog(HWND window, LPARAM)
+// The file name box: cmb13, or edt1 in the older form.
+HWND FileNameBox(HWND window)
 {
-    HWND name = GetDlgItem(window, 0x47C); // the file name box (cmb13)
-    if (!name)
-        name = GetDlgItem(window, 0x480); // older form (edt1)
-    if (!IsWindowVisible(window) || !name)
-        return TRUE;
-    s_fileDialogOwner = GetWindow(window, GW_OWNER);
-    SetWindowTextA(name, s_typedName.c_str());
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
-    return FALSE;
+    HWND name = GetDlgItem(window, 0x47C);
+    return name ? name : GetDlgItem(window, 0x480);
 }
 
 TEST_F(WordListDialog, OpenDialogAddsTheTextExtensionAndReturnsTheFullPath)
@@ -302,11 +290,17 @@ TEST_F(WordListDialog, OpenDialogAddsTheTextExtensionAndReturnsTheFullPath)
     Store(1, "");
     CWordListDlg dialog;
     RunScripted(dialog, [](HWND dlg) {
-        const UINT_PTR answer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-            EnumThreadWindows(GetCurrentThreadId(), &AnswerOpenDialog, 0);
-        });
-        Click(dlg, IDC_BROWSE);
-        KillTimer(nullptr, answer);
+        {
+            const ActOnWindow answer([](HWND w) { return FileNameBox(w) != nullptr; },
+                                     [](HWND w) {
+                                         s_fileDialogOwner = GetWindow(w, GW_OWNER);
+                                         SetWindowTextA(FileNameBox(w), s_typedName.c_str());
+                                         PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                                                      reinterpret_cast<LPARAM>(GetDlgItem(w, IDOK)));
+                                     },
+                                     100);
+            Click(dlg, IDC_BROWSE);
+        }
         EXPECT_EQ(s_fileDialogOwner, dlg);
         s_shownPath = Text(dlg, IDC_LISTPATH);
         Click(dlg, IDCANCEL);
