@@ -16,18 +16,18 @@ mkdir -p "$state"
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Raise when the prefix's set-up changes, so that old prefixes are made anew.
-setup_version=2
+setup_version=3
 
 create_prefix() {
   [ "$(cat "$prefix/.anagrilla-ready" 2>/dev/null)" = "$setup_version" ] && return 0
   rm -rf "$prefix"
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
-  # Wine's own Marlett, Tahoma and MS Sans Serif are not found by this Wine
-  # unless they lie in the prefix's font folder: without Marlett the caption
-  # buttons show letters, and "MS Sans Serif" dialogs fall back to wider fonts.
+  # This Wine finds its own fonts only in the prefix's font folder. Without
+  # Marlett the caption buttons show letters; without the bitmap fonts
+  # "MS Sans Serif" falls back to a wider face and dialog texts no longer fit.
   local fonts=/usr/share/wine/fonts
-  cp "$fonts"/marlett.ttf "$fonts"/tahoma.ttf "$fonts"/tahomabd.ttf "$fonts"/ms_sans_serif.ttf \
+  cp "$fonts"/*.fon "$fonts"/marlett.ttf "$fonts"/tahoma.ttf "$fonts"/tahomabd.ttf \
      "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
   local reg="$state/setup.reg"
   # Xvfb has no window manager: unmanaged windows avoid stalls and lost focus.
