@@ -1,5 +1,7 @@
 #include "app/GameWindowModel.h"
 
+#include "res/resource.h"
+
 uint32_t GameBrushColor(GameBrush brush) {
     switch (brush) {
     case GameBrush::White: return MakeColor(255, 255, 255);
@@ -27,34 +29,25 @@ PixelRect LetterButtonRect(int clientWidth, int letterCount, int index, int top)
 }
 
 namespace {
-constexpr int ResultListId = 166;
-constexpr int LetterBandId = 132;
-constexpr int ButtonPanelId = 133;
-constexpr int ListPanelId = 134;
-constexpr int FoundFieldId = 136;
-constexpr int TimeFieldId = 145;
-constexpr int MistrialsFieldId = 148;
-constexpr int CounterStripId = 149;
-
 ControlColors Plain(GameBrush brush) { return {brush, false, false, 0}; }
 } // namespace
 
 ControlColors ColorsForControl(int controlId, bool running) {
     switch (controlId) {
-    case ResultListId:
+    case IDC_RESULTLIST:
         return {GameBrush::Beige, true, true, running ? MakeColor(0, 128, 0) : MakeColor(255, 0, 0)};
-    case LetterBandId:
+    case IDC_LETTERBAND:
         return Plain(GameBrush::Green);
-    case ButtonPanelId:
-    case ListPanelId:
+    case IDC_BUTTONPANEL:
+    case IDC_LISTPANEL:
         return Plain(GameBrush::Brown);
     case 0:
     case 0xFFFF:
     case -1:
-    case FoundFieldId:
-    case TimeFieldId:
-    case MistrialsFieldId:
-    case CounterStripId:
+    case IDC_FOUND:
+    case IDC_TIME:
+    case IDC_MISTRIALS:
+    case IDC_COUNTERSTRIP:
         return Plain(GameBrush::Sand);
     default:
         return Plain(GameBrush::LightGrey);

@@ -1,4 +1,6 @@
 #pragma once
+#include "res/resource.h"
+
 #include <string>
 
 // Notices that the workers post to the game window.
@@ -7,27 +9,27 @@ constexpr unsigned WM_TIME_UP = 0x0402;     // WM_USER + 2
 
 // Controls of the game window that the rules of a round address.
 enum GameControlId {
-    IdBackButton = 127,
-    IdShuffleButton = 128,
-    IdNewButton = 129,
-    IdGiveUpButton = 130,
-    IdEnterButton = 131,
-    LetterButtonBaseId = 5000,
+    IdBackButton = IDC_BACK,
+    IdShuffleButton = IDC_SHUFFLE,
+    IdNewButton = IDC_NEW,
+    IdGiveUpButton = IDC_GIVEUP,
+    IdEnterButton = IDC_ENTER,
+    LetterButtonBaseId = IDC_LETTERBUTTON_BASE,
 };
 
 // Wave resources of the round.
 enum GameSoundId {
     SoundStop = -1,
-    SoundKey = 110,
-    SoundTimeUp = 111,
-    SoundWarning = 112,
-    SoundShuffle = 113,
-    SoundAccepted = 114,
-    SoundBack = 115,
-    SoundUnknown = 116,
-    SoundAllFound = 117,
-    SoundGaveUp = 118,
-    SoundLost = 119,
+    SoundKey = IDW_KEY,
+    SoundTimeUp = IDW_TIMEUP,
+    SoundWarning = IDW_WARNING,
+    SoundShuffle = IDW_SHUFFLE,
+    SoundAccepted = IDW_ACCEPTED,
+    SoundBack = IDW_BACK,
+    SoundUnknown = IDW_UNKNOWN,
+    SoundAllFound = IDW_ALLFOUND,
+    SoundGaveUp = IDW_GIVEUP,
+    SoundLost = IDW_LOST,
 };
 
 // What the rules of a round need of the game window. Every call comes from

@@ -21,3 +21,18 @@ public:
 // Runs on a worker thread. Returns 1 when the search completed, 0 when it
 // stopped early (empty start word, or CancelEvent seen).
 unsigned SearchThreadProc(ISearchHost* host);
+
+// A host that only keeps what the search found: for tools and benchmarks
+// that run a search to its end on their own thread.
+class CSearchCollector : public ISearchHost {
+public:
+    std::string letters;
+    std::vector<std::string> candidates;
+    int total = 0;
+
+    const std::string& SearchLetters() const override { return letters; }
+    std::vector<std::string>& SearchCandidates() override { return candidates; }
+    void SetSearchTotal(int value) override { total = value; }
+    void SetStatusText(const char*) override {}
+    void PostSearchDone() override {}
+};

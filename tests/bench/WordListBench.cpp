@@ -14,19 +14,6 @@ namespace {
 
 const char* const StandardList = ANAGRILLA_STANDARD_LIST;
 
-class BenchSearchHost : public ISearchHost {
-public:
-    std::string letters;
-    std::vector<std::string> candidates;
-    int total = 0;
-
-    const std::string& SearchLetters() const override { return letters; }
-    std::vector<std::string>& SearchCandidates() override { return candidates; }
-    void SetSearchTotal(int value) override { total = value; }
-    void SetStatusText(const char*) override {}
-    void PostSearchDone() override {}
-};
-
 bool EnsureStandardList(benchmark::State& state)
 {
     GameSettings.ResetToDefaults();
@@ -84,7 +71,7 @@ void BM_SearchTenLetters(benchmark::State& state, const char* startWord)
 {
     if (!EnsureStandardList(state))
         return;
-    BenchSearchHost host;
+    CSearchCollector host;
     host.letters = startWord;
     NormaliseWord(host.letters, EffectiveSubstitute(), std::string());
     UpperCaseWord(host.letters);

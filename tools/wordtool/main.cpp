@@ -109,19 +109,6 @@ bool Load(const Options& options)
     return options.own ? LoadOwnWordList(options.file) : LoadStandardWordList(options.file);
 }
 
-class ToolSearchHost : public ISearchHost {
-public:
-    std::string letters;
-    std::vector<std::string> candidates;
-    int total = 0;
-
-    const std::string& SearchLetters() const override { return letters; }
-    std::vector<std::string>& SearchCandidates() override { return candidates; }
-    void SetSearchTotal(int value) override { total = value; }
-    void SetStatusText(const char*) override {}
-    void PostSearchDone() override {}
-};
-
 // A terminal hands over UTF-8; a word that is no valid UTF-8 is taken as the
 // program's own bytes.
 std::string StartWordBytes(const std::string& argument)
@@ -145,7 +132,7 @@ int Search(const Options& options)
     GameSettings.Uppercase = options.upper;
     GameSettings.Substitute = options.subst;
 
-    ToolSearchHost host;
+    CSearchCollector host;
     host.letters = StartWordBytes(options.word);
     NormaliseWord(host.letters, EffectiveSubstitute(), std::string());
     if (EffectiveUpper())
