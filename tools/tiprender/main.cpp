@@ -57,58 +57,41 @@ int Render(const std::string& text, const char* outPath)
     CMarkupRenderer renderer(systemColours);
     renderer.SetHost(&host);
 
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    if (!dc) {
-        std::fprintf(stderr, "tiprender: no device context\n");
-        return 1;
-    }
-
     MarkupSize size;
     {
-        CGdiCanvas canvas(dc);
-        size = renderer.Measure(canvas, text);
+        HDC dc = CreateCompatibleDC(nullptr);
+        if (!dc) {
+            std::fprintf(stderr, "tiprender: no device context\n");
+            return 1;
+        }
+        {
+            CGdiCanvas canvas(dc);
+            size = renderer.Measure(canvas, text);
+        }
+        DeleteDC(dc);
     }
     const int width = size.cx + 2 * Margin;
     const int height = size.cy + 2 * Margin;
     if (!IsAllowedImageSize(width, height)) {
         std::fprintf(stderr, "tiprender: the text is too large to draw (%d x %d)\n", width, height);
-        DeleteDC(dc);
         return 1;
     }
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap) {
+    CDibSection picture(width, height);
+    if (!picture.IsValid()) {
         std::fprintf(stderr, "tiprender: no bitmap of %d x %d\n", width, height);
-        DeleteDC(dc);
         return 1;
     }
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-
     const COLORREF background = GetSysColor(COLOR_INFOBK);
     const RECT whole{0, 0, width, height};
     CGdiDrawEffects effects;
-    effects.DrawBackground(dc, EffectSolid, whole, background, background, background, 0, TextureTint);
+    effects.DrawBackground(picture.Dc(), EffectSolid, whole, background, background, background, 0, TextureTint);
     {
-        CGdiCanvas canvas(dc);
+        CGdiCanvas canvas(picture.Dc());
         renderer.Draw(canvas, text, MarkupRect{Margin, Margin, Margin + size.cx, Margin + size.cy});
     }
     GdiFlush();
-    const bool written = WriteBitmapFile(outPath, bits, width, height);
-
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    if (!written) {
+    if (!WriteBitmapFile(outPath, picture.Bits(), width, height)) {
         std::fprintf(stderr, "tiprender: cannot write %s\n", outPath);
         return 1;
     }

@@ -22,62 +22,6 @@ BITMAPINFO TopDownInfo(int width, int height)
     return info;
 }
 
-// A 32-bit top-down DIB section selected into its own memory DC.
-class DibSection
-{
-public:
-    DibSection(int width, int height) : m_width(width), m_height(height)
-    {
-        m_dc = CreateCompatibleDC(nullptr);
-        if (!m_dc)
-            return;
-        BITMAPINFO info = TopDownInfo(width, height);
-        void* bits = nullptr;
-        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (!m_bitmap)
-            return;
-        m_bits = static_cast<uint32_t*>(bits);
-        m_old = SelectObject(m_dc, m_bitmap);
-    }
-    ~DibSection()
-    {
-        if (m_old)
-            SelectObject(m_dc, m_old);
-        if (m_bitmap)
-            DeleteObject(m_bitmap);
-        if (m_dc)
-            DeleteDC(m_dc);
-    }
-    DibSection(const DibSection&) = delete;
-    DibSection& operator=(const DibSection&) = delete;
-
-    bool IsValid() const { return m_bits != nullptr; }
-    HDC Dc() const { return m_dc; }
-
-    void ToImage(Image32& image) const
-    {
-        GdiFlush();
-        std::vector<uint32_t>& pixels = image.Pixels();
-        for (std::size_t i = 0; i < pixels.size(); ++i)
-            pixels[i] = SwapRedBlue(m_bits[i]);
-    }
-    void FromImage(const Image32& image)
-    {
-        GdiFlush();
-        const std::vector<uint32_t>& pixels = image.Pixels();
-        for (std::size_t i = 0; i < pixels.size(); ++i)
-            m_bits[i] = SwapRedBlue(pixels[i]);
-    }
-
-private:
-    int m_width;
-    int m_height;
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_old = nullptr;
-    uint32_t* m_bits = nullptr;
-};
-
 // The smallest rectangle holding both areas of the same size.
 PixelRect AreaWithShadow(int x, int y, int width, int height, bool shadowOn, int shadowX, int shadowY)
 {
@@ -94,6 +38,46 @@ PixelRect AreaWithShadow(int x, int y, int width, int height, bool shadowOn, int
 
 } // namespace
 
+CDibSection::CDibSection(int width, int height)
+{
+    m_dc = CreateCompatibleDC(nullptr);
+    if (!m_dc)
+        return;
+    BITMAPINFO info = TopDownInfo(width, height);
+    void* bits = nullptr;
+    m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!m_bitmap)
+        return;
+    m_bits = static_cast<uint32_t*>(bits);
+    m_old = SelectObject(m_dc, m_bitmap);
+}
+
+CDibSection::~CDibSection()
+{
+    if (m_old)
+        SelectObject(m_dc, m_old);
+    if (m_bitmap)
+        DeleteObject(m_bitmap);
+    if (m_dc)
+        DeleteDC(m_dc);
+}
+
+void CDibSection::ToImage(Image32& image) const
+{
+    GdiFlush();
+    std::vector<uint32_t>& pixels = image.Pixels();
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = SwapRedBlue(m_bits[i]);
+}
+
+void CDibSection::FromImage(const Image32& image)
+{
+    GdiFlush();
+    const std::vector<uint32_t>& pixels = image.Pixels();
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        m_bits[i] = SwapRedBlue(pixels[i]);
+}
+
 uint32_t CGdiSysColors::SysColor(int index) const
 {
     return GetSysColor(index);
@@ -108,7 +92,7 @@ bool ReadDcPixels(HDC dc, int x, int y, int width, int height, Image32& image)
     }
     if (!image.Create(width, height))
         return false;
-    DibSection dib(width, height);
+    CDibSection dib(width, height);
     if (!dib.IsValid() || !BitBlt(dib.Dc(), 0, 0, width, height, dc, x, y, SRCCOPY))
         return false;
     dib.ToImage(image);
@@ -119,7 +103,7 @@ bool WriteDcPixels(HDC dc, int x, int y, const Image32& image)
 {
     if (image.IsEmpty())
         return true;
-    DibSection dib(image.Width(), image.Height());
+    CDibSection dib(image.Width(), image.Height());
     if (!dib.IsValid())
         return false;
     dib.FromImage(image);
@@ -185,8 +169,8 @@ bool ImageFromIcon(HICON icon, int width, int height, Image32& picture, Image8& 
     }
     if (!IsAllowedImageSize(width, height) || width <= 0 || height <= 0)
         return false;
-    DibSection image(width, height);
-    DibSection mask(width, height);
+    CDibSection image(width, height);
+    CDibSection mask(width, height);
     if (!image.IsValid() || !mask.IsValid())
         return false;
     PatBlt(image.Dc(), 0, 0, width, height, BLACKNESS);

@@ -12,6 +12,30 @@ public:
     uint32_t SysColor(int index) const override;
 };
 
+// A 32-bit top-down DIB section selected into its own memory DC; the
+// pixels are 0x00RRGGBB as GDI holds them.
+class CDibSection
+{
+public:
+    CDibSection(int width, int height);
+    ~CDibSection();
+    CDibSection(const CDibSection&) = delete;
+    CDibSection& operator=(const CDibSection&) = delete;
+
+    bool IsValid() const { return m_bits != nullptr; }
+    HDC Dc() const { return m_dc; }
+    const uint32_t* Bits() const { return m_bits; }
+    // Pixels of the same size, with red and blue swapped into image order.
+    void ToImage(Image32& image) const;
+    void FromImage(const Image32& image);
+
+private:
+    HDC m_dc = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_old = nullptr;
+    uint32_t* m_bits = nullptr;
+};
+
 // Pixels between GDI and images. Each answers false when the size is
 // refused or GDI fails; a width or height of 0 or less is no failure and
 // moves nothing.
