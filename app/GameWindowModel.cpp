@@ -2,18 +2,6 @@
 
 #include "res/resource.h"
 
-uint32_t GameBrushColor(GameBrush brush) {
-    switch (brush) {
-    case GameBrush::White: return MakeColor(255, 255, 255);
-    case GameBrush::LightGrey: return MakeColor(230, 230, 230);
-    case GameBrush::Brown: return MakeColor(210, 150, 100);
-    case GameBrush::Sand: return MakeColor(230, 200, 175);
-    case GameBrush::Beige: return MakeColor(230, 210, 170);
-    case GameBrush::Green: return MakeColor(0, 128, 0);
-    }
-    return MakeColor(255, 255, 255);
-}
-
 int FirstLetterButtonLeft(int clientWidth, int letterCount) {
     // Integer division truncates toward zero, also for a negative numerator.
     return (clientWidth - LetterButtonPitch * letterCount + LetterButtonSize) / 2 - 10;

@@ -1,18 +1,10 @@
 #pragma once
 #include <cstdint>
+#include "controls/GameColors.h"
 
 // What the main window computes without asking Windows: where the letter
 // buttons go, which colours each control gets, and which menu entries are
 // ticked or grey. The window applies these; tests check them natively.
-
-// Colours as 0x00BBGGRR, red in the lowest byte.
-constexpr uint32_t MakeColor(int red, int green, int blue) {
-    return static_cast<uint32_t>(red) | static_cast<uint32_t>(green) << 8 | static_cast<uint32_t>(blue) << 16;
-}
-
-// The six process-wide brushes, by colour.
-enum class GameBrush { White, LightGrey, Brown, Sand, Beige, Green };
-uint32_t GameBrushColor(GameBrush brush);
 
 // Letter buttons: 30 x 30 pixels, 40 pixels from one left edge to the next.
 constexpr int LetterButtonSize = 30;

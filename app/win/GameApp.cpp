@@ -1,21 +1,11 @@
 #include "app/win/GameApp.h"
 #include <windows.h>
-#include <commctrl.h>
-#include "app/win/GameBrushes.h"
 #include "app/win/GameDlg.h"
-#include "app/win/MessageRoute.h"
+#include "controls/win/GameBrushes.h"
+#include "controls/win/MessageRoute.h"
+#include "dialoglayer/win/WindowLibraries.h"
 #include "settings/SettingsSections.h"
 #include "settings/win/WinRegistry.h"
-
-bool InitWindowLibraries() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
-    const bool common = InitCommonControlsEx(&controls) != FALSE;
-    // The input line is a rich edit control; the library stays loaded.
-    static HMODULE richEdit = LoadLibraryA("riched20.dll");
-    return common && richEdit != nullptr;
-}
 
 int CGameApp::InitInstance() {
     InitWindowLibraries();

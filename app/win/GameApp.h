@@ -8,6 +8,3 @@ public:
     int InitInstance();
 };
 
-// Framework set-up: common controls and the rich edit library. Also used by
-// the Windows tests, which create the same windows.
-bool InitWindowLibraries();

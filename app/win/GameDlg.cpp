@@ -1,7 +1,7 @@
 #include "app/win/GameDlg.h"
 #include "app/GameWindowModel.h"
-#include "app/win/GameBrushes.h"
 #include "app/win/LoadingDlg.h"
+#include "controls/win/GameBrushes.h"
 #include "engine/Messages.h"
 #include "engine/StartWordStock.h"
 #include "res/resource.h"

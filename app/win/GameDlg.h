@@ -1,9 +1,9 @@
 #pragma once
 #include <windows.h>
 #include <string>
-#include "app/win/Dialog.h"
-#include "app/win/Gdi.h"
 #include "controls/win/GradientButton.h"
+#include "dialoglayer/win/Dialog.h"
+#include "dialoglayer/win/Gdi.h"
 #include "engine/GameRound.h"
 #include "engine/GameView.h"
 

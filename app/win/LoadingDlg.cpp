@@ -1,5 +1,5 @@
 #include "app/win/LoadingDlg.h"
-#include "app/win/GameBrushes.h"
+#include "controls/win/GameBrushes.h"
 #include "engine/StartWordStock.h"
 #include "res/resource.h"
 #include "wordlist/WordList.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
-#include "app/win/Dialog.h"
-#include "app/win/Gdi.h"
+#include "dialoglayer/win/Dialog.h"
+#include "dialoglayer/win/Gdi.h"
 
 // The small window shown while the word list is read (template 105). It
 // waits one second so that it is painted, reads the list on the

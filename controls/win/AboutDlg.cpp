@@ -1,6 +1,6 @@
 #include "controls/win/AboutDlg.h"
 
-#include "app/win/GameBrushes.h"
+#include "controls/win/GameBrushes.h"
 #include "res/resource.h"
 #include "settings/win/CentreDialog.h"
 

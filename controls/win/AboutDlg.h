@@ -1,9 +1,9 @@
 #pragma once
 #include <windows.h>
 
-#include "app/win/Dialog.h"
 #include "controls/win/GradientButton.h"
 #include "controls/win/HyperLink.h"
+#include "dialoglayer/win/Dialog.h"
 
 // The About dialog (template 100): white, without a caption, with the
 // program's links and a gradient "OK".

@@ -1,7 +1,7 @@
 #include "controls/win/GradientButton.h"
 
-#include "app/win/DataExchange.h"
-#include "app/win/Gdi.h"
+#include "dialoglayer/win/DataExchange.h"
+#include "dialoglayer/win/Gdi.h"
 
 #include <windowsx.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include "app/win/Control.h"
 #include "controls/ButtonFace.h"
+#include "dialoglayer/win/Control.h"
 
 // Sent (posted) to the other radio-kind buttons of a group when one is checked.
 constexpr UINT WM_GROUP_UNCHECK = WM_USER + 0x100;

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/win/Control.h"
-#include "app/win/Gdi.h"
+#include "dialoglayer/win/Control.h"
+#include "dialoglayer/win/Gdi.h"
 
 // A static text of a dialog template shown as a web link: underlined, in
 // link colours, with a hand pointer; a click hands the address to the shell.

@@ -1,7 +1,7 @@
 #include "controls/win/MessageDlg.h"
 
-#include "app/win/GameBrushes.h"
 #include "controls/MessageLayout.h"
+#include "controls/win/GameBrushes.h"
 #include "res/resource.h"
 
 namespace {

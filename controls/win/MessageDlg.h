@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "app/win/Dialog.h"
-#include "app/win/Gdi.h"
 #include "controls/win/GradientButton.h"
+#include "dialoglayer/win/Dialog.h"
+#include "dialoglayer/win/Gdi.h"
 
 // The program's own message box on template 175: a white panel without a
 // title bar, an icon, the text in grey and "&OK" or "&Ja"/"&Nein" as gradient

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/win/Dialog.h"
+#include "dialoglayer/win/Dialog.h"
 
 // "Anagrilla Spieleinstellungen" (template 103): the six values of the
 // "Game" section. The controls exchange data with GameSettings directly;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/win/Dialog.h"
+#include "dialoglayer/win/Dialog.h"
 
 // "Ausgangswort angeben" (template 104): the player types a start word,
 // cleaned as it is typed with the input rules in force. On "&Spiel starten"

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "app/win/Dialog.h"
+#include "dialoglayer/win/Dialog.h"
 
 // "Wortliste auswählen" (template 106): standard list or an own file. The
 // controls exchange data with Wordlist and Listpath directly; confirming

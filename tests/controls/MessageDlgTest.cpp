@@ -1,7 +1,7 @@
 #include "controls/win/MessageDlg.h"
 
-#include "app/win/Dialog.h"
-#include "app/win/GameBrushes.h"
+#include "controls/win/GameBrushes.h"
+#include "dialoglayer/win/Dialog.h"
 #include "engine/Messages.h"
 #include "res/resource.h"
 

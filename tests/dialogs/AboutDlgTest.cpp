@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/win/GameBrushes.h"
+#include "controls/win/GameBrushes.h"
 #include "res/resource.h"
 #include "tests/dialogs/DialogDriver.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/win/DataExchange.h"
-#include "app/win/Dialog.h"
+#include "dialoglayer/win/DataExchange.h"
+#include "dialoglayer/win/Dialog.h"
 #include "settings/Registry.h"
 
 // Runs a dialog modally while a script acts on it from inside its own loop,

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/win/GameApp.h"
-#include "app/win/GameBrushes.h"
 #include "app/win/GameDlg.h"
+#include "controls/win/GameBrushes.h"
+#include "dialoglayer/win/WindowLibraries.h"
 #include "engine/StartWordStock.h"
 #include "res/resource.h"
 #include "settings/GameSettings.h"

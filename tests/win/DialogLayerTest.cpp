@@ -1,6 +1,6 @@
-#include "app/win/Control.h"
-#include "app/win/Dialog.h"
-#include "app/win/GameApp.h"
+#include "dialoglayer/win/Control.h"
+#include "dialoglayer/win/Dialog.h"
+#include "dialoglayer/win/WindowLibraries.h"
 #include "res/resource.h"
 #include <gtest/gtest.h>
 #include <stdexcept>

@@ -7,14 +7,14 @@
 //                        list is played, the load excluded
 // Run it from the folder that holds anagrilla.exe and anagrilla.dat.
 #include "WindowDriver.h"
-#include "app/win/GameApp.h"
-#include "app/win/GameBrushes.h"
 #include "app/win/GameDlg.h"
-#include "app/win/MessageRoute.h"
+#include "controls/win/GameBrushes.h"
+#include "controls/win/MessageRoute.h"
+#include "dialoglayer/win/WindowLibraries.h"
+#include "engine/StartWordStock.h"
 #include "res/resource.h"
 #include "settings/GameSettings.h"
 #include "settings/Registry.h"
-#include "engine/StartWordStock.h"
 #include "wordlist/WordList.h"
 #include <windows.h>
 #include <cstdio>

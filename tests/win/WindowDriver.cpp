@@ -1,6 +1,6 @@
 #include "WindowDriver.h"
-#include "app/win/DataExchange.h"
-#include "app/win/Dialog.h"
+#include "dialoglayer/win/DataExchange.h"
+#include "dialoglayer/win/Dialog.h"
 #include <algorithm>
 #include <cstdio>
 

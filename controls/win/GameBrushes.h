@@ -1,6 +1,6 @@
 #pragma once
 #include <windows.h>
-#include "app/GameWindowModel.h"
+#include "controls/GameColors.h"
 
 // Six solid brushes for the whole process, created once at start-up and kept
 // until exit (the system frees them with the process).

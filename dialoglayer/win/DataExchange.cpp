@@ -1,4 +1,4 @@
-#include "app/win/DataExchange.h"
+#include "dialoglayer/win/DataExchange.h"
 #include <cerrno>
 #include <climits>
 #include <cstdlib>

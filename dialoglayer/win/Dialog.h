@@ -1,6 +1,6 @@
 #pragma once
 #include <windows.h>
-#include "app/win/DataExchange.h"
+#include "dialoglayer/win/DataExchange.h"
 
 // The base of every window of the program: a dialog created from a template,
 // modal or modeless. Each class handles its messages in one switch

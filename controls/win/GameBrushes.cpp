@@ -1,4 +1,4 @@
-#include "app/win/GameBrushes.h"
+#include "controls/win/GameBrushes.h"
 
 GameBrushSet GameBrushes;
 

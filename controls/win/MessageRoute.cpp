@@ -1,4 +1,4 @@
-#include "app/win/MessageRoute.h"
+#include "controls/win/MessageRoute.h"
 #include "controls/win/MessageDlg.h"
 #include "engine/Messages.h"
 

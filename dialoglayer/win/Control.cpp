@@ -1,4 +1,4 @@
-#include "app/win/Control.h"
+#include "dialoglayer/win/Control.h"
 #include <commctrl.h>
 
 namespace {

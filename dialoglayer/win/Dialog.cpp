@@ -1,5 +1,5 @@
-#include "app/win/Dialog.h"
-#include "app/win/Control.h"
+#include "dialoglayer/win/Dialog.h"
+#include "dialoglayer/win/Control.h"
 #include <algorithm>
 #include <vector>
 
