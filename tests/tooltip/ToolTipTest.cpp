@@ -1,0 +1,520 @@
+#include "tests/tooltip/RendererFixture.h"
+#include "tooltip/ToolTipCore.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+TipWindowRef Win(int n) { return reinterpret_cast<TipWindowRef>(static_cast<uintptr_t>(n)); }
+
+constexpr uint32_t Disabled = 0x08000000;
+constexpr uint32_t GroupBox = 7;
+
+// A dialog on a 1000 x 800 screen, a clock with Windows-like repeating
+// timers, and a tip window that records what it is asked to do. A shown tip
+// is painted at the next move or tick, as a message loop would.
+class FakeTipHost : public IToolTipHost
+{
+public:
+    struct Window
+    {
+        int id;
+        MarkupRect rect;
+        uint32_t style;
+        int parent;
+    };
+    std::vector<Window> windows;
+    ToolTipCore core{*this};
+    MarkupPoint cursor;
+    unsigned now = 0;
+    std::map<int, std::pair<unsigned, unsigned>> timers; // id -> due, period
+    bool visible = false;
+    bool paintDue = false;
+    std::vector<std::string> shown; // texts in the order shown
+    TipLayout layout;
+    std::vector<int> repaints;
+    int clicks = 0;
+
+    const Window* Find(TipWindowRef ref) const
+    {
+        for (const Window& w : windows)
+            if (Win(w.id) == ref)
+                return &w;
+        return nullptr;
+    }
+
+    std::vector<TipWindowRef> Descendants(TipWindowRef) override
+    {
+        std::vector<TipWindowRef> list;
+        for (const Window& w : windows)
+            if (w.id != 1)
+                list.push_back(Win(w.id));
+        return list;
+    }
+    TipWindowRef ParentOf(TipWindowRef window) override { return Win(Find(window)->parent); }
+    uint32_t StyleOf(TipWindowRef window) override { return Find(window)->style; }
+    MarkupRect ScreenRectOf(TipWindowRef window) override { return Find(window)->rect; }
+    MarkupPoint ScreenToClient(TipWindowRef window, MarkupPoint p) override
+    {
+        return {p.x - Find(window)->rect.left, p.y - Find(window)->rect.top};
+    }
+    MarkupPoint CursorPos() override { return cursor; }
+    MarkupRect VirtualScreen() override { return {0, 0, 1000, 800}; }
+    TipWindowRef TipWindow() override { return Win(99); }
+    bool TipVisible() override { return visible; }
+    bool TipUnder(MarkupPoint p) override
+    {
+        const MarkupPoint o = layout.screenPosition;
+        return visible && layout.body.Contains({p.x - o.x, p.y - o.y});
+    }
+    // Every character 10 wide, every line 20 high.
+    MarkupSize MeasureText(const std::string& text) override { return {10 * static_cast<int>(text.size()), 20}; }
+    void ShowTip(const ToolRecord& tool, const TipLayout& l) override
+    {
+        shown.push_back(tool.text);
+        layout = l;
+        visible = true;
+        paintDue = true;
+    }
+    void HideTipWindow() override { visible = false; }
+    void MoveTipWindow(MarkupPoint topLeft) override { layout.screenPosition = topLeft; }
+    void RepaintTip(int transparency) override { repaints.push_back(transparency); }
+    void ClickTip(MarkupPoint) override { ++clicks; }
+    void SetTimer(int id, unsigned ms) override { timers[id] = {now + ms, ms}; }
+    void KillTimer(int id) override { timers.erase(id); }
+
+    void Pump()
+    {
+        if (paintDue)
+            core.TakeOverForPaint();
+        paintDue = false;
+    }
+    void Advance(unsigned ms)
+    {
+        const unsigned end = now + ms;
+        for (;;) {
+            Pump();
+            auto next = timers.end();
+            for (auto it = timers.begin(); it != timers.end(); ++it)
+                if (it->second.first <= end && (next == timers.end() || it->second.first < next->second.first))
+                    next = it;
+            if (next == timers.end())
+                break;
+            now = next->second.first;
+            next->second.first += next->second.second;
+            core.OnTimer(next->first);
+        }
+        now = end;
+        Pump();
+    }
+    void Relay(TipEvent event, int x, int y)
+    {
+        Pump();
+        core.Relay(event, {x, y});
+    }
+    void Move(int x, int y)
+    {
+        cursor = {x, y};
+        Relay(TipEvent::MouseMove, x, y);
+    }
+};
+
+// Window 1 is the dialog; 2 "Neu" and 3 "Weiter" are buttons; a group box
+// (4) lies over the edit 5; 6 is disabled over the dialog's own tool, which
+// covers its client area; 7 has no tool and stands in 8, which has one; 9
+// has no text.
+class ToolTip : public ::testing::Test
+{
+protected:
+    FakeTipHost host;
+    ToolTipCore& core = host.core;
+
+    void SetUp() override
+    {
+        host.windows = {{1, {100, 100, 600, 500}, 0, 0},     {4, {100, 300, 300, 480}, GroupBox, 1},
+                        {5, {120, 320, 200, 340}, 0, 1},      {2, {110, 110, 190, 140}, 0, 1},
+                        {3, {200, 110, 280, 140}, 0, 1},      {6, {300, 110, 380, 140}, Disabled, 1},
+                        {7, {420, 320, 460, 340}, 0, 8},      {8, {400, 300, 580, 480}, 0, 1},
+                        {9, {110, 150, 190, 180}, 0, 1}};
+        core.SetParent(Win(1));
+        core.SetDefaultBehaviour(TipNoHideDelay);
+        for (auto [id, text] : std::vector<std::pair<int, const char*>>{
+                 {1, "Dialog"}, {2, "Neu"}, {3, "Weiter"}, {4, "Rahmen"}, {5, "Edit"}, {6, "Aus"}, {8, "Feld"}, {9, ""}}) {
+            ToolRecord record;
+            record.text = text;
+            if (id == 1)
+                record.area = {0, 0, 500, 400};
+            core.AddTool(Win(id), record);
+        }
+    }
+    // Rests the cursor at (x, y) long enough for a tip.
+    void Rest(int x, int y)
+    {
+        host.Move(x, y);
+        host.Advance(600);
+    }
+    std::string Found(int x, int y)
+    {
+        ToolRef tool;
+        return core.FindTool({x, y}, tool) ? tool.record.text : "-";
+    }
+};
+
+TEST_F(ToolTip, ToolsAreReplacedByEqualAreaElseAppended)
+{
+    ToolRecord a;
+    a.area = {0, 0, 10, 10};
+    a.text = "A";
+    core.AddTool(Win(3), a);
+    a.text = "B";
+    core.AddTool(Win(3), a);
+    a.area = {10, 0, 20, 10};
+    a.text = "C";
+    core.AddTool(Win(3), a);
+    const std::vector<ToolRecord>& list = *core.ToolsOf(Win(3));
+    ASSERT_EQ(3u, list.size());
+    EXPECT_EQ("Weiter B C", list[0].text + " " + list[1].text + " " + list[2].text);
+    // With more than one record each counts only inside its area (client
+    // coordinates); the one with the empty area no more.
+    EXPECT_EQ("B", Found(205, 105 + 10));
+    EXPECT_EQ("C", Found(215, 115));
+    EXPECT_EQ("Dialog", Found(250, 130));
+}
+
+TEST_F(ToolTip, SearchSkipsDisabledWindowsAndGroupBoxesAndStepsToTheParent)
+{
+    EXPECT_EQ("Neu", Found(150, 120));
+    EXPECT_EQ("Dialog", Found(390, 120)); // between buttons
+    EXPECT_EQ("Dialog", Found(350, 120)); // disabled button
+    EXPECT_EQ("Edit", Found(150, 330));   // under the group box
+    EXPECT_EQ("Dialog", Found(150, 400)); // in the group box
+    EXPECT_EQ("Feld", Found(430, 330));   // a window without tool
+    EXPECT_EQ("-", Found(20, 20));        // outside the dialog's area
+    core.ClearTools();
+    EXPECT_EQ("-", Found(150, 120));
+}
+
+TEST_F(ToolTip, TipAppearsAfterTheInitialDelayWhereTheCursorRestsAndStays)
+{
+    host.Move(150, 120);
+    host.Advance(499);
+    EXPECT_TRUE(host.shown.empty());
+    host.Advance(1);
+    ASSERT_EQ(std::vector<std::string>{"Neu"}, host.shown);
+    EXPECT_EQ(TipShown, core.State());
+    // The pointer's tip is on the cursor; the balloon lies above it.
+    EXPECT_EQ(150, host.layout.screenPosition.x + host.layout.pointerTip.x);
+    EXPECT_EQ(120, host.layout.screenPosition.y + host.layout.pointerTip.y);
+    EXPECT_EQ(PointerBottom, host.layout.direction);
+    host.Advance(60000);
+    EXPECT_TRUE(host.visible);
+    // A move to the same position changes nothing, even on another tool.
+    host.windows[3].rect = {0, 0, 0, 0};
+    host.Relay(TipEvent::MouseMove, 150, 120);
+    EXPECT_TRUE(host.visible);
+    host.windows[3].rect = {110, 110, 190, 140};
+
+    // A move inside the tool hides it for good, until the cursor leaves.
+    host.Move(151, 120);
+    EXPECT_FALSE(host.visible);
+    EXPECT_EQ(TipHidden, core.State());
+    Rest(152, 121);
+    EXPECT_EQ(1u, host.shown.size());
+    Rest(390, 120);
+    Rest(150, 120);
+    EXPECT_EQ((std::vector<std::string>{"Neu", "Dialog", "Neu"}), host.shown);
+}
+
+TEST_F(ToolTip, NoTipWhenTheCursorMovedOrTheTextIsEmpty)
+{
+    host.Move(150, 120);
+    host.cursor = {160, 125}; // moved without a message reaching the tooltip
+    host.Advance(600);
+    EXPECT_TRUE(host.shown.empty());
+    host.Move(160, 125);
+    host.Move(150, 160); // a control without text
+    host.Advance(600);
+    EXPECT_TRUE(host.shown.empty());
+    EXPECT_EQ(TipShown, core.State());
+    // Back on the control shown before: its tip comes again.
+    Rest(250, 120);
+    Rest(150, 160);
+    Rest(250, 120);
+    EXPECT_EQ((std::vector<std::string>{"Weiter", "Weiter"}), host.shown);
+}
+
+TEST_F(ToolTip, KeysButtonsAndDeactivationHideButReleasesDoNot)
+{
+    for (TipEvent event : {TipEvent::Dismiss, TipEvent::LeftButtonDown}) {
+        host.Move(20, 20);
+        Rest(150 + static_cast<int>(event), 120);
+        host.Relay(TipEvent::Other, 150, 120); // a button release
+        EXPECT_TRUE(host.visible);
+        host.Relay(event, 150, 120);
+        EXPECT_FALSE(host.visible);
+        EXPECT_TRUE(host.timers.empty());
+    }
+    EXPECT_EQ(0, host.clicks);
+    Rest(250, 120);
+    const MarkupPoint onTip{host.layout.screenPosition.x + 20, host.layout.screenPosition.y + 20};
+    host.Relay(TipEvent::LeftButtonDown, onTip.x, onTip.y);
+    EXPECT_EQ(1, host.clicks);
+    EXPECT_FALSE(host.visible);
+}
+
+TEST_F(ToolTip, StraightToAnotherControlHidesAtOnceAndShowsAfterTheDelay)
+{
+    Rest(150, 120);
+    host.Move(250, 120);
+    EXPECT_FALSE(host.visible);
+    host.Advance(499);
+    EXPECT_EQ(1u, host.shown.size());
+    host.Advance(1);
+    EXPECT_EQ((std::vector<std::string>{"Neu", "Weiter"}), host.shown);
+    // Leaving every tool forgets the shown one and stops a waiting tip.
+    host.Move(20, 20);
+    EXPECT_FALSE(host.visible);
+    EXPECT_EQ(nullptr, core.Displayed().window);
+    host.Move(150, 120);
+    host.Move(20, 21);
+    host.Advance(1000);
+    EXPECT_EQ(2u, host.shown.size());
+}
+
+TEST_F(ToolTip, BehaviourFlags)
+{
+    struct Case
+    {
+        uint32_t behaviour;
+        bool afterHideDelay;    // visible 5 s after showing
+        bool afterMoveInTool;   // visible right after a move inside the tool
+        size_t showsAfterRest;  // after resting again inside the tool
+        bool afterMoveOntoTip;  // visible after the cursor went onto the tip
+    };
+    const Case cases[] = {
+        {0, false, false, 1, false},
+        {TipNoHideDelay, true, false, 1, false},
+        {TipShowAgainInTool | TipNoHideDelay, true, false, 2, false},
+        {TipStayInTool, false, true, 1, false},
+        {TipStayInTool | TipNoHideDelay, true, true, 1, false},
+        {TipFollowCursor | TipNoHideDelay, true, true, 1, true},
+        {TipStayOverTip | TipNoHideDelay, true, false, 1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.behaviour);
+        FakeTipHost h;
+        h.windows = host.windows;
+        h.core.SetParent(Win(1));
+        h.core.SetDefaultBehaviour(c.behaviour);
+        ToolRecord neu;
+        neu.text = "Neu";
+        h.core.AddTool(Win(2), neu);
+        auto restAfresh = [&h](int x, int y) {
+            h.core.HideTip();
+            h.Move(20, 20);
+            h.Move(x, y);
+            h.Advance(500);
+        };
+        restAfresh(150, 120);
+        h.Advance(4999);
+        EXPECT_TRUE(h.visible);
+        h.Advance(1);
+        EXPECT_EQ(c.afterHideDelay, h.visible);
+
+        restAfresh(150, 120);
+        h.shown.clear();
+        h.Move(152, 121);
+        EXPECT_EQ(c.afterMoveInTool, h.visible);
+        h.Advance(500);
+        EXPECT_EQ(c.showsAfterRest, h.shown.size() + 1);
+        if (c.behaviour & TipFollowCursor) {
+            EXPECT_EQ(152, h.layout.screenPosition.x);
+        }
+
+        // The tip of a cursor low on the button covers part of it.
+        restAfresh(170, 139);
+        ASSERT_TRUE(h.visible);
+        h.Move(h.layout.screenPosition.x + 30, h.layout.screenPosition.y + 40);
+        EXPECT_EQ(c.afterMoveOntoTip, h.visible);
+    }
+}
+
+TEST_F(ToolTip, FadesStepByTwentyAndAWaitingTipFollowsTheFadeOut)
+{
+    core.SetDelay(DelayFadeIn, 30);
+    core.SetDelay(DelayFadeOut, 40);
+    core.SetDelay(7, 1); // unknown: ignored
+    host.Move(150, 120);
+    host.Advance(500);
+    EXPECT_EQ(TipFadingIn, core.State());
+    EXPECT_EQ(100, core.Transparency());
+    host.Advance(150);
+    EXPECT_EQ((std::vector<int>{80, 60, 40, 20, 0}), host.repaints);
+    EXPECT_EQ(TipShown, core.State());
+    EXPECT_TRUE(host.timers.empty());
+
+    host.repaints.clear();
+    host.Move(250, 120);
+    EXPECT_EQ(TipHiding, core.State());
+    host.Advance(160);
+    EXPECT_EQ((std::vector<int>{20, 40, 60, 80}), host.repaints);
+    EXPECT_TRUE(host.visible);
+    host.Advance(40);
+    EXPECT_FALSE(host.visible);
+    host.Advance(499);
+    EXPECT_EQ(1u, host.shown.size());
+    host.Advance(1);
+    EXPECT_EQ("Weiter", host.shown.back());
+
+    // A tool's own transparency ends the fade-in early.
+    ToolRecord glass;
+    glass.text = "Glas";
+    glass.mask = ToolSetsTransparency;
+    glass.transparency = 50;
+    core.AddTool(Win(5), glass);
+    host.repaints.clear();
+    core.HideTip();
+    Rest(150, 330);
+    EXPECT_EQ((std::vector<int>{80, 60, 50}), host.repaints);
+}
+
+// Text 10 x 2 characters: 100 x 20 plus the balloon's margins gives a body
+// of 124 x 44; the pointer stands out 16.
+TEST(TipPlacement, DirectionCodesOnScreenAndNearItsEdges)
+{
+    const std::array<int, ShapeParameterCount> balloon{16, 16, 12, 12, 12, 16, 16, 0, 0};
+    struct Case
+    {
+        uint32_t code;
+        int x, y;
+        uint32_t final;
+        int tipX, tipY, width, height;
+    };
+    const Case cases[] = {
+        {0, 500, 400, 0, 16, 0, 124, 60},      {1, 500, 400, 1, 108, 0, 124, 60},
+        {2, 500, 400, 2, 62, 0, 124, 60},      {16, 500, 400, 16, 16, 60, 124, 60},
+        {17, 500, 400, 17, 108, 60, 124, 60},  {18, 500, 400, 18, 62, 60, 124, 60},
+        {32, 500, 400, 32, 0, 16, 140, 44},    {33, 500, 400, 33, 0, 28, 140, 44},
+        {34, 500, 400, 34, 0, 22, 140, 44},    {48, 500, 400, 48, 140, 16, 140, 44},
+        {49, 500, 400, 49, 140, 28, 140, 44},  {50, 500, 400, 50, 140, 22, 140, 44},
+        {16, 950, 400, 17, 108, 60, 124, 60},  {17, 50, 400, 16, 16, 60, 124, 60},
+        {16, 500, 30, 0, 16, 0, 124, 60},      {1, 500, 790, 17, 108, 60, 124, 60},
+        {32, 900, 400, 48, 140, 16, 140, 44},  {48, 100, 400, 32, 0, 16, 140, 44},
+        {32, 500, 780, 33, 0, 28, 140, 44},    {33, 500, 10, 32, 0, 10, 140, 44},
+        {18, 20, 400, 18, 20, 60, 124, 60},    {17, 990, 400, 17, 114, 60, 124, 60},
+        {34, 500, 5, 34, 0, 5, 140, 44},       {50, 500, 795, 50, 140, 22, 140, 44},
+        {99, 500, 400, 16, 16, 60, 124, 60},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.code << " at " << c.x << "," << c.y);
+        const TipLayout l = PlaceTip({100, 20}, balloon, c.code, {c.x, c.y}, {0, 0, 1000, 800}, TipShadow{});
+        EXPECT_EQ(c.final, l.direction);
+        EXPECT_EQ(c.tipX, l.pointerTip.x);
+        EXPECT_EQ(c.tipY, l.pointerTip.y);
+        EXPECT_EQ(c.width, l.width);
+        EXPECT_EQ(c.height, l.height);
+        EXPECT_EQ(c.x - c.tipX, l.screenPosition.x);
+        EXPECT_EQ(c.y - c.tipY, l.screenPosition.y);
+        EXPECT_EQ(c.width + 6, l.windowWidth);
+        EXPECT_EQ(c.height + 6, l.windowHeight);
+    }
+    // No shadow, no room for it; a screen that starts left of 0 clamps there.
+    TipLayout l = PlaceTip({100, 20}, balloon, 16, {-990, 400}, {-1000, 0, 1000, 800}, TipShadow{0, 0});
+    EXPECT_EQ(124, l.windowWidth);
+    EXPECT_EQ(-1000, l.screenPosition.x);
+}
+
+TEST(TipShape, BodyPointerAndStripForEachEdge)
+{
+    const std::array<int, ShapeParameterCount> balloon{16, 16, 12, 12, 12, 16, 16, 0, 0};
+    struct Case
+    {
+        uint32_t code;
+        MarkupRect roundRect, body, content, strip, source;
+        std::array<MarkupPoint, 3> pointer;
+    };
+    const Case cases[] = {
+        {0, {0, 16, 125, 61}, {0, 16, 124, 60}, {12, 28, 112, 48}, {0, 0, 124, 16}, {0, 17, 124, 18},
+         {{{16, 16}, {28, 16}, {16, 0}}}},
+        {1, {0, 16, 125, 61}, {0, 16, 124, 60}, {12, 28, 112, 48}, {0, 0, 124, 16}, {0, 17, 124, 18},
+         {{{108, 16}, {96, 16}, {108, 0}}}},
+        {18, {0, 0, 125, 45}, {0, 0, 124, 44}, {12, 12, 112, 32}, {0, 44, 124, 60}, {0, 43, 124, 44},
+         {{{56, 44}, {68, 44}, {62, 60}}}},
+        {32, {16, 0, 141, 45}, {16, 0, 140, 44}, {28, 12, 128, 32}, {0, 0, 16, 44}, {17, 0, 18, 44},
+         {{{16, 16}, {16, 28}, {0, 16}}}},
+        {49, {0, 0, 125, 45}, {0, 0, 124, 44}, {12, 12, 112, 32}, {124, 0, 140, 44}, {123, 0, 124, 44},
+         {{{124, 28}, {124, 16}, {140, 28}}}},
+        {50, {0, 0, 125, 45}, {0, 0, 124, 44}, {12, 12, 112, 32}, {124, 0, 140, 44}, {123, 0, 124, 44},
+         {{{124, 16}, {124, 28}, {140, 22}}}},
+    };
+    auto same = [](const MarkupRect& a, const MarkupRect& b) { return SameArea(a, b); };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const TipLayout l = PlaceTip({100, 20}, balloon, c.code, {500, 400}, {0, 0, 1000, 800}, TipShadow{});
+        EXPECT_TRUE(same(c.roundRect, l.roundRect));
+        EXPECT_TRUE(same(c.body, l.body));
+        EXPECT_TRUE(same(c.content, l.content));
+        EXPECT_TRUE(same(c.strip, l.pointerStrip));
+        EXPECT_TRUE(same(c.source, l.stripSource));
+        ASSERT_TRUE(l.hasPointer);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(c.pointer[i].x, l.pointer[i].x);
+            EXPECT_EQ(c.pointer[i].y, l.pointer[i].y);
+        }
+        EXPECT_EQ(16, l.cornerWidth);
+    }
+    // The plain rectangle: small margins, no pointer, no corners.
+    const std::array<int, ShapeParameterCount> rectangle{0, 0, 3, 1, 0, 0, 0, 0, 0};
+    const TipLayout r = PlaceTip({100, 20}, rectangle, 16, {500, 400}, {0, 0, 1000, 800}, TipShadow{});
+    EXPECT_FALSE(r.hasPointer);
+    EXPECT_TRUE(same({0, 0, 107, 23}, r.roundRect));
+    EXPECT_EQ(0, r.cornerWidth);
+    EXPECT_EQ(22, r.pointerTip.y);
+}
+
+TEST_F(ToolTip, SettersShapesAndShadowGrey)
+{
+    EXPECT_EQ(16, core.ShapeParameter(ShapePointerHeight));
+    core.SetShape(false);
+    EXPECT_EQ(3, core.ShapeParameter(ShapeMarginX));
+    core.SetShapeParameter(ShapeMarginX, 5);
+    core.SetShapeParameter(9, 77);
+    EXPECT_EQ(5, core.ShapeParameter(ShapeMarginX));
+    EXPECT_EQ(0, core.ShapeParameter(9));
+    core.SetShadow(2, 3, 250, false, 1, 1);
+    EXPECT_EQ(100, core.Shadow().darkness);
+    EXPECT_EQ(500u, core.Delay(DelayInitial));
+    EXPECT_EQ(5000u, core.Delay(DelayHide));
+
+    // Darkness and transparency in, grey level of the mask out.
+    const int greys[][3] = {{50, 0, 128}, {50, 100, 255}, {50, 50, 191}, {0, 0, 255}, {100, 0, 0}, {100, 30, 76},
+                            {30, 0, 179}, {50, 150, 255}};
+    for (const auto& g : greys)
+        EXPECT_EQ(g[2], ShadowGrey(g[0], g[1])) << g[0] << " " << g[1];
+
+    // The balloon's layout follows the margins set; the tool's colours
+    // come from the defaults unless its mask says otherwise.
+    core.SetDefaultColours(1, 2, 3);
+    core.SetDefaultDirection(PointerTop);
+    Rest(150, 120);
+    EXPECT_EQ(PointerTop, host.layout.direction);
+    EXPECT_EQ(5, host.layout.content.left);
+    EXPECT_EQ(3u, core.Displayed().record.colour3);
+    EXPECT_EQ(TipNoHideDelay, core.Displayed().record.behaviour);
+}
+
+class TipText : public RendererTest
+{
+};
+
+TEST_F(TipText, ArrowsAndQuotesAreTextLineEndsBreak)
+{
+    const MarkupSize size = renderer.Measure(canvas, "\"Spieloptionen->Ausgangswort\"\nzwei");
+    EXPECT_EQ(29 * 6 + 1, size.cx);
+    EXPECT_EQ(2 * 13 + 1, size.cy);
+}
+
+} // namespace
