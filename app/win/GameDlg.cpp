@@ -68,7 +68,9 @@ BOOL CGameDlg::OnInitDialog() {
     SetUpInputLine();
     SetUpResultList();
     m_round.ShowWelcome();
-    // The tooltip of this window joins here once it exists.
+    m_toolTip.CreateTipWindow(m_hWnd, true);
+    m_toolTip.SetDefaultBehaviour(0x10);
+    m_toolTip.AddChildTools(m_hWnd);
     return TRUE;
 }
 
@@ -227,7 +229,8 @@ bool CGameDlg::PreTranslateMessage(MSG& msg) {
         msg.wParam = 0;
         return true;
     }
-    // The tooltip's relay goes here, while UseHelp is on.
+    if (m_hWnd && GameSettings.UseHelp == 1)
+        m_toolTip.RelayMessage(msg);
     return CDialog::PreTranslateMessage(msg);
 }
 

@@ -6,6 +6,7 @@
 #include "dialoglayer/win/Gdi.h"
 #include "engine/GameRound.h"
 #include "engine/GameView.h"
+#include "tooltip/win/VelToolTip.h"
 
 // The main game window: template 102, run modally by the application. It
 // shows what the rules of a round ask for (IGameView) and routes the
@@ -96,6 +97,7 @@ private:
     CGradientButton m_btnEnter;
     CGradientButton m_btnNew;
     GameRound m_round;
+    CVelToolTip m_toolTip;
     HWND m_pInputCtrl = nullptr;
     // The window as the workers address it; fixed once the window opens.
     HWND m_viewWindow = nullptr;

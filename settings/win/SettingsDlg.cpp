@@ -41,7 +41,17 @@ BOOL CSettingsDlg::OnInitDialog()
     // Attaching the arrows may have written their own position into the
     // edits; the stored numbers are what the player must see.
     UpdateData(false);
+    m_toolTip.CreateTipWindow(m_hWnd, true);
+    m_toolTip.SetDefaultBehaviour(0x10);
+    m_toolTip.AddChildTools(m_hWnd);
     return TRUE;
+}
+
+bool CSettingsDlg::PreTranslateMessage(MSG& msg)
+{
+    if (GameSettings.UseHelp == 1)
+        m_toolTip.RelayMessage(msg);
+    return CDialog::PreTranslateMessage(msg);
 }
 
 void CSettingsDlg::AttachSpin(int spinId, int buddyId, int lower, int upper)

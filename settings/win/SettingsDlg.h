@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "dialoglayer/win/Dialog.h"
+#include "tooltip/win/VelToolTip.h"
 
 // "Anagrilla Spieleinstellungen" (template 103): the six values of the
 // "Game" section. The controls exchange data with GameSettings directly;
@@ -12,6 +13,7 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
+    bool PreTranslateMessage(MSG& msg) override;
     BOOL OnInitDialog() override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnOK() override;
@@ -21,4 +23,5 @@ private:
     // A limit's check box enables its number and arrows.
     void EnableLimit(int checkId, int editId, int spinId, bool takeFocus);
     void OnApply();
+    CVelToolTip m_toolTip;
 };

@@ -2,6 +2,7 @@
 
 #include "engine/Word.h"
 #include "res/resource.h"
+#include "settings/GameSettings.h"
 #include "settings/StartWordInput.h"
 #include "settings/win/CentreDialog.h"
 
@@ -19,7 +20,17 @@ BOOL CStartWordDlg::OnInitDialog()
     m_writingWord = false;
     CentreOverOwner(m_hWnd);
     EnableWindow(Item(IDC_STARTGAME), FALSE);
+    m_toolTip.CreateTipWindow(m_hWnd, true);
+    m_toolTip.SetDefaultBehaviour(0x10);
+    m_toolTip.AddChildTools(m_hWnd);
     return TRUE; // the edit, first in the template, takes the focus
+}
+
+bool CStartWordDlg::PreTranslateMessage(MSG& msg)
+{
+    if (GameSettings.UseHelp == 1)
+        m_toolTip.RelayMessage(msg);
+    return CDialog::PreTranslateMessage(msg);
 }
 
 bool CStartWordDlg::OnCommand(WPARAM wParam, LPARAM lParam)

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialoglayer/win/Dialog.h"
+#include "tooltip/win/VelToolTip.h"
 
 // "Ausgangswort angeben" (template 104): the player types a start word,
 // cleaned as it is typed with the input rules in force. On "&Spiel starten"
@@ -16,6 +17,7 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
+    bool PreTranslateMessage(MSG& msg) override;
     BOOL OnInitDialog() override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnOK() override;
@@ -29,4 +31,5 @@ private:
     // Set while the dialog writes the cleaned word back: that write reports a
     // change as well, and it must not be cleaned again.
     bool m_writingWord = false;
+    CVelToolTip m_toolTip;
 };

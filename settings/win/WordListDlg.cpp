@@ -64,7 +64,17 @@ BOOL CWordListDlg::OnInitDialog()
     LoadListSettings();
     UpdateData(false);
     UpdateEnabling();
+    m_toolTip.CreateTipWindow(m_hWnd, true);
+    m_toolTip.SetDefaultBehaviour(0x10);
+    m_toolTip.AddChildTools(m_hWnd);
     return TRUE; // "&Übernehmen", first in the template, takes the focus
+}
+
+bool CWordListDlg::PreTranslateMessage(MSG& msg)
+{
+    if (GameSettings.UseHelp == 1)
+        m_toolTip.RelayMessage(msg);
+    return CDialog::PreTranslateMessage(msg);
 }
 
 bool CWordListDlg::OnCommand(WPARAM wParam, LPARAM lParam)

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dialoglayer/win/Dialog.h"
+#include "tooltip/win/VelToolTip.h"
 
 // "Wortliste auswählen" (template 106): standard list or an own file. The
 // controls exchange data with Wordlist and Listpath directly; confirming
@@ -24,6 +25,7 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
+    bool PreTranslateMessage(MSG& msg) override;
     BOOL OnInitDialog() override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnOK() override;
@@ -34,4 +36,5 @@ private:
     void OnBrowse();
 
     std::function<void()> m_beforeClearing;
+    CVelToolTip m_toolTip;
 };

@@ -1,8 +1,27 @@
 #include "tooltip/win/VelToolTip.h"
 
+#include "dialoglayer/win/Gdi.h"
+#include "tooltip/MarkupRenderer.h"
 #include "tooltip/win/GdiCanvas.h"
+#include "tooltip/win/GdiEffects.h"
+#include "tooltip/win/MarkupHost.h"
 
 #include <windowsx.h>
+
+struct CVelToolTip::Drawing
+{
+    CGdiSysColors systemColours;
+    CWinMarkupHost markupHost;
+    CMarkupRenderer renderer{systemColours};
+    CGdiDrawEffects effects;
+    OwnedBrush borderBrush;
+    // Made once per Show: the shape, the body's background, and what lay on
+    // the screen under the window.
+    OwnedRegion shape;
+    OwnedBitmap background;
+    OwnedBitmap screenCapture;
+    ToolRecord shownTool;
+};
 
 namespace {
 
@@ -84,10 +103,10 @@ HRGN CopyRegion(HRGN region, int dx = 0, int dy = 0)
 CVelToolTip::CVelToolTip() : CVelToolTip(TipClassName) {}
 
 CVelToolTip::CVelToolTip(const char* className)
-    : m_className(className ? className : ""), m_core(*this), m_renderer(m_systemColours)
+    : m_className(className ? className : ""), m_core(*this), m_drawing(std::make_unique<Drawing>())
 {
     m_classReady = RegisterTipClass(m_className.c_str());
-    m_renderer.SetHost(&m_markupHost);
+    m_drawing->renderer.SetHost(&m_drawing->markupHost);
     const COLORREF infoBackground = GetSysColor(COLOR_INFOBK);
     SetBackgroundColors(infoBackground, infoBackground, infoBackground);
     SetBorder(GetSysColor(COLOR_INFOTEXT), 1, 1);
@@ -117,7 +136,7 @@ bool CVelToolTip::CreateTipWindow(HWND parent, bool balloonShape)
         return false;
     SetPropA(m_hWnd, TipSelfProperty, this);
     SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CVelToolTip::TipProc));
-    m_renderer.SetHoverCallback(m_hWnd, WM_TIP_HOVERCHANGED, 0);
+    m_drawing->renderer.SetHoverCallback(m_hWnd, WM_TIP_HOVERCHANGED, 0);
     return true;
 }
 
@@ -168,14 +187,14 @@ void CVelToolTip::SetBackgroundColors(COLORREF colour1, COLORREF colour2, COLORR
 
 void CVelToolTip::SetBorder(COLORREF colour, int width, int height)
 {
-    m_borderBrush.Reset();
+    m_drawing->borderBrush.Reset();
     m_borderWidth = width;
     m_borderHeight = height;
     if (width != 0 && height != 0)
-        m_borderBrush.Reset(CreateSolidBrush(colour));
+        m_drawing->borderBrush.Reset(CreateSolidBrush(colour));
 }
 
-void CVelToolTip::RemoveBorder() { m_borderBrush.Reset(); }
+void CVelToolTip::RemoveBorder() { m_drawing->borderBrush.Reset(); }
 
 void CVelToolTip::SetShadow(int offsetX, int offsetY, int darkness, bool gradient, int blurX, int blurY)
 {
@@ -184,7 +203,7 @@ void CVelToolTip::SetShadow(int offsetX, int offsetY, int darkness, bool gradien
 
 void CVelToolTip::OnDrawBorder(HDC dc, HRGN region)
 {
-    FrameRgn(dc, region, m_borderBrush, m_borderWidth, m_borderHeight);
+    FrameRgn(dc, region, m_drawing->borderBrush, m_borderWidth, m_borderHeight);
 }
 
 // ---------------------------------------------------------------- window
@@ -254,8 +273,8 @@ void CVelToolTip::OnSetCursor()
 {
     POINT point{};
     GetCursorPos(&point);
-    ScreenToClient(m_hWnd, &point);
-    if (!m_renderer.OnSetCursor(MarkupPoint{point.x, point.y}))
+    ::ScreenToClient(m_hWnd, &point);
+    if (!m_drawing->renderer.OnSetCursor(MarkupPoint{point.x, point.y}))
         SetCursor(LoadCursorA(nullptr, IDC_ARROW));
 }
 
@@ -263,17 +282,17 @@ void CVelToolTip::OnSetCursor()
 
 void CVelToolTip::FreeTipPictures()
 {
-    m_shape.Reset();
-    m_background.Reset();
-    m_screenCapture.Reset();
+    m_drawing->shape.Reset();
+    m_drawing->background.Reset();
+    m_drawing->screenCapture.Reset();
 }
 
 bool CVelToolTip::MakeShapeRegion(const TipLayout& layout)
 {
     const MarkupRect& body = layout.roundRect;
-    m_shape.Reset(CreateRoundRectRgn(body.left, body.top, body.right, body.bottom, layout.cornerWidth,
+    m_drawing->shape.Reset(CreateRoundRectRgn(body.left, body.top, body.right, body.bottom, layout.cornerWidth,
                                      layout.cornerHeight));
-    if (!m_shape)
+    if (!m_drawing->shape)
         return false;
     if (layout.hasPointer) {
         POINT corners[3];
@@ -281,7 +300,7 @@ bool CVelToolTip::MakeShapeRegion(const TipLayout& layout)
             corners[i] = ToPoint(layout.pointer[i]);
         OwnedRegion pointer(CreatePolygonRgn(corners, 3, ALTERNATE));
         if (pointer)
-            CombineRgn(m_shape, m_shape, pointer, RGN_OR);
+            CombineRgn(m_drawing->shape, m_drawing->shape, pointer, RGN_OR);
     }
     return true;
 }
@@ -292,18 +311,18 @@ bool CVelToolTip::MakeBackground(const ToolRecord& tool, const TipLayout& layout
     if (!picture.IsValid())
         return false;
     const RECT body{layout.body.left, layout.body.top, layout.body.right, layout.body.bottom};
-    m_effects.DrawBackground(picture.Dc(), static_cast<int>(tool.effect), body, tool.colour1, tool.colour2,
+    m_drawing->effects.DrawBackground(picture.Dc(), static_cast<int>(tool.effect), body, tool.colour1, tool.colour2,
                              tool.colour3, tool.granularity, TextureTint);
     const MarkupRect& strip = layout.pointerStrip;
     const MarkupRect& line = layout.stripSource;
-    m_effects.TileBlit(picture.Dc(), strip.left, strip.top, strip.Width(), strip.Height(), picture.Dc(), line.left,
+    m_drawing->effects.TileBlit(picture.Dc(), strip.left, strip.top, strip.Width(), strip.Height(), picture.Dc(), line.left,
                        line.top, line.Width(), line.Height());
     // The bitmap outlives the section's device context.
     MemoryDC copyDc(picture.Dc());
-    m_background.Reset(CreateCompatibleBitmap(picture.Dc(), layout.width, layout.height));
-    if (!copyDc || !m_background)
+    m_drawing->background.Reset(CreateCompatibleBitmap(picture.Dc(), layout.width, layout.height));
+    if (!copyDc || !m_drawing->background)
         return false;
-    SelectedObject selected(copyDc, m_background);
+    SelectedObject selected(copyDc, m_drawing->background);
     BitBlt(copyDc, 0, 0, layout.width, layout.height, picture.Dc(), 0, 0, SRCCOPY);
     return true;
 }
@@ -315,22 +334,22 @@ void CVelToolTip::CaptureScreen(const TipLayout& layout)
         RedrawWindow(m_parent, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     WindowDC screen(nullptr);
     MemoryDC captureDc(screen);
-    m_screenCapture.Reset(CreateCompatibleBitmap(screen, layout.windowWidth, layout.windowHeight));
-    if (!captureDc || !m_screenCapture)
+    m_drawing->screenCapture.Reset(CreateCompatibleBitmap(screen, layout.windowWidth, layout.windowHeight));
+    if (!captureDc || !m_drawing->screenCapture)
         return;
-    SelectedObject selected(captureDc, m_screenCapture);
+    SelectedObject selected(captureDc, m_drawing->screenCapture);
     BitBlt(captureDc, 0, 0, layout.windowWidth, layout.windowHeight, screen, layout.screenPosition.x,
            layout.screenPosition.y, SRCCOPY | CAPTUREBLT);
 }
 
 void CVelToolTip::GiveWindowRegion(const TipLayout& layout)
 {
-    HRGN windowRegion = CopyRegion(m_shape);
+    HRGN windowRegion = CopyRegion(m_drawing->shape);
     if (!windowRegion)
         return;
     const TipShadow& shadow = m_core.Shadow();
     if (shadow.On()) {
-        OwnedRegion moved(CopyRegion(m_shape, shadow.offsetX, shadow.offsetY));
+        OwnedRegion moved(CopyRegion(m_drawing->shape, shadow.offsetX, shadow.offsetY));
         if (moved)
             CombineRgn(windowRegion, windowRegion, moved, RGN_OR);
     }
@@ -345,7 +364,7 @@ void CVelToolTip::ShowTip(const ToolRecord& tool, const TipLayout& layout)
     if (!m_hWnd)
         return;
     FreeTipPictures();
-    m_shownTool = tool;
+    m_drawing->shownTool = tool;
     if (!MakeShapeRegion(layout) || !MakeBackground(tool, layout))
         return;
     GiveWindowRegion(layout);
@@ -359,7 +378,7 @@ void CVelToolTip::ShowTip(const ToolRecord& tool, const TipLayout& layout)
 
 void CVelToolTip::Paint(HDC target, int transparency)
 {
-    if (!m_core.HasLayout() || !m_background || !m_shape || !m_screenCapture)
+    if (!m_core.HasLayout() || !m_drawing->background || !m_drawing->shape || !m_drawing->screenCapture)
         return;
     transparency = std::min(std::max(transparency, 0), 100);
     const TipLayout& layout = m_core.Layout();
@@ -373,18 +392,18 @@ void CVelToolTip::Paint(HDC target, int transparency)
         return;
 
     {
-        SelectedObject selected(background, m_background);
+        SelectedObject selected(background, m_drawing->background);
         BitBlt(picture.Dc(), 0, 0, layout.width, layout.height, background, 0, 0, SRCCOPY);
     }
     {
         CGdiCanvas canvas(picture.Dc());
-        m_renderer.Draw(canvas, m_shownTool.text, layout.content);
+        m_drawing->renderer.Draw(canvas, m_drawing->shownTool.text, layout.content);
     }
-    if (m_borderBrush && m_borderWidth != 0 && m_borderHeight != 0)
-        OnDrawBorder(picture.Dc(), m_shape);
+    if (m_drawing->borderBrush && m_borderWidth != 0 && m_borderHeight != 0)
+        OnDrawBorder(picture.Dc(), m_drawing->shape);
 
     {
-        SelectedObject selected(background, m_screenCapture);
+        SelectedObject selected(background, m_drawing->screenCapture);
         BitBlt(output.Dc(), 0, 0, width, height, background, 0, 0, SRCCOPY);
     }
 
@@ -395,14 +414,14 @@ void CVelToolTip::Paint(HDC target, int transparency)
             PatBlt(mask.Dc(), 0, 0, layout.width, layout.height, WHITENESS);
             const int grey = ShadowGrey(shadow.darkness, transparency);
             OwnedBrush greyBrush(CreateSolidBrush(RGB(grey, grey, grey)));
-            FillRgn(mask.Dc(), m_shape, greyBrush);
-            m_effects.DrawShadow(output.Dc(), shadow.offsetX, shadow.offsetY, layout.width, layout.height,
+            FillRgn(mask.Dc(), m_drawing->shape, greyBrush);
+            m_drawing->effects.DrawShadow(output.Dc(), shadow.offsetX, shadow.offsetY, layout.width, layout.height,
                                  mask.Dc(), shadow.gradient, shadow.blurX, shadow.blurY);
         }
     }
 
-    SelectClipRgn(output.Dc(), m_shape);
-    m_effects.BlendPicture(output.Dc(), 0, 0, layout.width, layout.height, picture.Dc(), 0, 0, 100 - transparency);
+    SelectClipRgn(output.Dc(), m_drawing->shape);
+    m_drawing->effects.BlendPicture(output.Dc(), 0, 0, layout.width, layout.height, picture.Dc(), 0, 0, 100 - transparency);
     SelectClipRgn(output.Dc(), nullptr);
     BitBlt(target, 0, 0, width, height, output.Dc(), 0, 0, SRCCOPY);
 }
@@ -430,8 +449,8 @@ void CVelToolTip::RepaintTip(int transparency)
 void CVelToolTip::ClickTip(MarkupPoint screen)
 {
     POINT point = ToPoint(screen);
-    ScreenToClient(m_hWnd, &point);
-    m_renderer.OnClick(MarkupPoint{point.x, point.y});
+    ::ScreenToClient(m_hWnd, &point);
+    m_drawing->renderer.OnClick(MarkupPoint{point.x, point.y});
 }
 
 void CVelToolTip::SetTimer(int id, unsigned milliseconds)
@@ -508,5 +527,5 @@ MarkupSize CVelToolTip::MeasureText(const std::string& text)
         return {};
     WindowDC dc(m_hWnd);
     CGdiCanvas canvas(dc);
-    return m_renderer.Measure(canvas, text);
+    return m_drawing->renderer.Measure(canvas, text);
 }

@@ -1,11 +1,9 @@
 #pragma once
 #include <windows.h>
 
-#include "dialoglayer/win/Gdi.h"
-#include "tooltip/MarkupRenderer.h"
+#include <memory>
+
 #include "tooltip/ToolTipCore.h"
-#include "tooltip/win/GdiEffects.h"
-#include "tooltip/win/MarkupHost.h"
 
 // The renderer reports a change of the hovered link with this message.
 constexpr UINT WM_TIP_HOVERCHANGED = WM_USER + 0x65;
@@ -90,18 +88,10 @@ private:
     HWND m_hWnd = nullptr;
     HWND m_parent = nullptr;
     ToolTipCore m_core;
-    CGdiSysColors m_systemColours;
-    CWinMarkupHost m_markupHost;
-    CMarkupRenderer m_renderer;
-    CGdiDrawEffects m_effects;
-    OwnedBrush m_borderBrush;
+    // The renderer, the drawing objects and the pictures of the current tip.
+    struct Drawing;
+    std::unique_ptr<Drawing> m_drawing;
     int m_borderWidth = 1;
     int m_borderHeight = 1;
     bool m_repaintOnHover = true;
-    // Made once per Show: the shape, the body's background, and what lay on
-    // the screen under the window.
-    OwnedRegion m_shape;
-    OwnedBitmap m_background;
-    OwnedBitmap m_screenCapture;
-    ToolRecord m_shownTool;
 };

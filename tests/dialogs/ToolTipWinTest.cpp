@@ -1,0 +1,123 @@
+#include "settings/win/SettingsDlg.h"
+
+#include <gtest/gtest.h>
+
+#include "res/resource.h"
+#include "settings/GameSettings.h"
+#include "tests/dialogs/DialogDriver.h"
+
+namespace {
+
+HWND VisibleTip()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) -> BOOL {
+            char name[32] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (lstrcmpA(name, "CVelToolTip") != 0 || !IsWindowVisible(window))
+                return TRUE;
+            *reinterpret_cast<HWND*>(result) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Puts the cursor on the middle of a control as the mouse would, and lets
+// the dialog's loop run for a while.
+POINT Hover(HWND dialog, int id, DWORD milliseconds, int dx = 0)
+{
+    HWND control = GetDlgItem(dialog, id);
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    POINT point{(rect.left + rect.right) / 2 + dx, (rect.top + rect.bottom) / 2};
+    SetCursorPos(point.x, point.y);
+    POINT client = point;
+    ScreenToClient(control, &client);
+    PostMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+    PumpFor(milliseconds);
+    return point;
+}
+
+COLORREF ScreenPixel(POINT p)
+{
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+class DialogTips : public ::testing::Test {
+protected:
+    void SetUp() override { GameSettings.ResetToDefaults(); }
+    void TearDown() override { GameSettings.ResetToDefaults(); }
+    ScopedStore scoped;
+};
+
+TEST_F(DialogTips, RestingOnControlsShowsTheirBalloonsWithAShadowOnlyWhileHelpIsOn)
+{
+    CSettingsDlg dialog;
+    RunScripted(dialog, [](HWND dlg) {
+        GameSettings.UseHelp = 0;
+        Hover(dlg, IDC_WORDLIMIT, 800);
+        EXPECT_EQ(nullptr, VisibleTip()) << "no tips while help is off";
+
+        GameSettings.UseHelp = 1;
+        const POINT cursor = Hover(dlg, IDC_ANGLIMIT, 300);
+        EXPECT_EQ(nullptr, VisibleTip()) << "not before half a second";
+        // Where the shadow will fall: just below the balloon's body.
+        const POINT shade{cursor.x + 44, cursor.y - 13};
+        const COLORREF below = ScreenPixel(shade);
+        PumpFor(500);
+        HWND tip = VisibleTip();
+        ASSERT_NE(nullptr, tip);
+        RECT place{};
+        GetWindowRect(tip, &place);
+        // The pointer's tip is on the cursor, 16 pixels from the balloon's
+        // left, which lies above; 6 pixels of shadow right and below. The
+        // pointer is in the region, the rounded corner not.
+        EXPECT_EQ(cursor.x - 16, place.left);
+        EXPECT_EQ(cursor.y, place.bottom - 6);
+        EXPECT_GT(place.bottom - place.top, 10 * 13) << "ten lines of text";
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        EXPECT_EQ(COMPLEXREGION, GetWindowRgn(tip, region));
+        EXPECT_TRUE(PtInRegion(region, 17, cursor.y - place.top - 3));
+        EXPECT_FALSE(PtInRegion(region, 0, 0));
+        DeleteObject(region);
+        const COLORREF shaded = ScreenPixel(shade);
+        for (int shift : {0, 8, 16}) {
+            const int before = (below >> shift) & 0xFF;
+            const int after = (shaded >> shift) & 0xFF;
+            EXPECT_LT(after, before) << "darker than what lay below";
+            EXPECT_GT(after, before / 3) << "a shadow over the picture below, not over black";
+        }
+
+        // Onto the word-length field, which the balloon covers: over the
+        // tip the tip goes at once; the next move finds the field.
+        Hover(dlg, IDC_WORDLIMIT, 50);
+        EXPECT_EQ(nullptr, VisibleTip());
+        const POINT next = Hover(dlg, IDC_WORDLIMIT, 600, 1);
+        tip = VisibleTip();
+        ASSERT_NE(nullptr, tip);
+        GetWindowRect(tip, &place);
+        EXPECT_EQ(next.y, place.bottom - 6);
+        EXPECT_LT(place.bottom - place.top, 10 * 13);
+        PressKey(GetFocus(), VK_ESCAPE);
+    });
+}
+
+TEST(ToolTipWindow, AClassThatCannotBeRegisteredShowsNothing)
+{
+    const std::string tooLong(300, 'x');
+    CVelToolTip tip(tooLong.c_str());
+    EXPECT_FALSE(tip.CreateTipWindow(GetDesktopWindow(), true));
+    tip.AddTool(GetDesktopWindow(), "Text");
+    MSG move{GetDesktopWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10), 0, {10, 10}};
+    tip.RelayMessage(move);
+    tip.HideTip();
+    EXPECT_EQ(nullptr, tip.Handle());
+}
+
+} // namespace
