@@ -1,7 +1,8 @@
 #!/bin/bash
 # Plays the game under Wine in an X display of its own, with the keyboard as
 # a player would, and saves pictures to build/screenshots/: the start-up
-# window, a running round, the closing question, an ended round.
+# window, the balloon tips over "&Neu" and over the settings' word-length
+# field, a running round, the closing question, an ended round.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -39,6 +40,37 @@ done
 shot loading 0.4
 # The list loads about a second later; "&Neu" has the focus then.
 shot startup 3
+xdotool windowfocus "$window"
+
+# Rests the mouse on a point given in dialog units of a window's client
+# area (x from the left, y from the client's bottom edge), as a fraction of
+# the template's size, so that the font's size does not matter.
+rest_on() { # window template-width template-height x y-from-bottom
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  local border=3
+  local client_w=$((WIDTH - 2 * border)) unit_y
+  unit_y=$((client_w * 1000 / $2 * 13 / 8 * 4 / 6))
+  xdotool mousemove $((X + border + client_w * $4 / $2)) $((Y + HEIGHT - border - $5 * unit_y / 1000))
+}
+# The balloon over "&Neu" appears half a second after the mouse stops.
+rest_on "$window" 302 247 123 42
+shot tip-new 1.5
+xdotool mousemove 0 0
+
+# The settings dialog (Spieloptionen, Weitere...) with the balloon over
+# its word-length field.
+xdotool key alt+o w
+sleep 1
+settings=$(xdotool search --name '^Anagrilla Spieleinstellungen$' 2>/dev/null | head -1 || true)
+if [ -n "$settings" ]; then
+  rest_on "$settings" 163 181 91 158
+  shot tip-settings 1.5
+  xdotool mousemove 0 0
+  xdotool key Escape
+  sleep 1
+else
+  echo "the settings dialog did not appear" >&2
+fi
 xdotool windowfocus "$window"
 
 # "&Neu" (space on the focused button), then some letters typed.
