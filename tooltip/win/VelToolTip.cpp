@@ -8,6 +8,8 @@
 
 #include <windowsx.h>
 
+#include <vector>
+
 struct CVelToolTip::Drawing
 {
     CGdiSysColors systemColours;
@@ -21,6 +23,11 @@ struct CVelToolTip::Drawing
     OwnedBitmap background;
     OwnedBitmap screenCapture;
     ToolRecord shownTool;
+    // Kept between the paints of one tip, so that a fade step only blends.
+    Image32 capture;
+    std::vector<uint32_t> inShape;
+    Image32 picture;
+    std::unique_ptr<CDibSection> output;
 };
 
 namespace {
@@ -244,6 +251,7 @@ LRESULT CVelToolTip::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_TIP_HOVERCHANGED:
         if (m_repaintOnHover) {
+            m_drawing->picture = Image32();
             WindowDC dc(m_hWnd);
             Paint(dc, 0);
         }
@@ -285,6 +293,10 @@ void CVelToolTip::FreeTipPictures()
     m_drawing->shape.Reset();
     m_drawing->background.Reset();
     m_drawing->screenCapture.Reset();
+    m_drawing->capture = Image32();
+    m_drawing->inShape.clear();
+    m_drawing->picture = Image32();
+    m_drawing->output.reset();
 }
 
 bool CVelToolTip::MakeShapeRegion(const TipLayout& layout)
@@ -376,54 +388,81 @@ void CVelToolTip::ShowTip(const ToolRecord& tool, const TipLayout& layout)
                  layout.windowHeight, SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_SHOWWINDOW);
 }
 
+// The pictures every paint of a tip starts from, made at its first paint:
+// what lay under it, which pixels its shape covers, and its body with text
+// and border (made again when the hovered link changes).
+bool CVelToolTip::PreparePaint()
+{
+    Drawing& d = *m_drawing;
+    const TipLayout& layout = m_core.Layout();
+    if (d.capture.IsEmpty() && !ImageFromBitmap(d.screenCapture, d.capture))
+        return false;
+    if (d.inShape.empty()) {
+        CDibSection shape(layout.width, layout.height);
+        if (!shape.IsValid())
+            return false;
+        PatBlt(shape.Dc(), 0, 0, layout.width, layout.height, BLACKNESS);
+        FillRgn(shape.Dc(), d.shape, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        GdiFlush();
+        d.inShape.assign(shape.Bits(), shape.Bits() + std::size_t(layout.width) * std::size_t(layout.height));
+    }
+    if (d.picture.IsEmpty()) {
+        CDibSection picture(layout.width, layout.height);
+        MemoryDC background(picture.Dc());
+        if (!picture.IsValid() || !background)
+            return false;
+        {
+            SelectedObject selected(background, d.background);
+            BitBlt(picture.Dc(), 0, 0, layout.width, layout.height, background, 0, 0, SRCCOPY);
+        }
+        {
+            CGdiCanvas canvas(picture.Dc());
+            d.renderer.Draw(canvas, d.shownTool.text, layout.content);
+        }
+        if (d.borderBrush && m_borderWidth != 0 && m_borderHeight != 0)
+            OnDrawBorder(picture.Dc(), d.shape);
+        GdiFlush();
+        if (!d.picture.Create(layout.width, layout.height))
+            return false;
+        picture.ToImage(d.picture);
+    }
+    if (!d.output)
+        d.output = std::make_unique<CDibSection>(layout.windowWidth, layout.windowHeight);
+    return d.output->IsValid();
+}
+
 void CVelToolTip::Paint(HDC target, int transparency)
 {
-    if (!m_core.HasLayout() || !m_drawing->background || !m_drawing->shape || !m_drawing->screenCapture)
+    Drawing& d = *m_drawing;
+    if (!m_core.HasLayout() || !d.background || !d.shape || !d.screenCapture || !PreparePaint())
         return;
     transparency = std::min(std::max(transparency, 0), 100);
     const TipLayout& layout = m_core.Layout();
-    const int width = layout.windowWidth;
-    const int height = layout.windowHeight;
+    const CDrawEffects& effects = d.effects.Portable();
 
-    CDibSection picture(width, height);
-    MemoryDC background(picture.Dc());
-    CDibSection output(width, height);
-    if (!picture.IsValid() || !background || !output.IsValid())
-        return;
-
-    {
-        SelectedObject selected(background, m_drawing->background);
-        BitBlt(picture.Dc(), 0, 0, layout.width, layout.height, background, 0, 0, SRCCOPY);
-    }
-    {
-        CGdiCanvas canvas(picture.Dc());
-        m_drawing->renderer.Draw(canvas, m_drawing->shownTool.text, layout.content);
-    }
-    if (m_drawing->borderBrush && m_borderWidth != 0 && m_borderHeight != 0)
-        OnDrawBorder(picture.Dc(), m_drawing->shape);
-
-    {
-        SelectedObject selected(background, m_drawing->screenCapture);
-        BitBlt(output.Dc(), 0, 0, width, height, background, 0, 0, SRCCOPY);
-    }
-
+    // What lay under the tip, darkened by the shadow of the shape.
+    Image32 output = d.capture;
     const TipShadow& shadow = m_core.Shadow();
     if (shadow.On()) {
-        CDibSection mask(layout.width, layout.height);
-        if (mask.IsValid()) {
-            PatBlt(mask.Dc(), 0, 0, layout.width, layout.height, WHITENESS);
-            const int grey = ShadowGrey(shadow.darkness, transparency);
-            OwnedBrush greyBrush(CreateSolidBrush(RGB(grey, grey, grey)));
-            FillRgn(mask.Dc(), m_drawing->shape, greyBrush);
-            m_drawing->effects.DrawShadow(output.Dc(), shadow.offsetX, shadow.offsetY, layout.width, layout.height,
-                                 mask.Dc(), shadow.gradient, shadow.blurX, shadow.blurY);
-        }
+        const int grey = ShadowGrey(shadow.darkness, transparency);
+        Image32 mask(layout.width, layout.height, 0xFFFFFF);
+        for (std::size_t i = 0; i < d.inShape.size(); ++i)
+            if (d.inShape[i])
+                mask.Pixels()[i] = MakeColour(grey, grey, grey);
+        effects.DrawShadow(output, shadow.offsetX, shadow.offsetY, layout.width, layout.height, mask,
+                           shadow.gradient, shadow.blurX, shadow.blurY);
     }
 
-    SelectClipRgn(output.Dc(), m_drawing->shape);
-    m_drawing->effects.BlendPicture(output.Dc(), 0, 0, layout.width, layout.height, picture.Dc(), 0, 0, 100 - transparency);
-    SelectClipRgn(output.Dc(), nullptr);
-    BitBlt(target, 0, 0, width, height, output.Dc(), 0, 0, SRCCOPY);
+    // The body blended over it, inside the shape only.
+    Image32 blended = output;
+    effects.BlendPicture(blended, 0, 0, layout.width, layout.height, d.picture, 0, 0, 100 - transparency);
+    for (int y = 0; y < layout.height; ++y)
+        for (int x = 0; x < layout.width; ++x)
+            if (d.inShape[std::size_t(y) * std::size_t(layout.width) + std::size_t(x)])
+                output.At(x, y) = blended.At(x, y);
+
+    d.output->FromImage(output);
+    BitBlt(target, 0, 0, layout.windowWidth, layout.windowHeight, d.output->Dc(), 0, 0, SRCCOPY);
 }
 
 void CVelToolTip::HideTipWindow()

@@ -57,6 +57,7 @@ private:
     void OnPaint();
     void OnSetCursor();
     void Paint(HDC target, int transparency);
+    bool PreparePaint();
     void FreeTipPictures();
     bool MakeShapeRegion(const TipLayout& layout);
     bool MakeBackground(const ToolRecord& tool, const TipLayout& layout);
