@@ -104,6 +104,9 @@ TEST_F(DialogTips, RestingOnControlsShowsTheirBalloonsWithAShadowOnlyWhileHelpIs
         GetWindowRect(tip, &place);
         EXPECT_EQ(next.y, place.bottom - 6);
         EXPECT_LT(place.bottom - place.top, 10 * 13);
+        // Another program's window becomes active: the tip goes.
+        SendMessageA(tip, WM_ACTIVATEAPP, FALSE, 0);
+        EXPECT_EQ(nullptr, VisibleTip());
         PressKey(GetFocus(), VK_ESCAPE);
     });
 }
