@@ -432,7 +432,7 @@ TEST(TipShape, BodyPointerAndStripForEachEdge)
     EXPECT_FALSE(r.hasPointer);
     EXPECT_EQ("0,0,107,23", Describe(r.roundRect));
     EXPECT_EQ(0, r.cornerWidth);
-    EXPECT_EQ(22, r.pointerTip.y);
+    EXPECT_EQ("0,22", std::to_string(r.pointerTip.x) + "," + std::to_string(r.pointerTip.y));
 }
 
 TEST_F(ToolTip, SettersShapesAndShadowGrey)
