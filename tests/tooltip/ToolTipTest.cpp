@@ -437,9 +437,15 @@ TEST(TipShape, BodyPointerAndStripForEachEdge)
 
 TEST_F(ToolTip, SettersShapesAndShadowGrey)
 {
-    EXPECT_EQ(16, core.ShapeParameter(ShapePointerHeight));
+    auto shape = [this] {
+        std::string text;
+        for (int i = 0; i < ShapeParameterCount; ++i)
+            text += std::to_string(core.ShapeParameter(i)) + " ";
+        return text;
+    };
+    EXPECT_EQ("16 16 12 12 12 16 16 0 0 ", shape());
     core.SetShape(false);
-    EXPECT_EQ(3, core.ShapeParameter(ShapeMarginX));
+    EXPECT_EQ("0 0 3 1 0 0 0 0 0 ", shape());
     core.SetShapeParameter(ShapeMarginX, 5);
     core.SetShapeParameter(9, 77);
     EXPECT_EQ(5, core.ShapeParameter(ShapeMarginX));
