@@ -8,22 +8,17 @@
 #include "tooltip/win/VelToolTip.h"
 #include <windows.h>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <map>
 #include <vector>
 
 namespace {
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using Clock = std::chrono::steady_clock;
 
-LARGE_INTEGER Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
+double Milliseconds(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
 // CPU time of this thread; the machine may be busy with other work, which
@@ -134,12 +129,12 @@ int main() {
         SetCursorPos(at.x, at.y);
         const MSG move = MouseMoveAt(at);
         const double cpuStart = ThreadMilliseconds();
-        const LARGE_INTEGER start = Now();
+        const auto start = Clock::now();
         tip.RelayMessage(move);
-        const LARGE_INTEGER shown = Now();
+        const auto shown = Clock::now();
         const double cpuShown = ThreadMilliseconds();
         UpdateWindow(tip.Handle());
-        const LARGE_INTEGER painted = Now();
+        const auto painted = Clock::now();
         showCpu += cpuShown - cpuStart;
         paintCpu += ThreadMilliseconds() - cpuShown;
         show = Milliseconds(start, shown);
@@ -172,9 +167,9 @@ int main() {
         showOnce(i % 2, show, paint);
         for (int step = 0; step < 5; ++step) {
             const double cpuStart = ThreadMilliseconds();
-            const LARGE_INTEGER start = Now();
+            const auto start = Clock::now();
             SendMessageA(tip.Handle(), WM_TIMER, TimerFadeIn, 0);
-            fadeSteps.push_back(Milliseconds(start, Now()));
+            fadeSteps.push_back(Milliseconds(start, Clock::now()));
             fadeCpu += ThreadMilliseconds() - cpuStart;
         }
     }
