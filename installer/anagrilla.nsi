@@ -1,13 +1,14 @@
 ; The installer: for all users, into the 64-bit program folder, German.
 ; scripts/dist.sh calls it with VERSION, FILEVERSION, STAGE (the folder of the
 ; files to ship), ICON and OUTFILE defined.
-Unicode true
+; A 64-bit installer for a 64-bit game: it runs where the game runs, also
+; under a Wine without 32-bit support, and sees the 64-bit registry directly.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true
 
 !include MUI2.nsh
-!include x64.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
 
@@ -50,11 +51,6 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "© 2026 ${PUBLISHER}"
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_OK|MB_ICONSTOP "Anagrilla benötigt eine 64-Bit-Version von Windows." /SD IDOK
-    Abort
-  ${EndIf}
-  ; The game is a 64-bit program: its keys live in the 64-bit view.
   SetRegView 64
   SetShellVarContext all
   ; An update goes where the last installation went.
