@@ -29,7 +29,7 @@ scripts/winenv.sh stop
 trap - EXIT
 
 step "release: the zip and the installer under Wine"
-scripts/dist.sh >/dev/null
+scripts/dist.sh
 tests/release/release_test.py
 
 step "fuzz smoke run"
