@@ -1,6 +1,7 @@
 ; The installer: for all users, into the 64-bit program folder, German.
 ; scripts/dist.sh calls it with VERSION, FILEVERSION, STAGE (the folder of the
 ; files to ship), ICON and OUTFILE defined.
+;
 ; A 64-bit installer for a 64-bit game: it runs where the game runs, also
 ; under a Wine without 32-bit support, and sees the 64-bit registry directly.
 Target amd64-unicode
@@ -51,11 +52,11 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "© 2026 ${PUBLISHER}"
 
 Function .onInit
-  SetRegView 64
   SetShellVarContext all
-  ; An update goes where the last installation went.
+  ; An update goes where the last installation went, unless /D says otherwise.
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 != ""
+  ${AndIf} $INSTDIR == "$PROGRAMFILES64\Anagrilla"
     StrCpy $INSTDIR $0
   ${EndIf}
 FunctionEnd
@@ -100,7 +101,6 @@ Function StartGame
 FunctionEnd
 
 Function un.onInit
-  SetRegView 64
   SetShellVarContext all
 FunctionEnd
 

@@ -3,7 +3,7 @@
 unpacked into a folder with a blank and an umlaut in its path, the game
 started there; a broken and a missing word list beside it; the installer and
 the uninstaller run silently, the installed game started through its
-shortcut. Runs in a Wine environment of its own (build/wine-release)."""
+shortcut, an update. Runs in a Wine environment of its own (build/wine-release)."""
 import os
 import re
 import shutil
@@ -150,6 +150,26 @@ def test_zip(prefix):
             os.remove(data)
 
 
+def wait_uninstalled(folder):
+    # The uninstaller copies itself away and returns at once: wait for its work.
+    for _ in range(300):
+        if not os.path.exists(folder) and registry_values(UNINSTALL_KEY) is None:
+            return
+        time.sleep(0.1)
+
+
+def test_update():
+    elsewhere = r"C:\Spiele\Anagrilla"
+    wine(SETUP, "/S", "/D=" + elsewhere, timeout=120)
+    wine(SETUP, "/S", timeout=120)
+    folder = unix_path(elsewhere)
+    check("an update goes into the folder of the last installation",
+          os.path.exists(os.path.join(folder, "anagrilla.exe"))
+          and not os.path.exists(unix_path(INSTALL_DIR)), os.listdir(os.path.dirname(folder)))
+    wine(elsewhere + r"\uninstall.exe", "/S")
+    wait_uninstalled(folder)
+
+
 def test_installer(prefix):
     code, _ = wine(SETUP, "/S", timeout=120)
     folder = unix_path(INSTALL_DIR)
@@ -187,11 +207,7 @@ def test_installer(prefix):
     # A setting of the player's, to outlive the uninstaller.
     wine("reg", "add", SETTINGS_KEY + r"\Game", "/v", "WordLimit", "/t", "REG_DWORD", "/d", "7", "/f")
     wine(INSTALL_DIR + r"\uninstall.exe", "/S")
-    # The uninstaller copies itself away and returns at once: wait for its work.
-    for _ in range(300):
-        if not os.path.exists(folder) and registry_values(UNINSTALL_KEY) is None:
-            break
-        time.sleep(0.1)
+    wait_uninstalled(folder)
     left = [p for p in (folder, start_menu, desktop) if os.path.exists(p)]
     check("the silent uninstall removes the files, the folder and both shortcuts", not left, left)
     check("and the uninstall entry", registry_values(UNINSTALL_KEY) is None)
@@ -204,7 +220,7 @@ def clean(prefix):
     for key in (UNINSTALL_KEY, SETTINGS_KEY):
         wine("reg", "delete", key, "/f")
     drive = os.path.join(prefix, "drive_c")
-    for path in ("Program Files/Anagrilla", "Spiele für alle",
+    for path in ("Program Files/Anagrilla", "Spiele für alle", "Spiele",
                  "ProgramData/Microsoft/Windows/Start Menu/Programs/Anagrilla.lnk",
                  "users/Public/Desktop/Anagrilla.lnk"):
         path = os.path.join(drive, path)
@@ -226,6 +242,7 @@ def main():
         prefix = env["WINEPREFIX"]
         clean(prefix)
         test_zip(prefix)
+        test_update()
         test_installer(prefix)
         clean(prefix)
     finally:
