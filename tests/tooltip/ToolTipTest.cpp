@@ -468,8 +468,28 @@ TEST_F(ToolTip, SettersShapesAndShadowGrey)
     Rest(150, 120);
     EXPECT_EQ(PointerTop, host.layout.direction);
     EXPECT_EQ(5, host.layout.content.left);
-    EXPECT_EQ(3u, core.Displayed().record.colour3);
-    EXPECT_EQ(TipNoHideDelay, core.Displayed().record.behaviour);
+    const ToolRecord& shown = core.Displayed().record;
+    EXPECT_EQ("1 2 3 16", std::to_string(shown.colour1) + " " + std::to_string(shown.colour2) + " " +
+                              std::to_string(shown.colour3) + " " + std::to_string(shown.behaviour));
+
+    // Fields a tool sets without its mask bit are replaced; a transparency
+    // above 100 counts as 100. Without delays a tip comes at once and stays.
+    ToolRecord odd;
+    odd.text = "X";
+    odd.effect = 7;
+    odd.granularity = 3;
+    odd.transparency = 150;
+    odd.mask = ToolSetsTransparency;
+    core.AddTool(Win(5), odd);
+    core.SetDefaultBehaviour(0);
+    core.SetDelay(DelayInitial, 0);
+    core.SetDelay(DelayHide, 0);
+    host.Move(150, 330);
+    EXPECT_TRUE(host.visible);
+    host.Advance(10000);
+    EXPECT_TRUE(host.visible);
+    EXPECT_EQ(100, core.Transparency());
+    EXPECT_EQ(0u, shown.effect + shown.granularity);
 }
 
 class TipText : public RendererTest
