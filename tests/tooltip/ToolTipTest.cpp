@@ -1,4 +1,3 @@
-#include "tests/tooltip/RendererFixture.h"
 #include "tooltip/ToolTipCore.h"
 
 #include <gtest/gtest.h>
@@ -474,17 +473,6 @@ TEST_F(ToolTip, SettersShapesAndShadowGrey)
     EXPECT_TRUE(host.visible);
     EXPECT_EQ(100, core.Transparency());
     EXPECT_EQ(0u, shown.effect + shown.granularity);
-}
-
-class TipText : public RendererTest
-{
-};
-
-TEST_F(TipText, ArrowsAndQuotesAreTextLineEndsBreak)
-{
-    const MarkupSize size = renderer.Measure(canvas, "\"Spieloptionen->Ausgangswort\"\nzwei");
-    EXPECT_EQ(29 * 6 + 1, size.cx);
-    EXPECT_EQ(2 * 13 + 1, size.cy);
 }
 
 } // namespace
