@@ -354,7 +354,7 @@ void CVelToolTip::CaptureScreen(const TipLayout& layout)
            layout.screenPosition.y, SRCCOPY | CAPTUREBLT);
 }
 
-void CVelToolTip::GiveWindowRegion(const TipLayout& layout)
+void CVelToolTip::GiveWindowRegion()
 {
     HRGN windowRegion = CopyRegion(m_drawing->shape);
     if (!windowRegion)
@@ -365,7 +365,6 @@ void CVelToolTip::GiveWindowRegion(const TipLayout& layout)
         if (moved)
             CombineRgn(windowRegion, windowRegion, moved, RGN_OR);
     }
-    (void)layout;
     // The window owns the region from here on.
     if (!SetWindowRgn(m_hWnd, windowRegion, FALSE))
         DeleteObject(windowRegion);
@@ -379,7 +378,7 @@ void CVelToolTip::ShowTip(const ToolRecord& tool, const TipLayout& layout)
     m_drawing->shownTool = tool;
     if (!MakeShapeRegion(layout) || !MakeBackground(tool, layout))
         return;
-    GiveWindowRegion(layout);
+    GiveWindowRegion();
     // The picture under the tip comes from the screen itself, before the
     // tip covers it: a window's own device context holds no such picture
     // where the desktop composes windows off-screen.

@@ -62,7 +62,7 @@ private:
     bool MakeShapeRegion(const TipLayout& layout);
     bool MakeBackground(const ToolRecord& tool, const TipLayout& layout);
     void CaptureScreen(const TipLayout& layout);
-    void GiveWindowRegion(const TipLayout& layout);
+    void GiveWindowRegion();
 
     // IToolTipHost
     std::vector<TipWindowRef> Descendants(TipWindowRef parent) override;
