@@ -336,6 +336,13 @@ TEST_F(ToolTip, FadesStepByTwentyAndAWaitingTipFollowsTheFadeOut)
     core.HideTip();
     Rest(150, 330);
     EXPECT_EQ((std::vector<int>{80, 60, 50}), host.repaints);
+    // Another tool while a tip fades in: its fade-out starts at once.
+    host.Move(20, 20);
+    host.Move(250, 120);
+    host.Advance(700);
+    EXPECT_EQ(TipFadingIn, core.State());
+    host.Move(150, 330);
+    EXPECT_EQ(TipHiding, core.State());
 }
 
 std::string Describe(const MarkupRect& r)
@@ -366,7 +373,11 @@ TEST(TipPlacement, DirectionCodesOnScreenAndNearItsEdges)
         {{32, 500, 780}, "33 0,28 140x44"},   {{33, 500, 10}, "32 0,10 140x44"},
         {{18, 20, 400}, "18 20,60 124x60"},   {{17, 990, 400}, "17 114,60 124x60"},
         {{34, 500, 5}, "34 0,5 140x44"},      {{50, 500, 795}, "50 140,22 140x44"},
-        {{99, 500, 400}, "16 16,60 124x60"},
+        {{99, 500, 400}, "16 16,60 124x60"},  {{3, 500, 400}, "16 16,60 124x60"},
+        // Just inside the screen nothing changes.
+        {{32, 860, 400}, "32 0,16 140x44"},   {{16, 892, 400}, "16 16,60 124x60"},
+        {{17, 108, 400}, "17 108,60 124x60"}, {{32, 500, 772}, "32 0,16 140x44"},
+        {{0, 500, 740}, "0 16,0 124x60"},     {{16, 500, 60}, "16 16,60 124x60"},
     };
     for (const auto& [in, expected] : cases) {
         const auto [code, x, y] = in;
