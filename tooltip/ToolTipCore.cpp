@@ -375,6 +375,8 @@ void ToolTipCore::TrackMouse(MarkupPoint screen)
     ToolRef found;
     if (!FindTool(screen, found)) {
         ForgetDisplayed();
+        // A tip still waiting for a fade-out must not come up where no tool is.
+        m_pendingShow = false;
         m_host.KillTimer(TimerInitial);
         Pop();
         return;

@@ -325,6 +325,10 @@ TEST_F(ToolTip, FadesStepByTwentyAndAWaitingTipFollowsTheFadeOut)
     EXPECT_EQ("Neu Weiter visible", host.Seen());
     EXPECT_EQ((std::vector<int>{80, 60, 40, 20, 0, 20, 40, 60, 80}),
               std::vector<int>(host.repaints.begin(), host.repaints.begin() + 9));
+    // The waiting tip came once; a move in its tool fades it out for good.
+    host.Move(251, 120);
+    host.Advance(1000);
+    EXPECT_EQ("Neu Weiter hidden", host.Seen());
 
     // A tool's own transparency ends the fade-in early.
     ToolRecord glass;
@@ -343,6 +347,10 @@ TEST_F(ToolTip, FadesStepByTwentyAndAWaitingTipFollowsTheFadeOut)
     EXPECT_EQ(TipFadingIn, core.State());
     host.Move(150, 330);
     EXPECT_EQ(TipHiding, core.State());
+    // Off every tool before that fade-out ends: nothing comes after it.
+    host.Move(20, 20);
+    host.Advance(2000);
+    EXPECT_EQ("Neu Weiter Glas Weiter hidden", host.Seen());
 }
 
 std::string Describe(const MarkupRect& r)
