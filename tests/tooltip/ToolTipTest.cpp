@@ -194,6 +194,7 @@ TEST_F(ToolTip, TipAppearsAfterTheInitialDelayAndStaysUntilTheMouseMoves)
     EXPECT_EQ("hidden", host.Seen());
     host.Advance(1);
     EXPECT_EQ(PointerBottom, host.layout.direction);
+    EXPECT_EQ(0, core.Transparency()) << "no fade: opaque at once";
     host.Advance(60000);
     EXPECT_EQ("Neu visible", host.Seen());
     // A move to the same position changes nothing, even on another tool.
