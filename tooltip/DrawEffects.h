@@ -95,5 +95,9 @@ std::array<uint32_t, 256> MakeTexturePalette(uint32_t colour1, uint32_t colour2,
 // the effect is not a texture or the size is empty or too large.
 bool MakeTextureLevels(int effect, int width, int height, int granularity, Image8& texture);
 
+// The texture drawn through its palette with its top-left corner at the
+// rectangle's, clipped to the target.
+void DrawTextureLevels(Image32& target, const PixelRect& rect, const Image8& texture);
+
 // The colour with the grey, darker and lighter bits of style applied.
 uint32_t ApplyImageStyle(uint32_t colour, int style);

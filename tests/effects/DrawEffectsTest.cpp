@@ -391,6 +391,20 @@ TEST(DrawShadow, ShrinkTakesNearestMaskPixels)
         EXPECT_EQ(image.At(x, 2), colour);
 }
 
+TEST(DrawShadow, TallShadowsAreSoftenedAlikeAcrossRowBands)
+{
+    // A black mask 10 x 400 with blur 3 shrinks to rows 1..397; the rows
+    // where one stretch of work meets the next must be as black as the rest.
+    const Image32 mask(10, 400, Black);
+    Image32 image(10, 400, White);
+    CDrawEffects().DrawShadow(image, 0, 0, 10, 400, mask, true, 3, 3);
+    const std::pair<int, uint32_t> rows[] = {{0, 0xAAAAAA}, {1, 0x555555}, {2, Black},   {127, Black},
+                                             {128, Black},  {255, Black},  {256, Black}, {397, 0x555555},
+                                             {398, 0xAAAAAA}, {399, White}};
+    for (const auto& row : rows)
+        EXPECT_EQ(row.second, image.At(4, row.first)) << row.first;
+}
+
 TEST(DrawShadow, DegenerateSizesAndBlurs)
 {
     const Image32 mask(10, 10, Black);
