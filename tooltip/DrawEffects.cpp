@@ -394,20 +394,27 @@ struct ImageShadow
 };
 
 // A picture stretched to width x height, read where it is needed: a large
-// picture is never copied whole. `clear(sx, sy)` tells whether the source
-// pixel is transparent.
+// picture is never copied whole. source holds the bitmap's rows from
+// firstRow on, of sourceHeight rows in all; rows it does not hold count as
+// clear. `clear(sx, row)` tells whether a pixel of source is transparent.
 template <class Clear>
 struct StretchedPicture
 {
     const Image32& source;
+    int firstRow;
+    int sourceHeight;
     int width;
     int height;
     const Clear& clear;
 
     int SourceX(int px) const { return int(int64_t(px) * source.Width() / width); }
-    int SourceY(int py) const { return int(int64_t(py) * source.Height() / height); }
-    bool IsClear(int px, int py) const { return clear(SourceX(px), SourceY(py)); }
-    uint32_t At(int px, int py) const { return source.At(SourceX(px), SourceY(py)); }
+    int SourceRow(int py) const { return int(int64_t(py) * sourceHeight / height) - firstRow; }
+    bool IsClear(int px, int py) const
+    {
+        const int row = SourceRow(py);
+        return row < 0 || row >= source.Height() || clear(SourceX(px), row);
+    }
+    uint32_t At(int px, int py) const { return source.At(SourceX(px), SourceRow(py)); }
 };
 
 template <class Clear>
@@ -416,7 +423,8 @@ void DrawPicture(Image32& target, int x, int y, const StretchedPicture<Clear>& p
 {
     const int width = picture.width;
     const int height = picture.height;
-    if (picture.source.IsEmpty() || width <= 0 || height <= 0 || !IsAllowedImageSize(width, height))
+    if (picture.source.IsEmpty() || picture.sourceHeight <= 0 || width <= 0 || height <= 0 ||
+        !IsAllowedImageSize(width, height))
         return;
     // 1. The shadow first, or the picture moved in its place.
     if (shadow.on)
@@ -637,11 +645,60 @@ void CDrawEffects::DrawImage(Image32& target, int x, int y, int width, int heigh
                              bool hasMaskColour, uint32_t maskColour, int style, bool shadowOn, int shadowX,
                              int shadowY, int blurX, int blurY, int darkness) const
 {
-    auto clear = [&](int sx, int sy) {
-        return hasMaskColour && (bitmap.At(sx, sy) & 0xFFFFFF) == (maskColour & 0xFFFFFF);
+    DrawImageRows(target, x, y, width, height, bitmap, 0, bitmap.Height(), hasMaskColour, maskColour, style, shadowOn,
+                  shadowX, shadowY, blurX, blurY, darkness);
+}
+
+void CDrawEffects::DrawImageRows(Image32& target, int x, int y, int width, int height, const Image32& rows,
+                                 int firstRow, int bitmapHeight, bool hasMaskColour, uint32_t maskColour, int style,
+                                 bool shadowOn, int shadowX, int shadowY, int blurX, int blurY, int darkness) const
+{
+    auto clear = [&](int sx, int row) {
+        return hasMaskColour && (rows.At(sx, row) & 0xFFFFFF) == (maskColour & 0xFFFFFF);
     };
-    const StretchedPicture<decltype(clear)> picture{bitmap, width, height, clear};
+    const StretchedPicture<decltype(clear)> picture{rows, firstRow, bitmapHeight, width, height, clear};
     DrawPicture(target, x, y, picture, style, {shadowOn, shadowX, shadowY, blurX, blurY, darkness});
+}
+
+RowSpan ImageRowsNeeded(int top, int bottom, int y, int height, int bitmapHeight, int style, bool shadowOn,
+                        int shadowY, int blurY)
+{
+    if (height <= 0 || bitmapHeight <= 0 || bottom <= top)
+        return RowSpan{};
+    // Rows of the stretched picture: those drawn in the band, and those its
+    // shadow reads, with a row to spare on either side of the shrink.
+    int64_t low = int64_t(top) - y;
+    int64_t high = int64_t(bottom) - y;
+    if (shadowOn)
+    {
+        const int64_t shadowTop = int64_t(top) - y - shadowY;
+        const int64_t shadowBottom = int64_t(bottom) - y - shadowY;
+        if (style & ImageStyleSoftShadow)
+        {
+            const int blur = MakeOdd(blurY);
+            const int64_t shrunk = int64_t(height) - blur;
+            if (shrunk > 0)
+            {
+                low = std::min(low, (shadowTop - blur) * height / shrunk - 1);
+                high = std::max(high, shadowBottom * height / shrunk + 2);
+            }
+        }
+        else if (style & ImageStyleHardShadow)
+        {
+            low = std::min(low, shadowTop);
+            high = std::max(high, shadowBottom);
+        }
+        else
+        {
+            low = shadowTop;
+            high = shadowBottom;
+        }
+    }
+    low = std::max<int64_t>(low, 0);
+    high = std::min<int64_t>(high, height);
+    if (high <= low)
+        return RowSpan{};
+    return RowSpan{int(low * bitmapHeight / height), int((high - 1) * bitmapHeight / height) + 1};
 }
 
 void CDrawEffects::DrawImage(Image32& target, int x, int y, int width, int height, const Image32& picture,
@@ -650,6 +707,6 @@ void CDrawEffects::DrawImage(Image32& target, int x, int y, int width, int heigh
 {
     // The transparency follows the same nearest-pixel stretch as the picture.
     auto clear = [&](int sx, int sy) { return transparency.Contains(sx, sy) && transparency.At(sx, sy) != 0; };
-    const StretchedPicture<decltype(clear)> stretched{picture, width, height, clear};
+    const StretchedPicture<decltype(clear)> stretched{picture, 0, picture.Height(), width, height, clear};
     DrawPicture(target, x, y, stretched, style, {shadowOn, shadowX, shadowY, blurX, blurY, darkness});
 }

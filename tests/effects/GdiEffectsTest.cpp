@@ -169,8 +169,12 @@ TEST(GdiEffects, TallAreasAreDrawnInBandsAsTheImageVersionDrawsThemWhole)
 {
     // Taller than one band of rows: each row must come out as if drawn at once.
     const int width = 24, height = 700;
-    Image32 picture(2, 3, RGB(0, 0, 255));
-    picture.At(0, 1) = RGB(255, 0, 255);
+    // Far more than a million pixels: read by rows, band by band.
+    Image32 picture(1500, 800, RGB(0, 0, 255));
+    for (int y = 0; y < 800; ++y)
+        for (int x = 0; x < 1500; ++x)
+            if ((x / 100 + y / 37) % 3 == 0)
+                picture.At(x, y) = (x + y) % 5 ? RGB(255, 0, 255) : RGB(x % 256, y % 256, 9);
     HBITMAP bitmap = BitmapFromImage(picture);
     const uint32_t c1 = RGB(10, 20, 30), c2 = RGB(200, 100, 0), c3 = RGB(0, 255, 128);
     MemoryCanvas canvas(width, height, White);

@@ -40,6 +40,9 @@ PixelRect AreaWithShadow(int x, int y, int width, int height, bool shadowOn, int
 // time, so that one paint never holds a large area twice over.
 constexpr int BandRows = 256;
 
+// Bitmaps up to this size are read whole; larger ones band by band.
+constexpr int64_t MaxWholeBitmapPixels = int64_t(1) << 20;
+
 // Icons drawn larger than this are taken at their own size and stretched
 // here, rather than made at the full size twice over by the system.
 constexpr int64_t MaxIconPixels = int64_t(1) << 20;
@@ -312,14 +315,42 @@ void CGdiDrawEffects::DrawImage(HDC dc, int x, int y, int width, int height, HBI
                                 COLORREF maskColour, int style, bool shadowOn, int shadowX, int shadowY, int blurX,
                                 int blurY, int darkness) const
 {
-    Image32 picture;
-    if (width <= 0 || height <= 0 || !ImageFromBitmap(bitmap, picture))
+    BITMAP header{};
+    if (width <= 0 || height <= 0 || !bitmap || !GetObjectA(bitmap, sizeof header, &header))
         return;
+    const int bitmapWidth = header.bmWidth;
+    const int bitmapHeight = header.bmHeight < 0 ? -header.bmHeight : header.bmHeight;
     const PixelRect area = AreaWithShadow(x, y, width, height, shadowOn, shadowX, shadowY);
-    ChangeInBands(dc, area, true, [&](Image32& band, int left, int top) {
-        m_effects.DrawImage(band, x - left, y - top, width, height, picture, hasMaskColour, maskColour, style,
-                            shadowOn, shadowX, shadowY, blurX, blurY, darkness);
-    });
+    // A small bitmap is read once; of a large one each band reads only the
+    // rows it needs, so it is never held twice.
+    if (int64_t(bitmapWidth) * bitmapHeight <= MaxWholeBitmapPixels)
+    {
+        Image32 picture;
+        if (!ImageFromBitmap(bitmap, picture))
+            return;
+        ChangeInBands(dc, area, true, [&](Image32& band, int left, int top) {
+            m_effects.DrawImage(band, x - left, y - top, width, height, picture, hasMaskColour, maskColour, style,
+                                shadowOn, shadowX, shadowY, blurX, blurY, darkness);
+        });
+        return;
+    }
+    HDC sourceDc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = sourceDc ? SelectObject(sourceDc, bitmap) : nullptr;
+    if (old)
+    {
+        Image32 rows;
+        ChangeInBands(dc, area, true, [&](Image32& band, int left, int top) {
+            const RowSpan need = ImageRowsNeeded(top, top + band.Height(), y, height, bitmapHeight, style, shadowOn,
+                                                 shadowY, blurY);
+            if (ReadDcPixels(sourceDc, 0, need.first, bitmapWidth, need.end - need.first, rows))
+                m_effects.DrawImageRows(band, x - left, y - top, width, height, rows, need.first, bitmapHeight,
+                                        hasMaskColour, maskColour, style, shadowOn, shadowX, shadowY, blurX, blurY,
+                                        darkness);
+        });
+        SelectObject(sourceDc, old);
+    }
+    if (sourceDc)
+        DeleteDC(sourceDc);
 }
 
 void CGdiDrawEffects::DrawIcon(HDC dc, int x, int y, int width, int height, HICON icon, int style, bool shadowOn,
