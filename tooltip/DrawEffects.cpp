@@ -663,7 +663,7 @@ void CDrawEffects::DrawImageRows(Image32& target, int x, int y, int width, int h
 RowSpan ImageRowsNeeded(int top, int bottom, int y, int height, int bitmapHeight, int style, bool shadowOn,
                         int shadowY, int blurY)
 {
-    if (height <= 0 || bitmapHeight <= 0 || bottom <= top)
+    if (bitmapHeight <= 0 || bottom <= top)
         return RowSpan{};
     // Rows of the stretched picture: those drawn in the band, and those its
     // shadow reads, with a row to spare on either side of the shrink.

@@ -396,14 +396,15 @@ TEST(DrawShadow, TallShadowsAreSoftenedAlikeAcrossRowBands)
 {
     // A black mask 10 x 400 with blur 3 shrinks to rows 1..397; the rows
     // where one stretch of work meets the next must be as black as the rest.
+    // The target cuts the area at x = 8, but x = 6 still sees the mask.
     const Image32 mask(10, 400, Black);
-    Image32 image(10, 400, White);
+    Image32 image(8, 400, White);
     CDrawEffects().DrawShadow(image, 0, 0, 10, 400, mask, true, 3, 3);
     const std::pair<int, uint32_t> rows[] = {{0, 0xAAAAAA}, {1, 0x555555}, {2, Black},   {127, Black},
                                              {128, Black},  {255, Black},  {256, Black}, {397, 0x555555},
                                              {398, 0xAAAAAA}, {399, White}};
     for (const auto& row : rows)
-        EXPECT_EQ(row.second, image.At(4, row.first)) << row.first;
+        EXPECT_EQ(row.second, image.At(6, row.first)) << row.first;
 }
 
 TEST(DrawShadow, DegenerateSizesAndBlurs)
@@ -443,6 +444,7 @@ TEST(DrawImage, StyleBitsInOrderGreyDarkerLighter)
         {MakeColour(0, 255, 0), ImageStyleGrey, MakeColour(149, 149, 149)},
         {White, ImageStyleGrey, White},
         {MakeColour(10, 20, 30), ImageStyleGrey, MakeColour(18, 18, 18)},
+        {MakeColour(250, 0, 0), ImageStyleGrey, MakeColour(74, 74, 74)},
         {MakeColour(255, 3, 100), ImageStyleDarker, MakeColour(191, 2, 75)},
         {MakeColour(240, 3, 100), ImageStyleLighter, MakeColour(255, 3, 125)},
         {red, ImageStyleGrey | ImageStyleDarker, MakeColour(57, 57, 57)},
