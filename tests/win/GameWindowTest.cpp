@@ -13,9 +13,11 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <memory>
+#include <mmsystem.h>
 #include <richedit.h>
 #include <tlhelp32.h>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -23,6 +25,22 @@ namespace {
 // so it is the start word, and its sub-anagrams are known.
 const char* const OwnList = "TRAUBE\r\nBRAUT\r\nTAUBE\r\nRABE\r\nRAUB\r\nBAU\r\nHAUS\r\nXY\r\n";
 const char* const CandidateWords[] = {"BRAUT", "TAUBE", "RABE", "RAUB", "BAU"};
+
+// What the window asked of the sound system: the resource number (0 for
+// none), the module and the flags.
+struct SoundCall {
+    uintptr_t sound;
+    HMODULE module;
+    DWORD flags;
+    bool operator==(const SoundCall& other) const {
+        return sound == other.sound && module == other.module && flags == other.flags;
+    }
+};
+std::vector<SoundCall> g_sounds;
+BOOL WINAPI RecordSound(LPCSTR sound, HMODULE module, DWORD flags) {
+    g_sounds.push_back(SoundCall{reinterpret_cast<uintptr_t>(sound), module, flags});
+    return TRUE;
+}
 
 bool IsGrey(HWND window, int id) {
     return (GetMenuState(GetMenu(window), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
@@ -45,10 +63,13 @@ protected:
         GameSettings.ResetToDefaults();
         ClearWordList();
         ClearStartWordStock();
+        g_sounds.clear();
+        CGameDlg::s_playSound = RecordSound;
     }
 
     void TearDown() override {
         m_dialog.reset();
+        CGameDlg::s_playSound = PlaySoundA;
         SetSettingsStore(nullptr);
         ClearWordList();
     }
@@ -307,6 +328,10 @@ TEST_F(GameWindowTest, AWholeRoundFromTheFirstWordToTheLast) {
     UseOwnList(list.Path());
     OpenWindow();
     StartRunningRound();
+    // Neu stops any sound; a found word plays its own, both exactly so.
+    const SoundCall stop{0, nullptr, SND_PURGE};
+    ASSERT_FALSE(g_sounds.empty());
+    EXPECT_TRUE(stop == g_sounds[0]);
 
     // A right word, built with the letter buttons.
     ClickLetters("BAU");
@@ -320,6 +345,14 @@ TEST_F(GameWindowTest, AWholeRoundFromTheFirstWordToTheLast) {
     EXPECT_EQ(Text(IDC_STATUS), "Wort wurde in Liste übernommen.");
     EXPECT_EQ(LetterRow(), "TRAUBE");
     EXPECT_EQ(Text(IDC_INPUT), "");
+    const SoundCall found{114, GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC};
+    EXPECT_TRUE(found == g_sounds.back());
+    // Rows as high as the entry's text on the list's screen DC as it comes.
+    HDC listDc = GetDC(Item(IDC_RESULTLIST));
+    SIZE entry{};
+    GetTextExtentPoint32A(listDc, "BAU", 3, &entry);
+    ReleaseDC(Item(IDC_RESULTLIST), listDc);
+    EXPECT_EQ(entry.cy, SendDlgItemMessageA(Window(), IDC_RESULTLIST, LB_GETITEMHEIGHT, 0, 0));
 
     // The same word typed, and entered with the Enter key: already listed.
     TypeIntoInput("BAU");
