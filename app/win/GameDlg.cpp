@@ -491,10 +491,13 @@ void CGameDlg::WriteInputText(const std::string& text) {
 }
 
 void CGameDlg::WriteFields(const std::string& input, const std::string& found, const std::string& mistrials) {
+    // Each key writes all three; a field that keeps its text is not painted again.
     if (WindowText(m_pInputCtrl) != input)
         WriteInputText(input);
-    SetDlgItemTextA(m_hWnd, IDC_FOUND, found.c_str());
-    SetDlgItemTextA(m_hWnd, IDC_MISTRIALS, mistrials.c_str());
+    if (WindowText(Item(IDC_FOUND)) != found)
+        SetDlgItemTextA(m_hWnd, IDC_FOUND, found.c_str());
+    if (WindowText(Item(IDC_MISTRIALS)) != mistrials)
+        SetDlgItemTextA(m_hWnd, IDC_MISTRIALS, mistrials.c_str());
 }
 
 void CGameDlg::ReadFields(std::string& input, std::string& found, std::string& mistrials) {
