@@ -17,7 +17,8 @@ bool StringFromRegistryValue(uint32_t type, const void* bytes, size_t size, std:
 {
     if (type != RegistryTypeString)
         return false;
-    if (size == 0 || !bytes) {
+    // An empty value may come without a buffer at all.
+    if (size == 0) {
         value.clear();
         return true;
     }

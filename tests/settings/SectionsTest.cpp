@@ -173,6 +173,7 @@ TEST(RegistryValueTest, TypeAndSizeDecideWhatAValueMeans)
         {11, std::string("\x05\x00\x00\x00", 4), false, 0, false, ""},
         {1, std::string("C:\\a.txt\0rest", 13), false, 0, true, "C:\\a.txt"},
         {1, "C:\\a.txt", false, 0, true, "C:\\a.txt"},
+        {1, "A", false, 0, true, "A"},
         {1, "", false, 0, true, ""},
         {2, std::string("%TEMP%\0", 7), false, 0, false, ""},
     };
