@@ -7,6 +7,6 @@ cd "$root"
 cmake --preset windows >/dev/null
 cmake --build build/windows --target soak_game -j"${JOBS:-2}"
 scripts/winenv.sh start
-trap 'scripts/winenv.sh stop' EXIT
+trap '"$root/scripts/winenv.sh" stop' EXIT
 cd build/windows/bin
 "$root/scripts/wine-exec.sh" soak_game.exe "${SOAK_SECONDS:-1800}"
