@@ -1,5 +1,5 @@
 # The front door: `make run` and `make test` (see README.md).
-.PHONY: run test dist deps native windows tsan fuzz bench screenshots clean
+.PHONY: run test dist deps native windows tsan fuzz soak bench screenshots clean
 
 run: deps
 	scripts/run.sh
@@ -20,6 +20,14 @@ native:
 windows:
 	cmake --preset windows >/dev/null
 	cmake --build build/windows -j2
+
+# FUZZ_SECONDS per target (default 10).
+fuzz: deps
+	scripts/fuzz.sh $(FUZZ_SECONDS)
+
+# The game played under Wine for SOAK_SECONDS (default 1800); SOAK_SEED repeats a run.
+soak: deps
+	scripts/soak.sh
 
 bench: deps
 	scripts/bench.sh

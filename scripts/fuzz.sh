@@ -1,5 +1,7 @@
 #!/bin/bash
-# Builds the libFuzzer targets and runs each for a few seconds on its seeds.
+# Builds the libFuzzer targets and runs each for a few seconds (or the
+# seconds given) on its seeds and the committed corpus; new finds go to
+# build/fuzz/corpus.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -16,5 +18,6 @@ for target in build/fuzz/tests/fuzz/fuzz_*; do
   echo "-- $name for ${seconds}s"
   args=("$work")
   [ -d "$seeds" ] && args+=("$seeds")
+  [ -d "tests/fuzz/corpus/${name#fuzz_}" ] && args+=("tests/fuzz/corpus/${name#fuzz_}")
   "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=0 "${args[@]}" 2>&1 | tail -n 2
 done

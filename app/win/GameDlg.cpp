@@ -365,6 +365,15 @@ void CGameDlg::SetControlsState(bool running) {
         SetFocus(Item(IDC_NEW));
 }
 
+HICON CGameDlg::LetterIcon(unsigned char letter) {
+    // Loaded at the first use and kept: the row is rebuilt at every key.
+    if (!m_letterIconLoaded[letter]) {
+        m_letterIcons[letter] = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_LETTER_BASE + letter));
+        m_letterIconLoaded[letter] = true;
+    }
+    return m_letterIcons[letter];
+}
+
 void CGameDlg::CreateLetterButtons(const std::string& letters) {
     RECT client{};
     GetClientRect(m_hWnd, &client);
@@ -377,13 +386,15 @@ void CGameDlg::CreateLetterButtons(const std::string& letters) {
     const int count = static_cast<int>(letters.size());
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+    // Built hidden and shown together, so the row is painted once.
+    std::vector<HWND> row;
     for (int i = 0; i < count; ++i) {
         const unsigned char letter = static_cast<unsigned char>(letters[static_cast<size_t>(i)]);
         const char caption[2] = {static_cast<char>(letter), '\0'};
-        HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_LETTER_BASE + letter));
+        HICON icon = LetterIcon(letter);
         const PixelRect rect = LetterButtonRect(width, count, i, top);
         // Without its icon a button still shows its letter as text.
-        const DWORD style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | (icon ? BS_ICON : 0);
+        const DWORD style = WS_CHILD | BS_PUSHBUTTON | (icon ? BS_ICON : 0);
         HWND button = CreateWindowExA(0, "BUTTON", caption, style, rect.left, rect.top, rect.right - rect.left,
                                       rect.bottom - rect.top, m_hWnd,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(LetterButtonBaseId + i)),
@@ -393,16 +404,25 @@ void CGameDlg::CreateLetterButtons(const std::string& letters) {
         SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), FALSE);
         if (icon)
             SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-        SetWindowPos(button, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        row.push_back(button);
     }
+    for (HWND button : row)
+        SetWindowPos(button, HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_DEFERERASE);
 }
 
 void CGameDlg::DestroyLetterButtons(const std::string& letters) {
-    for (int i = 0; i < static_cast<int>(letters.size()); ++i) {
-        HWND button = Item(LetterButtonBaseId + i);
-        if (button)
-            DestroyWindow(button);
-    }
+    // Hidden first with the erase held back: the band behind the row is
+    // erased once, at the next paint, not once per button.
+    std::vector<HWND> row;
+    for (int i = 0; i < static_cast<int>(letters.size()); ++i)
+        if (HWND button = Item(LetterButtonBaseId + i))
+            row.push_back(button);
+    for (HWND button : row)
+        SetWindowPos(button, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW | SWP_DEFERERASE);
+    for (HWND button : row)
+        DestroyWindow(button);
 }
 
 void CGameDlg::EnableButton(int id, bool enable) { EnableWindow(Item(id), enable ? TRUE : FALSE); }
@@ -452,6 +472,8 @@ void CGameDlg::FitListItemHeight() {
     // The list's screen DC as the system hands it out, in its own default
     // font: the rows have always been as high as that font's text.
     WindowDC dc(list);
+    // A line of text is as high as its font, whatever it says: the first
+    // entry that measures tells the height of all.
     const int count = ListCount();
     for (int i = 0; i < count; ++i) {
         const std::string text = ListText(i);
@@ -461,6 +483,7 @@ void CGameDlg::FitListItemHeight() {
         // Setting the height lays out the whole list again: only on a change.
         if (SendMessageA(list, LB_GETITEMHEIGHT, 0, 0) != size.cy)
             SendMessageA(list, LB_SETITEMHEIGHT, 0, size.cy);
+        return;
     }
 }
 
@@ -471,10 +494,13 @@ void CGameDlg::WriteInputText(const std::string& text) {
 }
 
 void CGameDlg::WriteFields(const std::string& input, const std::string& found, const std::string& mistrials) {
+    // Each key writes all three; a field that keeps its text is not painted again.
     if (WindowText(m_pInputCtrl) != input)
         WriteInputText(input);
-    SetDlgItemTextA(m_hWnd, IDC_FOUND, found.c_str());
-    SetDlgItemTextA(m_hWnd, IDC_MISTRIALS, mistrials.c_str());
+    if (WindowText(Item(IDC_FOUND)) != found)
+        SetDlgItemTextA(m_hWnd, IDC_FOUND, found.c_str());
+    if (WindowText(Item(IDC_MISTRIALS)) != mistrials)
+        SetDlgItemTextA(m_hWnd, IDC_MISTRIALS, mistrials.c_str());
 }
 
 void CGameDlg::ReadFields(std::string& input, std::string& found, std::string& mistrials) {

@@ -93,6 +93,7 @@ private:
     void SetControlText(int id, const char* text);
     void WriteInputText(const std::string& text);
     void EndListBatch();
+    HICON LetterIcon(unsigned char letter);
 
     CGradientButton m_btnQuit;
     CGradientButton m_btnBack;
@@ -113,4 +114,7 @@ private:
     bool m_loadingStarted = false;
     bool m_listBatch = false;
     bool m_workerLeftRunning = false;
+    // Shared icons of the letter buttons, by letter; never destroyed.
+    HICON m_letterIcons[256] = {};
+    bool m_letterIconLoaded[256] = {};
 };

@@ -211,6 +211,23 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+namespace {
+// A picture of a dialog template is loaded by its control, and Wine's control
+// never deletes it: each opening of the dialog would leave a bitmap behind.
+// Taken back from the control first, it is deleted exactly once, whatever
+// the system's control does.
+void ReleaseTemplateBitmaps(HWND dialog) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[8] = {};
+        GetClassNameA(child, className, sizeof className);
+        if (lstrcmpiA(className, "Static") != 0 || (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP)
+            continue;
+        if (HGDIOBJ bitmap = reinterpret_cast<HGDIOBJ>(SendMessageA(child, STM_SETIMAGE, IMAGE_BITMAP, 0)))
+            DeleteObject(bitmap);
+    }
+}
+} // namespace
+
 INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
@@ -250,6 +267,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORMSGBOX:
         return HandleCtlColor(message, wParam, lParam);
     case WM_DESTROY:
+        ReleaseTemplateBitmaps(m_hWnd);
         OnDestroy();
         return FALSE;
     default:

@@ -1,6 +1,9 @@
 #include "settings/win/WinRegistry.h"
+#include "settings/RegistryValue.h"
 
 #include <vector>
+
+static_assert(RegistryTypeString == REG_SZ && RegistryTypeDword == REG_DWORD, "registry type numbers");
 
 namespace {
 
@@ -9,48 +12,47 @@ bool OpenForQuery(HKEY root, const std::string& path, RegKey& key)
     return RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) == ERROR_SUCCESS;
 }
 
-// Only a DWORD of exactly four bytes is a number; anything else stored
-// under the name counts as missing.
-bool QueryDword(HKEY root, const std::string& path, const char* name, uint32_t& value)
+// The type and every byte of a value. Asks for the size first, so a value
+// of any length reads back whole.
+bool QueryValue(HKEY root, const std::string& path, const char* name, DWORD& type, std::vector<char>& bytes)
 {
     RegKey key;
     if (!OpenForQuery(root, path, key))
         return false;
-    DWORD type = 0, data = 0, size = sizeof(data);
-    if (RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS)
-        return false;
-    if (type != REG_DWORD || size != sizeof(data))
-        return false;
-    value = data;
-    return true;
-}
-
-// Asks for the size first, so a text of any length reads back whole.
-bool QueryString(HKEY root, const std::string& path, const char* name, std::string& value)
-{
-    RegKey key;
-    if (!OpenForQuery(root, path, key))
-        return false;
-    DWORD type = 0, size = 0;
-    if (RegQueryValueExA(key.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
+    DWORD size = 0;
+    if (RegQueryValueExA(key.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
         return false;
     // The value may grow between the two queries; a few tries settle it.
     for (int attempt = 0; attempt < 4; ++attempt) {
-        std::vector<char> buffer(static_cast<size_t>(size) + 1, '\0');
+        bytes.assign(static_cast<size_t>(size) + 1, '\0');
         DWORD got = size;
         const LONG result =
-            RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &got);
+            RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &got);
         if (result == ERROR_MORE_DATA) {
             size = got;
             continue;
         }
-        if (result != ERROR_SUCCESS || type != REG_SZ)
+        if (result != ERROR_SUCCESS)
             return false;
-        // Stored texts need not end in a zero byte; the extra one ends it.
-        value.assign(buffer.data());
+        bytes.resize(got);
         return true;
     }
     return false;
+}
+
+bool QueryDword(HKEY root, const std::string& path, const char* name, uint32_t& value)
+{
+    DWORD type = 0;
+    std::vector<char> bytes;
+    return QueryValue(root, path, name, type, bytes) && DwordFromRegistryValue(type, bytes.data(), bytes.size(), value);
+}
+
+bool QueryString(HKEY root, const std::string& path, const char* name, std::string& value)
+{
+    DWORD type = 0;
+    std::vector<char> bytes;
+    return QueryValue(root, path, name, type, bytes) &&
+           StringFromRegistryValue(type, bytes.data(), bytes.size(), value);
 }
 
 bool ValueExists(HKEY root, const std::string& path, const char* name)

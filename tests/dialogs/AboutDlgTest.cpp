@@ -167,4 +167,20 @@ TEST_F(AboutDialog, WhiteAllOverWithANavyLabelledGradientButton)
     });
 }
 
+// The logo comes from the template; closing the dialog must not leave its
+// bitmap behind, or every opening costs a GDI object.
+TEST_F(AboutDialog, ClosingDeletesTheTemplateLogo)
+{
+    CAboutDlg dialog;
+    HGDIOBJ logo = nullptr;
+    RunScripted(dialog, [&logo](HWND dlg) {
+        for (HWND child = GetWindow(dlg, GW_CHILD); child && !logo; child = GetWindow(child, GW_HWNDNEXT))
+            if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+                logo = reinterpret_cast<HGDIOBJ>(SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        PressKey(GetDlgItem(dlg, IDOK), VK_RETURN);
+    });
+    ASSERT_NE(nullptr, logo);
+    EXPECT_EQ(0u, GetObjectType(logo));
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "settings/GameSettings.h"
 #include "settings/Registry.h"
+#include "settings/RegistryValue.h"
 #include "settings/SettingsSections.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +151,40 @@ TEST_F(SectionsTest, ValuesOfTheWrongTypeReadAsDefaults)
     EXPECT_EQ(10, GameSettings.WordLimit);
     EXPECT_EQ("", GameSettings.Listpath);
     EXPECT_EQ(-1, GameSettings.AngLimit) << "a stored number is used unchanged";
+}
+
+// Stored values of any type and size: only a four-byte DWORD is a number,
+// only a REG_SZ a text, read up to its first zero byte.
+TEST(RegistryValueTest, TypeAndSizeDecideWhatAValueMeans)
+{
+    struct Case {
+        uint32_t type;
+        std::string bytes;
+        bool isNumber;
+        uint32_t number;
+        bool isText;
+        std::string text;
+    };
+    const Case cases[] = {
+        {4, std::string("\x78\x56\x34\x12", 4), true, 0x12345678u, false, ""},
+        {4, std::string("\x05\x00", 2), false, 0, false, ""},
+        {4, std::string("\x01\x00\x00\x00\x00", 5), false, 0, false, ""},
+        {3, std::string("\x05\x00\x00\x00", 4), false, 0, false, ""},
+        {11, std::string("\x05\x00\x00\x00", 4), false, 0, false, ""},
+        {1, std::string("C:\\a.txt\0rest", 13), false, 0, true, "C:\\a.txt"},
+        {1, "C:\\a.txt", false, 0, true, "C:\\a.txt"},
+        {1, "A", false, 0, true, "A"},
+        {1, "", false, 0, true, ""},
+        {2, std::string("%TEMP%\0", 7), false, 0, false, ""},
+    };
+    for (const Case& c : cases) {
+        uint32_t number = 99;
+        std::string text = "old";
+        EXPECT_EQ(c.isNumber, DwordFromRegistryValue(c.type, c.bytes.data(), c.bytes.size(), number)) << c.type;
+        EXPECT_EQ(c.isNumber ? c.number : 99u, number) << c.type;
+        EXPECT_EQ(c.isText, StringFromRegistryValue(c.type, c.bytes.data(), c.bytes.size(), text)) << c.type;
+        EXPECT_EQ(c.isText ? c.text : "old", text) << c.type;
+    }
 }
 
 } // namespace
