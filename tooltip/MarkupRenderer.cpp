@@ -137,15 +137,14 @@ struct TableSource
     MarkupTag tag;
     std::vector<CellSource> cells;
     int rows = 0;
+    // The greatest sum of column spans over the cells of one row.
+    int columns = 0;
     std::size_t end = 0;
 };
 
-void TrimRange(const std::string& text, std::size_t& begin, std::size_t& end)
+int ColumnSpan(const MarkupTag& cell)
 {
-    while (begin < end && IsBlankChar(text[begin]))
-        ++begin;
-    while (end > begin && IsBlankChar(text[end - 1]))
-        --end;
+    return static_cast<int>(std::max<int64_t>(1, std::min<int64_t>(ReadDecimal(cell.Value("colspan")), MaxTableColumns)));
 }
 
 // Reads rows and cells from just after the opening table tag up to its
@@ -158,13 +157,19 @@ TableSource ReadTableSource(const std::string& text, std::size_t begin, std::siz
     MarkupPiece piece;
     int nested = 0;
     bool inRow = false;
+    int rowColumns = 0;
     CellSource* open = nullptr;
     auto closeCell = [&](std::size_t at) {
         if (open) {
             open->end = at;
-            TrimRange(text, open->begin, open->end);
             open = nullptr;
         }
+    };
+    // A row that is never closed still counts when the next one begins or
+    // the table ends.
+    auto closeRow = [&] {
+        table.columns = std::min(MaxTableColumns, std::max(table.columns, rowColumns));
+        rowColumns = 0;
     };
     table.end = limit;
     while (true) {
@@ -179,6 +184,7 @@ TableSource ReadTableSource(const std::string& text, std::size_t begin, std::siz
             if (nested >= 0)
                 continue;
             closeCell(tagStart);
+            closeRow();
             table.end = scanner.Position();
             return table;
         }
@@ -186,6 +192,7 @@ TableSource ReadTableSource(const std::string& text, std::size_t begin, std::siz
             continue;
         if (t.name == "tr") {
             closeCell(tagStart);
+            closeRow();
             inRow = !t.closing;
             if (!t.closing)
                 ++table.rows;
@@ -197,11 +204,13 @@ TableSource ReadTableSource(const std::string& text, std::size_t begin, std::siz
                 ++table.rows;
                 inRow = true;
             }
+            rowColumns = static_cast<int>(std::min<int64_t>(MaxTableColumns, int64_t(rowColumns) + ColumnSpan(t)));
             table.cells.push_back(CellSource{t, table.rows - 1, scanner.Position(), limit});
             open = &table.cells.back();
         }
     }
     closeCell(limit);
+    closeRow();
     return table;
 }
 
@@ -299,7 +308,7 @@ int CellWish(const CellLayout& cell, int available, bool drawing)
 {
     const int needed = cell.neededWidth;
     switch (cell.width.kind) {
-    case WidthRequest::Pixels: return std::max(needed, cell.width.value);
+    case WidthRequest::Pixels: return cell.width.value;
     case WidthRequest::Percent: {
         const int p = cell.width.value;
         int wish = 0;
@@ -350,25 +359,26 @@ int64_t Sum(const std::vector<int>& values)
 }
 
 // Places cells on the grid: each takes the first free column of its row;
-// row spans above keep their columns taken.
-void PlaceCells(const TableSource& source, std::vector<CellLayout>& cells, int& columns)
+// row spans above keep their columns taken. A cell pushed beyond the last
+// column has no place in the grid and is left out.
+void PlaceCells(const TableSource& source, std::vector<CellLayout>& cells)
 {
     const int rows = source.rows;
+    const int columns = source.columns;
     std::vector<std::vector<bool>> taken(static_cast<std::size_t>(rows));
     std::vector<int> cursor(static_cast<std::size_t>(rows), 0);
-    columns = 0;
     for (std::size_t i = 0; i < source.cells.size(); ++i) {
         const CellSource& src = source.cells[i];
         const int row = src.row;
         std::vector<bool>& line = taken[row];
         int column = cursor[row];
-        while (column < MaxTableColumns && column < static_cast<int>(line.size()) && line[column])
+        while (column < columns && column < static_cast<int>(line.size()) && line[column])
             ++column;
-        if (column >= MaxTableColumns)
+        if (column >= columns)
             continue;
-        int64_t colSpan = ReadDecimal(src.tag.Value("colspan"));
+        int64_t colSpan = ColumnSpan(src.tag);
         int64_t rowSpan = ReadDecimal(src.tag.Value("rowspan"));
-        colSpan = std::max<int64_t>(1, std::min<int64_t>(colSpan, MaxTableColumns - column));
+        colSpan = std::min<int64_t>(colSpan, columns - column);
         rowSpan = std::max<int64_t>(1, std::min<int64_t>(rowSpan, rows - row));
         CellLayout cell;
         cell.row = row;
@@ -388,7 +398,6 @@ void PlaceCells(const TableSource& source, std::vector<CellLayout>& cells, int& 
             }
         }
         cursor[row] = column + cell.columnSpan;
-        columns = std::max(columns, column + cell.columnSpan);
         cell.source = i;
         cells.push_back(std::move(cell));
     }
@@ -430,8 +439,10 @@ private:
     void CloseTag(const MarkupTag& tag);
     void Push(const std::string& canonical);
     void Table(const MarkupTag& tag, CMarkupScanner& scanner, std::size_t end);
-    void MeasureTable(const TableSource& source, const TextStyle& tableStyle);
-    void DrawTable(const TableSource& source, const TextStyle& tableStyle, TableLayout& layout);
+    void MeasureTable(const TableSource& source, const TextStyle& tableStyle, const WidthRequest& wish);
+    void DrawTable(const TableSource& source, const TextStyle& tableStyle, const WidthRequest& wish,
+                   TableLayout& layout);
+    TextStyle CellStyleOf(const CellSource& cell, const TextStyle& baseCell);
     void SettleColumns(TableLayout& table, const TextStyle& tableStyle, int innerWidth, bool drawing);
     void SettleRows(TableLayout& table, const TextStyle& tableStyle);
     void DrawBox(const MarkupRect& rect, const TextStyle& style);
@@ -638,20 +649,9 @@ void FlowPass::Rule(const MarkupTag& tag)
     }
     const LineRecord& line = CurrentLine();
     const int y = m_y + line.height / 2;
-    int x = m_x;
-    int length = pixels;
-    if (percent) {
-        const int areaWidth = std::max(0, m_right - m_left);
-        length = MulDivRound(areaWidth, percentage, 100);
-        // A rule that takes part of the width sits where the line's
-        // alignment puts it.
-        if (line.align == AlignCenter)
-            x = m_left + (areaWidth - length) / 2;
-        else if (line.align == AlignRight)
-            x = m_right - length;
-    }
+    const int length = percent ? MulDivRound(std::max(0, m_right - m_left), percentage, 100) : pixels;
     if (thickness >= 1 && length > 0) {
-        const MarkupPoint points[2] = {{x, y}, {x + length, y}};
+        const MarkupPoint points[2] = {{m_x, y}, {ClampPen(int64_t(m_x) + length), y}};
         m_ctx.dc.DrawPolyline(points, 2, colour, thickness, PenSolid);
     }
     if (!percent)
@@ -864,16 +864,20 @@ void FlowPass::Table(const MarkupTag& tag, CMarkupScanner& scanner, std::size_t 
     // A table stands on lines of its own.
     if (m_hasContent)
         EndLine(1);
+    // Lengths in the attributes refer to the font in force at the table,
+    // in both passes alike.
+    MakeFont();
     TextStyle tableStyle = m_style;
     ApplyTableAttributes(m_ctx.sheet, tag, tableStyle);
+    const WidthRequest wish = ReadWidthRequest(m_ctx.sheet, tag);
     int height = 0;
     if (!m_ctx.drawing) {
-        MeasureTable(source, tableStyle);
+        MeasureTable(source, tableStyle, wish);
         height = m_layout.tables.back()->height;
         m_layout.width = std::max(m_layout.width, m_layout.tables.back()->width);
     } else if (m_tableIndex < m_layout.tables.size()) {
         TableLayout& layout = *m_layout.tables[m_tableIndex];
-        DrawTable(source, tableStyle, layout);
+        DrawTable(source, tableStyle, wish, layout);
         height = layout.height;
     }
     ++m_tableIndex;
@@ -938,6 +942,13 @@ int TableOuterWidth(const TableLayout& table, int spacing, int frame)
     return ClampPen(Sum(table.columnWidths) + int64_t(spacing) * (table.columns + 1) + 2 * int64_t(frame));
 }
 
+// A width in pixels is kept even where the columns need more; otherwise
+// the table grows around its columns.
+int OuterWidth(const WidthRequest& wish, int wanted, int columnsWidth)
+{
+    return wish.kind == WidthRequest::Pixels ? wanted : std::max(wanted, columnsWidth);
+}
+
 int TableOuterHeight(const TableLayout& table, int spacing, int frame)
 {
     return ClampPen(Sum(table.rowHeights) + int64_t(spacing) * (table.rows + 1) + 2 * int64_t(frame));
@@ -945,18 +956,28 @@ int TableOuterHeight(const TableLayout& table, int spacing, int frame)
 
 } // namespace
 
-void FlowPass::MeasureTable(const TableSource& source, const TextStyle& tableStyle)
+// A cell's attributes are read with the table's font, not with whatever
+// font the cell before it ended in.
+TextStyle FlowPass::CellStyleOf(const CellSource& cell, const TextStyle& baseCell)
+{
+    MakeFont();
+    TextStyle style = baseCell;
+    ApplyTableAttributes(m_ctx.sheet, cell.tag, style);
+    return style;
+}
+
+void FlowPass::MeasureTable(const TableSource& source, const TextStyle& tableStyle, const WidthRequest& wish)
 {
     m_layout.tables.push_back(std::make_unique<TableLayout>());
     TableLayout& table = *m_layout.tables.back();
     table.rows = source.rows;
-    PlaceCells(source, table.cells, table.columns);
+    table.columns = source.columns;
+    PlaceCells(source, table.cells);
     const TextStyle baseCell = CellStyle(tableStyle, m_style.textAlign);
     for (std::size_t i = 0; i < table.cells.size(); ++i) {
         CellLayout& cell = table.cells[i];
         const CellSource& src = source.cells[cell.source];
-        TextStyle style = baseCell;
-        ApplyTableAttributes(m_ctx.sheet, src.tag, style);
+        const TextStyle style = CellStyleOf(src, baseCell);
         cell.width = ReadWidthRequest(m_ctx.sheet, src.tag);
         FlowPass content(m_ctx, cell.content, style, 0, 0, 0, m_depth + 1);
         content.Run(src.begin, src.end);
@@ -971,9 +992,9 @@ void FlowPass::MeasureTable(const TableSource& source, const TextStyle& tableSty
     SettleColumns(table, tableStyle, 0, false);
     SettleRows(table, tableStyle);
     table.naturalWidth = TableOuterWidth(table, spacingX, frame);
-    const int wanted = TableWidth(ReadWidthRequest(m_ctx.sheet, source.tag), 0, table.naturalWidth, false);
+    const int wanted = TableWidth(wish, 0, table.naturalWidth, false);
     FillColumns(table, wanted - 2 * frame, spacingX);
-    table.width = std::max(wanted, TableOuterWidth(table, spacingX, frame));
+    table.width = OuterWidth(wish, wanted, TableOuterWidth(table, spacingX, frame));
     table.height = TableOuterHeight(table, NonNegative(tableStyle.marginTop), frame);
 }
 
@@ -991,17 +1012,18 @@ void FlowPass::DrawBox(const MarkupRect& rect, const TextStyle& style)
     DrawBorder(m_ctx.dc, rect, style.borderColorLight, style.borderColorDark, style.borderStyle, style.borderWidth);
 }
 
-void FlowPass::DrawTable(const TableSource& source, const TextStyle& tableStyle, TableLayout& table)
+void FlowPass::DrawTable(const TableSource& source, const TextStyle& tableStyle, const WidthRequest& wish,
+                         TableLayout& table)
 {
     const int spacingX = NonNegative(tableStyle.marginLeft);
     const int spacingY = NonNegative(tableStyle.marginTop);
     const int frame = BorderThickness(tableStyle.borderStyle, tableStyle.borderWidth);
     const int areaWidth = std::max(0, m_right - m_left);
-    const int wanted = TableWidth(ReadWidthRequest(m_ctx.sheet, source.tag), areaWidth, table.naturalWidth, true);
+    const int wanted = TableWidth(wish, areaWidth, table.naturalWidth, true);
     const int innerWidth = wanted - 2 * frame - spacingX * (table.columns + 1);
     SettleColumns(table, tableStyle, std::max(0, innerWidth), true);
     FillColumns(table, wanted - 2 * frame, spacingX);
-    const int width = std::max(wanted, TableOuterWidth(table, spacingX, frame));
+    const int width = OuterWidth(wish, wanted, TableOuterWidth(table, spacingX, frame));
     int left = m_left;
     if (width < areaWidth && tableStyle.textAlign == AlignCenter)
         left += (areaWidth - width) / 2;
@@ -1031,8 +1053,7 @@ void FlowPass::DrawTable(const TableSource& source, const TextStyle& tableStyle,
         if (cell.source >= source.cells.size())
             continue;
         const CellSource& src = source.cells[cell.source];
-        TextStyle style = baseCell;
-        ApplyTableAttributes(m_ctx.sheet, src.tag, style);
+        const TextStyle style = CellStyleOf(src, baseCell);
         const int lastColumn = cell.column + cell.columnSpan;
         const int lastRow = cell.row + cell.rowSpan;
         const MarkupRect box{columnLeft[cell.column], rowTop[cell.row], columnLeft[lastColumn] - spacingX,

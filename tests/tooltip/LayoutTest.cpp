@@ -96,6 +96,17 @@ TEST_F(Layout, HorizontalRules)
     ASSERT_EQ(1u, canvas.lines.size());
     EXPECT_EQ(0x030201u, canvas.lines[0].colour);
     EXPECT_EQ(2, canvas.lines[0].width);
+
+    // A part-width rule starts at the pen, which a centred or right-aligned
+    // line of no width leaves in the middle or at the right edge.
+    const std::string line(25, 'a');
+    for (const auto& c : {std::pair<const char*, int>{"center", 100}, {"right", 200}}) {
+        const std::string tag = c.first;
+        Render("<font size=16px>" + line + "\n<" + tag + "><hr width=50%>");
+        ASSERT_EQ(1u, canvas.lines.size()) << tag;
+        EXPECT_EQ(c.second, canvas.lines[0].points[0].x) << tag;
+        EXPECT_EQ(c.second + 100, canvas.lines[0].points[1].x) << tag;
+    }
 }
 
 TEST_F(Layout, BorderOfWidthThree)
@@ -143,18 +154,59 @@ TEST_F(Layout, TableWithColumnSpan)
 {
     const MarkupSize size = Render("<table>\n<tr><td>ab</td><td>abcd</td></tr>\n"
                                    "<tr><td colspan=2> abcdefgh </td></tr></table>");
-    // Columns 12 and 24; the spanning cell of 48 adds 5 to each.
-    EXPECT_EQ(17 + 29 + 3 * 2 + 1, size.cx);
+    // Columns 12 and 24; the spanning cell of 60, blanks and all, adds 11
+    // to each.
+    EXPECT_EQ(23 + 35 + 3 * 2 + 1, size.cx);
     EXPECT_EQ(13 + 13 + 3 * 2 + 1, size.cy);
     const TableLayout& table = *renderer.Layout().tables.at(0);
     EXPECT_EQ(2, table.rows);
     EXPECT_EQ(2, table.columns);
-    EXPECT_EQ(17, table.columnWidths[0]);
-    EXPECT_EQ(29, table.columnWidths[1]);
+    EXPECT_EQ(23, table.columnWidths[0]);
+    EXPECT_EQ(35, table.columnWidths[1]);
     ExpectAt("ab", 2, 2);
-    EXPECT_EQ(21, Text("abcd").x);
-    ExpectAt("abcdefgh", 2, 17);
+    EXPECT_EQ(27, Text("abcd").x);
+    ExpectAt(" abcdefgh ", 2, 17);
     EXPECT_TRUE(canvas.backgrounds.empty());
+
+    // Tabs and line ends inside a cell count as well.
+    Render("<table cellspacing=0><tr><td>a\tb\n</td></tr></table>");
+    EXPECT_EQ(32, Text("b").x);
+    EXPECT_EQ(2 * 13, renderer.Layout().tables.at(0)->height);
+}
+
+TEST_F(Layout, ColumnsAreTheWidestRowsSpans)
+{
+    const std::pair<const char*, int> cases[] = {
+        // A cell spanning rows adds no column to the rows below.
+        {"<tr><td rowspan=2>A<td>B</tr><tr><td>C<td>D</tr>", 2},
+        {"<tr><td colspan=3>A</tr><tr><td>B<td>C</tr>", 3},
+        {"<tr><td>A<td colspan=2>B</tr><tr><td>C</tr>", 3},
+        // A row left open still counts.
+        {"<tr><td>A<td>B<td>C", 3},
+    };
+    for (const auto& c : cases) {
+        Render(std::string("<table>") + c.first + "</table>");
+        EXPECT_EQ(c.second, renderer.Layout().tables.at(0)->columns) << c.first;
+    }
+    // With two columns, D has no place beside the spanning A and C.
+    Render("<table><tr><td rowspan=2>A<td>B</tr><tr><td>C<td>D</tr></table>");
+    EXPECT_NE(nullptr, canvas.Find("C"));
+    EXPECT_EQ(nullptr, canvas.Find("D"));
+}
+
+TEST_F(Layout, TableLengthsReferToTheFontAtTheTable)
+{
+    // The cell before ends in a 40-pixel font; em and ex stay those of the
+    // 13-pixel font of the table in both passes.
+    const MarkupSize size = Render("<table width=10em bgcolor=red><tr><td><font size=40px>X</td></tr></table>");
+    EXPECT_EQ(131, size.cx);
+    ASSERT_EQ(1u, canvas.backgrounds.size());
+    EXPECT_EQ(130, canvas.backgrounds[0].rect.right);
+
+    Render("<table cellspacing=0><tr><td><font size=40px>X</td><td width=3em>y</td><td cellpadding=1ex>z</td>"
+           "</tr></table>");
+    EXPECT_EQ(39, renderer.Layout().tables.at(0)->columnWidths[1]);
+    ExpectAt("z", 20 + 39 + 6, 6);
 }
 
 TEST_F(Layout, DrawingAnotherTextMeasuresItFirst)
@@ -240,9 +292,11 @@ TEST_F(Layout, TableWidths)
     const MarkupSize wide = Render("<table width=200% cellspacing=0><tr><td>abcdefghij</td></tr></table>");
     EXPECT_EQ(121, wide.cx);
 
-    // Pixels; narrower than the content gives way to the content.
+    // Pixels, even where the content needs more.
     EXPECT_EQ(81, Render("<table width=80 cellspacing=0><tr><td>ab</td></tr></table>").cx);
-    EXPECT_EQ(13, Render("<table width=5 cellspacing=0><tr><td>ab</td></tr></table>").cx);
+    EXPECT_EQ(6, Render("<table width=5 cellspacing=0><tr><td>ab</td></tr></table>").cx);
+    Render("<table cellspacing=0><tr><td width=4>abc</td><td>d</td></tr></table>");
+    EXPECT_EQ(4, Text("d").x);
 }
 
 TEST_F(Layout, ZeroPercentWidthsDivideNothing)

@@ -103,8 +103,9 @@ TEST_F(StyleSheetTest, LengthsSizesAndUnits)
     units.dotsPerInch = 120;
     sheet.SetUnitMetrics(units);
     // Only leading digits count; the fraction is dropped.
+    // cm and mm multiply dots by number first: 45720 x 0.3937... is 18000.
     ExpectLengths(sheet, {{"2em", 0, false, 40}, {"3ex", 0, false, 27}, {"10pt", 0, true, 16},
-                          {"1.5em", 0, false, 20}});
+                          {"1.5em", 0, false, 20}, {"381cm", 0, false, 18000}, {"381mm", 0, false, 1800}});
 }
 
 TEST_F(StyleSheetTest, LengthEdgeCases)
