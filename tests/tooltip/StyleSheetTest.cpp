@@ -122,7 +122,7 @@ TEST_F(StyleSheetTest, LengthEdgeCases)
 TEST_F(StyleSheetTest, Colours)
 {
     const std::pair<const char*, uint32_t> cases[] = {
-        {"#ff9900", 0x0099FF}, {"#f90", 7},       {"#ff99001", 7},       {"#gg9900", 7},
+        {"#ff9900", 0x0099FF}, {"#FFA0BC", 0xBCA0FF}, {"#f90", 7},       {"#ff99001", 7},       {"#gg9900", 7},
         {"", 7},               {"255", 0x0000FF}, {"0x00ff00", 0x00FF00}, {"010", 8},
         {"0xffffffff", 0xFFFFFF}, {"red", 0x0000FF}, {"lightgray", 7}};
     for (const auto& c : cases)
