@@ -320,10 +320,16 @@ TEST_F(Layout, ZeroPercentWidthsDivideNothing)
 
 TEST_F(Layout, CentredTable)
 {
-    Render("wide line of text here\n<table align=center width=40 cellspacing=0><tr><td>a</td></tr></table>");
-    ASSERT_EQ(1u, canvas.texts.size() - 1);
-    // Area 132, table 40: 46 from the left; its cell fills the table.
+    Render("wide line of text here\n<table align=center width=40 cellspacing=0><tr><td>a</td></tr></table>b "
+           "<center>c</center>");
+    // Area 132, table 40: 46 from the left; its cell fills the table. The
+    // line after it starts afresh.
     EXPECT_EQ(46, Text("a").x);
+    EXPECT_EQ(0, Text("b ").x);
+    EXPECT_EQ(12, Text("c").x);
+    // A tab before a table moves nothing after it.
+    Render("\t<table cellspacing=0><tr><td>a</td></tr></table>b");
+    EXPECT_EQ(0, Text("b").x);
 }
 
 TEST_F(Layout, NestedTables)
