@@ -111,7 +111,6 @@ public:
     int selStart = 0, selEnd = 0;
     bool readOnly = true, inputEnabled = false, caretHidden = false;
     std::vector<std::pair<std::string, int>> messages;
-    std::deque<int> answers;
     std::function<void()> duringMessage; // the modal loop of a message
     std::vector<int> sounds;
 
@@ -175,11 +174,7 @@ public:
         messages.emplace_back(text, type);
         if (duringMessage)
             duringMessage();
-        if (answers.empty())
-            return 1;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return 1;
     }
     void PlaySoundResource(int id) override { sounds.push_back(id); }
     void StopSound() override { sounds.push_back(-1); }

@@ -187,15 +187,31 @@ TEST_F(RoundTest, EnterChecksListedBeforeCandidatesAndCountsWrongTries)
     EXPECT_EQ(3u, view.messages.size());
 }
 
-TEST_F(RoundTest, WithoutLaxTheSearchMatchesCaseExactly)
+TEST_F(RoundTest, CaseRulesOfOwnListsAndAMinimumLengthBelowOne)
 {
     OwnList({"Haustier", "HAUS", "tier", "Eis"}, 0);
     NewRound();
-    EXPECT_EQ(1, round->m_nTotal);
+    EXPECT_EQ(1, round->m_nTotal) << "without Lax the search matches case exactly";
     Enter("aus");
     EXPECT_EQ("unbegrenzt", view.mistrials) << "without a limit nothing is counted";
     EXPECT_EQ(0, round->m_nMistrials);
     EXPECT_EQ(Unknown, view.LastMessage());
+
+    OwnList({"Haustier", "haus"}, 1);
+    NewRound();
+    view.Type(*round, "haus");
+    EXPECT_EQ("", view.input) << "Uppercase drops typed lower case";
+    view.Type(*round, "HAUS");
+    EXPECT_EQ("HAUS", view.input);
+
+    GameSettings.AngLimit = 0;
+    OwnList({"Haustier", "123", "Ha", "H"}, 1);
+    ClearStartWordStock();
+    NewRound();
+    EXPECT_EQ((std::vector<std::string>{"HA", "H"}), round->m_candidates) << "no empty candidates";
+    EXPECT_EQ(2, round->m_nTotal);
+    Enter("H");
+    EXPECT_EQ(std::vector<std::string>{"H"}, view.list);
 }
 
 TEST_F(RoundTest, TypingKeepsOnlyLettersOfTheRow)
@@ -237,16 +253,6 @@ TEST_F(RoundTest, TypingKeepsOnlyLettersOfTheRow)
               view.State())
         << "below the minimum length Enter does nothing";
     EXPECT_TRUE(view.messages.empty());
-}
-
-TEST_F(RoundTest, OwnListWithUppercaseDropsTypedLowerCase)
-{
-    OwnList({"Haustier", "haus"}, 1);
-    NewRound();
-    view.Type(*round, "haus");
-    EXPECT_EQ("", view.input);
-    view.Type(*round, "HAUS");
-    EXPECT_EQ("HAUS", view.input);
 }
 
 TEST_F(RoundTest, ClickingBuildsTheWordButNeverTheStartWord)
@@ -406,17 +412,6 @@ TEST_F(RoundTest, OutOfRangeSettingsStillGiveASensibleRound)
         EXPECT_EQ(NoMoreTries, view.LastMessage()) << limit;
         EXPECT_EQ(0, round->m_bRunning);
     }
-}
-
-TEST_F(RoundTest, MinimumLengthBelowOneMakesNoEmptyCandidates)
-{
-    GameSettings.AngLimit = 0;
-    OwnList({"Haustier", "123", "Ha", "H"}, 1);
-    NewRound();
-    EXPECT_EQ((std::vector<std::string>{"HA", "H"}), round->m_candidates);
-    EXPECT_EQ(2, round->m_nTotal);
-    Enter("H");
-    EXPECT_EQ(std::vector<std::string>{"H"}, view.list);
 }
 
 TEST_F(RoundTest, RoundsThatCannotStartLeaveNewAvailable)
