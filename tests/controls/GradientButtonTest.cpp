@@ -1,4 +1,5 @@
 #include "controls/win/GradientButton.h"
+#include "dialoglayer/win/Gdi.h"
 
 #include <gtest/gtest.h>
 
@@ -220,20 +221,6 @@ TEST_F(GradientButtonTest, HoverAndHoldFollowTheMouseAndTheFocus)
 class Canvas {
 public:
     static constexpr int W = 80, H = 24;
-    Canvas()
-    {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(info.bmiHeader), W, -H, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        m_dc = CreateCompatibleDC(nullptr);
-        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &m_bits, nullptr, 0);
-        m_old = SelectObject(m_dc, m_bitmap);
-    }
-    ~Canvas()
-    {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
     void Draw(CGradientButton& button, UINT state)
     {
         DRAWITEMSTRUCT item{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, state, button.Handle(), m_dc, RECT{0, 0, W, H}, 0};
@@ -247,10 +234,16 @@ public:
     }
 
 private:
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
+    static HBITMAP Dib(HDC dc, void** bits)
+    {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(info.bmiHeader), W, -H, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+    }
+    MemoryDC m_dc{nullptr};
     void* m_bits = nullptr;
+    OwnedBitmap m_bitmap{Dib(m_dc, &m_bits)};
+    SelectedObject m_selected{m_dc, m_bitmap};
 };
 constexpr int W = Canvas::W, H = Canvas::H;
 

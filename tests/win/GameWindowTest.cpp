@@ -6,6 +6,7 @@
 #include "controls/win/GameBrushes.h"
 #include "controls/win/GradientButton.h"
 #include "controls/win/MessageRoute.h"
+#include "dialoglayer/win/Gdi.h"
 #include "dialoglayer/win/WindowLibraries.h"
 #include "engine/StartWordStock.h"
 #include "res/resource.h"
@@ -129,23 +130,21 @@ protected:
 
     // The colour the window chooses for the result list's text right now.
     COLORREF ListTextColour() {
-        HDC dc = CreateCompatibleDC(nullptr);
-        SendMessageA(Window(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+        MemoryDC dc(nullptr);
+        SendMessageA(Window(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc.Get()),
                      reinterpret_cast<LPARAM>(Item(IDC_RESULTLIST)));
-        const COLORREF colour = GetTextColor(dc);
-        DeleteDC(dc);
-        return colour;
+        return GetTextColor(dc);
     }
     // Paints the result list into a picture and counts the pixels near a colour.
     int ListPixelsNear(COLORREF colour) {
         HWND list = Item(IDC_RESULTLIST);
         RECT client{};
         GetClientRect(list, &client);
-        HDC screen = GetDC(list);
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP picture = CreateCompatibleBitmap(screen, client.right, client.bottom);
-        HGDIOBJ old = SelectObject(memory, picture);
-        SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+        WindowDC screen(list);
+        MemoryDC memory(screen);
+        OwnedBitmap picture(CreateCompatibleBitmap(screen, client.right, client.bottom));
+        SelectedObject selected(memory, picture);
+        SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT | PRF_ERASEBKGND);
         int count = 0;
         for (int y = 0; y < client.bottom; ++y)
             for (int x = 0; x < client.right; ++x) {
@@ -154,10 +153,6 @@ protected:
                          std::abs(GetGValue(pixel) - GetGValue(colour)) < 40 &&
                          std::abs(GetBValue(pixel) - GetBValue(colour)) < 40;
             }
-        SelectObject(memory, old);
-        DeleteObject(picture);
-        DeleteDC(memory);
-        ReleaseDC(list, screen);
         return count;
     }
 
@@ -204,12 +199,11 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     GetWindowRect(loading, &over);
     EXPECT_NEAR(over.left + over.right, main.left + main.right, 2);
     EXPECT_NEAR(over.top + over.bottom, main.top + main.bottom, 2);
-    HDC dc = CreateCompatibleDC(nullptr);
-    EXPECT_EQ(reinterpret_cast<HBRUSH>(SendMessageA(loading, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+    MemoryDC dc(nullptr);
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(SendMessageA(loading, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.Get()),
                                                     reinterpret_cast<LPARAM>(GetDlgItem(loading, IDC_LOADING_TEXT)))),
               GameBrushes.white);
     EXPECT_EQ(GetTextColor(dc), RGB(100, 100, 100));
-    DeleteDC(dc);
 
     ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
     EXPECT_FALSE(IsWindow(loading));
