@@ -14,13 +14,14 @@ struct ShellCall {
     int show;
 };
 std::vector<ShellCall> s_shellCalls;
+INT_PTR s_shellResult = 42; // above 32: the shell started something
 
 HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
                                     INT show)
 {
     s_shellCalls.push_back({verb ? verb : "", file ? file : "", owner != nullptr, parameters != nullptr,
                             directory != nullptr, show});
-    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+    return reinterpret_cast<HINSTANCE>(s_shellResult);
 }
 
 class AboutDialog : public ::testing::Test {
@@ -29,6 +30,7 @@ protected:
     {
         CreateGameBrushes();
         s_shellCalls.clear();
+        s_shellResult = 42;
         SetShellExecute(&RecordShellExecute);
     }
     void TearDown() override { SetShellExecute(nullptr); }
@@ -73,6 +75,8 @@ TEST_F(AboutDialog, LinksFollowHoverVisitAndCaptureAndOpenTheirAddresses)
         EXPECT_EQ(GetCapture(), nullptr);
         EXPECT_EQ(AskColours(dlg, mail).text, RGB(0, 0, 255));
 
+        // Visited whether or not the shell could open it.
+        s_shellResult = 2;
         SendMessageA(mail, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         SendMessageA(mail, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
         Pump();
@@ -107,6 +111,11 @@ TEST_F(AboutDialog, LinksFollowHoverVisitAndCaptureAndOpenTheirAddresses)
     EXPECT_FALSE(call.hasOwner || call.hasParameters || call.hasDirectory);
     EXPECT_EQ(s_shellCalls[1].file, "http://www.example.org/more.html");
     EXPECT_EQ(s_shellCalls[2].file, "http://code.example.org");
+    // Results up to 32 are the shell's errors, 32 itself too.
+    s_shellResult = 32;
+    EXPECT_FALSE(OpenLink("http://x.example.org"));
+    s_shellResult = 33;
+    EXPECT_TRUE(OpenLink("http://x.example.org"));
 }
 
 TEST_F(AboutDialog, LinksAreUnderlinedStaticsOnAWhiteDialog)

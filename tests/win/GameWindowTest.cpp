@@ -183,6 +183,9 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     }
     for (int id : {IDC_NEW, IDC_BACK, IDC_SHUFFLE, IDC_GIVEUP, IDC_ENTER, IDC_QUIT})
         EXPECT_NE(dynamic_cast<CGradientButton*>(CControl::FromHandle(Item(id))), nullptr) << id;
+    // Background panels clip their siblings, or the counter strip paints over the counters.
+    for (int id : {IDC_LETTERBAND, IDC_BUTTONPANEL, IDC_LISTPANEL, IDC_COUNTERSTRIP})
+        EXPECT_TRUE(GetWindowLongA(Item(id), GWL_STYLE) & WS_CLIPSIBLINGS) << id;
     EXPECT_TRUE(IsTicked(Window(), ID_OPT_SOUND));
     EXPECT_TRUE(IsTicked(Window(), ID_HELP_TIPS));
     EXPECT_FALSE(IsTicked(Window(), ID_OPT_UPPERCASE));
