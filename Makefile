@@ -1,11 +1,14 @@
 # The front door: `make run` and `make test` (see README.md).
-.PHONY: run test deps native windows tsan fuzz bench screenshots clean
+.PHONY: run test dist deps native windows tsan fuzz bench screenshots clean
 
 run: deps
 	scripts/run.sh
 
 test: deps
 	scripts/test.sh
+
+dist: deps
+	scripts/dist.sh
 
 deps:
 	@scripts/deps.sh

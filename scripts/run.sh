@@ -8,7 +8,7 @@ cd "$root"
 cmake --preset windows >/dev/null
 cmake --build build/windows -j"${JOBS:-2}" --target anagrilla anagrilla_dat
 bin="$root/build/windows/bin"
-export WINEPREFIX="$root/build/${ANAGRILLA_WINENV:-wine}/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$root/build/${ANAGRILLA_WINENV:-wine}/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   # A real display: the project's prefix, the caller's display.

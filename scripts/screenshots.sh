@@ -19,7 +19,7 @@ finish() {
 }
 trap finish EXIT
 eval "export $(scripts/winenv.sh env | tr '\n' ' ')"
-export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 out="$root/build/screenshots"
 mkdir -p "$out"

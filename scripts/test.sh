@@ -1,6 +1,7 @@
 #!/bin/bash
 # Builds every configuration and runs every test: native under ASan/UBSan,
-# the worker tests under TSan, the Windows build under Wine, and a short fuzz run.
+# the worker tests under TSan, the Windows build under Wine, the release files
+# under Wine, and a short fuzz run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -26,6 +27,10 @@ trap 'scripts/winenv.sh stop' EXIT
 ctest --test-dir build/windows --output-on-failure
 scripts/winenv.sh stop
 trap - EXIT
+
+step "release: the zip and the installer under Wine"
+scripts/dist.sh
+tests/release/release_test.py
 
 step "fuzz smoke run"
 scripts/fuzz.sh "${FUZZ_SECONDS:-10}"

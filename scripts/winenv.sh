@@ -13,7 +13,8 @@ state="$base/state"
 prefix="$base/prefix"
 mkdir -p "$state"
 
-export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No menu builder: shortcuts made in the prefix stay out of the Linux home.
+export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # Raise when the prefix's set-up changes, so that old prefixes are made anew.
 setup_version=3

@@ -69,16 +69,25 @@ TEST(Resources, ManifestAndVersionAreCarried) {
     const std::string text(reinterpret_cast<const char*>(manifest.data), manifest.size);
     EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(text.find("version=\"6.0.0.0\""), std::string::npos);
+    // Windows 7 and Windows 10/11 as supported systems.
+    EXPECT_NE(text.find("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"), std::string::npos);
+    EXPECT_NE(text.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos);
 
     const ResourceBytes version = FindBytes(1, MAKEINTRESOURCEA(16));
     ASSERT_NE(version.data, nullptr);
     const std::wstring block(reinterpret_cast<const wchar_t*>(version.data), version.size / sizeof(wchar_t));
     EXPECT_NE(block.find(L"040704b0"), std::wstring::npos);
-    EXPECT_NE(block.find(L"Programmversion: 1.2"), std::wstring::npos);
+    for (const wchar_t* value : {L"Programmversion: 1.2", L"1.2.0.0", L"Die Anagrilla-Entwickler",
+                                 L"\u00A9 2026 Die Anagrilla-Entwickler"})
+        EXPECT_NE(block.find(value), std::wstring::npos) << value;
+    // The fixed part: signature, structure version, then file version 1.2.0.0.
+    const unsigned char fixed[] = {0xBD, 0x04, 0xEF, 0xFE, 0x00, 0x00, 0x01, 0x00,
+                                   0x02, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00};
     // The translation: German (0x407), Unicode (1200).
     const unsigned char translation[] = {0x07, 0x04, 0xB0, 0x04};
     const std::string raw(reinterpret_cast<const char*>(version.data), version.size);
     EXPECT_NE(raw.find(std::string(reinterpret_cast<const char*>(translation), 4)), std::string::npos);
+    EXPECT_NE(raw.find(std::string(reinterpret_cast<const char*>(fixed), sizeof fixed)), std::string::npos);
 }
 
 // The "fmt " and "data" chunks of a RIFF WAVE resource.
