@@ -459,8 +459,8 @@ TEST_F(RoundTest, OnlyOneSearchAtATime)
     EXPECT_EQ(1, view.controlsStateCalls) << "the round began once";
 
     round->OnGiveUp();
-    round->m_strStartWord = "ABCDEFGH";
-    round->StartRound();
+    StartWordStock = {"ABCDEFGH"};
+    round->OnNew();
     round->StopSearch(); // before the word list goes
     EXPECT_FALSE(round->IsWorkerRunning());
     EXPECT_FALSE(round->IsSearching());

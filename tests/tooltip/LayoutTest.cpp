@@ -10,14 +10,15 @@ namespace {
 class Layout : public RendererTest
 {
 protected:
-    // Rows x columns, each cell's row and column, then the texts drawn.
+    // Rows x columns, each cell's row and column (+ its column span), then the texts drawn.
     std::string TableShape(const std::string& rows)
     {
         Render("<table>" + rows + "</table>");
         const TableLayout& table = *renderer.Layout().tables.at(0);
         std::string shape = std::to_string(table.rows) + "x" + std::to_string(table.columns);
         for (const CellLayout& cell : table.cells)
-            shape += " " + std::to_string(cell.row) + "," + std::to_string(cell.column);
+            shape += " " + std::to_string(cell.row) + "," + std::to_string(cell.column) +
+                     (cell.columnSpan > 1 ? "+" + std::to_string(cell.columnSpan) : "");
         shape += ":";
         for (const FakeCanvas::TextCall& call : canvas.texts)
             shape += " " + call.text;
@@ -121,6 +122,10 @@ TEST_F(Layout, HorizontalRules)
         EXPECT_EQ(c.second, canvas.lines[0].points[0].x) << tag;
         EXPECT_EQ(c.second + 100, canvas.lines[0].points[1].x) << tag;
     }
+    // A rule of no width draws nothing and moves nothing.
+    Render("<hr width=0>x");
+    EXPECT_TRUE(canvas.lines.empty());
+    EXPECT_EQ(0, Text("x").x);
 }
 
 TEST_F(Layout, BorderOfWidthThree)
@@ -193,8 +198,10 @@ TEST_F(Layout, ColumnsAreTheWidestRowsSpans)
     const std::pair<const char*, const char*> cases[] = {
         // A cell spanning rows adds no column to the rows below; D has no place.
         {"<tr><td rowspan=2>A<td>B</tr><tr><td>C<td>D</tr>", "2x2 0,0 0,1 1,1: A B C"},
-        {"<tr><td colspan=3>A</tr><tr><td>B<td>C</tr>", "2x3 0,0 1,0 1,1: A B C"},
-        {"<tr><td>A<td colspan=2>B</tr><tr><td>C</tr>", "2x3 0,0 0,1 1,0: A B C"},
+        {"<tr><td colspan=3>A</tr><tr><td>B<td>C</tr>", "2x3 0,0+3 1,0 1,1: A B C"},
+        // A span is cut where the row ends.
+        {"<tr><td rowspan=2>A<td>B</tr><tr><td colspan=2>C</tr>", "2x2 0,0 0,1 1,1: A B C"},
+        {"<tr><td>A<td colspan=2>B</tr><tr><td>C</tr>", "2x3 0,0 0,1+2 1,0: A B C"},
         // A row left open still counts; cells without a row make one.
         {"<tr><td>A<td>B<td>C", "1x3 0,0 0,1 0,2: A B C"},
         {"<td>A<td>B</td>", "1x2 0,0 0,1: A B"},
@@ -203,6 +210,8 @@ TEST_F(Layout, ColumnsAreTheWidestRowsSpans)
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.second, TableShape(c.first)) << c.first;
+    Render("<table><tr><td>A<td>B");
+    EXPECT_EQ(2, renderer.Layout().tables.at(0)->columns) << "a table never closed";
 }
 
 TEST_F(Layout, TableLengthsReferToTheFontAtTheTable)
@@ -373,6 +382,11 @@ TEST_F(Layout, HostileMarkupStaysBounded)
     const MarkupSize size = Render(deep);
     EXPECT_GT(size.cy, 1);
     EXPECT_EQ(nullptr, canvas.Find("core")); // deeper than tables may nest
+    std::string nine;
+    for (int i = 0; i < 9; ++i)
+        nine += "<table><tr><td>";
+    const MarkupSize bounded = renderer.Measure(canvas, nine + "core");
+    EXPECT_EQ(size.cx * 10000 + size.cy, bounded.cx * 10000 + bounded.cy) << "both passes stop at the same depth";
 
     Render("<b<i<table<tr<td<font size=");
     // Tables without cells have no columns to share width among.
