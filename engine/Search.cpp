@@ -137,17 +137,30 @@ unsigned SearchThreadProc(ISearchHost* host)
     const int n = WordCount();
     QuickReject quick(startWord);
     std::string word;
+    // The quick look leaves the thread's generator alone; a search that ends
+    // on a word it rejected unscrambles that word once more, so the thread
+    // is left as by taking every word in full.
+    int rejected = -1;
+    auto settleGenerator = [&](int last) {
+        if (last >= 0 && last == rejected)
+            GetWordInto(last, word);
+    };
     for (int i = 0; i < n; ++i) {
-        if (CancelEvent.TestAndConsume())
+        if (CancelEvent.TestAndConsume()) {
+            settleGenerator(i - 1);
             return 0;
+        }
         const WordRules rules = CurrentRules();
-        if (!quick.MayPass(i, rules))
+        if (!quick.MayPass(i, rules)) {
+            rejected = i;
             continue;
+        }
         GetWordInto(i, word);
         PrepareWord(word, rules);
         if (IsCandidate(word, startWord, rules))
             candidates.push_back(word);
     }
+    settleGenerator(n - 1);
     host->SetSearchTotal(static_cast<int>(candidates.size()));
     host->PostSearchDone();
     return 1;

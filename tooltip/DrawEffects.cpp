@@ -225,7 +225,9 @@ bool IsTexture(int effect)
     return effect >= EffectNoise && effect <= EffectMetal;
 }
 
-void DrawTexture(Image32& target, const PixelRect& rect, const Image8& texture)
+} // namespace
+
+void DrawTextureLevels(Image32& target, const PixelRect& rect, const Image8& texture)
 {
     const Span columns = ClipSpan(rect.left, texture.Width(), target.Width());
     const Span rows = ClipSpan(rect.top, texture.Height(), target.Height());
@@ -233,6 +235,8 @@ void DrawTexture(Image32& target, const PixelRect& rect, const Image8& texture)
         for (int x = columns.begin; x < columns.end; ++x)
             target.At(x, y) = texture.ColourAt(x - rect.left, y - rect.top);
 }
+
+namespace {
 
 // ---- shadows and images --------------------------------------------------
 
@@ -247,13 +251,16 @@ uint32_t ScaleColour(uint32_t colour, int64_t numerator, int64_t denominator)
                       int(BlueOf(colour) * numerator / denominator));
 }
 
-void DrawHardShadow(Image32& target, int offsetX, int offsetY, int width, int height, const Image32& mask)
+// The shadows read their mask through `level(x, y)`, the grey level of a
+// pixel of the area, so a picture's shadow needs no mask image of its own.
+template <class Levels>
+void DrawHardShadow(Image32& target, int offsetX, int offsetY, int width, int height, const Levels& level)
 {
     const Span columns = ClipSpan(offsetX, width, target.Width());
     const Span rows = ClipSpan(offsetY, height, target.Height());
     for (int y = rows.begin; y < rows.end; ++y)
         for (int x = columns.begin; x < columns.end; ++x)
-            target.At(x, y) = ScaleColour(target.At(x, y), MaskLevel(mask, x - offsetX, y - offsetY), 255);
+            target.At(x, y) = ScaleColour(target.At(x, y), level(x - offsetX, y - offsetY), 255);
 }
 
 int MakeOdd(int blur)
@@ -270,7 +277,8 @@ class BoxSums
 public:
     // Levels of the area (width x height) with the mask shrunk into the
     // middle; only columns [left, right) and rows [top, bottom) are kept.
-    BoxSums(const Image32& mask, int width, int height, int blurX, int blurY, int left, int top, int right,
+    template <class Levels>
+    BoxSums(const Levels& level, int width, int height, int blurX, int blurY, int left, int top, int right,
             int bottom)
         : m_left(left), m_top(top), m_columns(right - left), m_rows(bottom - top),
           m_sums(std::size_t(m_columns + 1) * std::size_t(m_rows + 1), 0)
@@ -286,11 +294,10 @@ public:
             for (int column = 0; column < m_columns; ++column)
             {
                 const int u = left + column - placeX;
-                int level = 255;
+                int value = 255;
                 if (u >= 0 && v >= 0 && u < shrunkWidth && v < shrunkHeight)
-                    level = MaskLevel(mask, int(int64_t(u) * width / shrunkWidth),
-                                      int(int64_t(v) * height / shrunkHeight));
-                rowSum += level;
+                    value = level(int(int64_t(u) * width / shrunkWidth), int(int64_t(v) * height / shrunkHeight));
+                rowSum += value;
                 Sum(column + 1, row + 1) = Sum(column + 1, row) + rowSum;
             }
         }
@@ -324,7 +331,12 @@ private:
     std::vector<int64_t> m_sums;
 };
 
-void DrawSoftShadow(Image32& target, int offsetX, int offsetY, int width, int height, const Image32& mask,
+// The sums of a whole large shadow would take eight bytes a pixel; rows are
+// softened this many at a time instead.
+constexpr int ShadowBandRows = 128;
+
+template <class Levels>
+void DrawSoftShadow(Image32& target, int offsetX, int offsetY, int width, int height, const Levels& level,
                     int blurX, int blurY)
 {
     // 1. Odd box sizes, so that the box has a centre pixel.
@@ -337,26 +349,30 @@ void DrawSoftShadow(Image32& target, int offsetX, int offsetY, int width, int he
     const Span rows = ClipSpan(offsetY, height, target.Height());
     if (columns.IsEmpty() || rows.IsEmpty())
         return;
-    // 3. Levels of the area that the boxes of the drawn pixels reach.
     const int radiusX = blurX / 2;
     const int radiusY = blurY / 2;
     const int left = std::max(columns.begin - offsetX - radiusX, 0);
-    const int top = std::max(rows.begin - offsetY - radiusY, 0);
     const int right = std::min(columns.end - offsetX + radiusX, width);
-    const int bottom = std::min(rows.end - offsetY + radiusY, height);
-    const BoxSums sums(mask, width, height, blurX, blurY, left, top, right, bottom);
-    // 4. Each pixel scaled by the mean of its box / 255.
     const int64_t whiteSum = int64_t(blurX) * blurY * 255;
-    for (int y = rows.begin; y < rows.end; ++y)
+    for (int bandTop = rows.begin; bandTop < rows.end; bandTop += ShadowBandRows)
     {
-        const int ay = y - offsetY;
-        for (int x = columns.begin; x < columns.end; ++x)
+        const int bandEnd = std::min(rows.end, bandTop + ShadowBandRows);
+        // 3. Levels of the area that the boxes of the band's pixels reach.
+        const int top = std::max(bandTop - offsetY - radiusY, 0);
+        const int bottom = std::min(bandEnd - offsetY + radiusY, height);
+        const BoxSums sums(level, width, height, blurX, blurY, left, top, right, bottom);
+        // 4. Each pixel scaled by the mean of its box / 255.
+        for (int y = bandTop; y < bandEnd; ++y)
         {
-            const int ax = x - offsetX;
-            const int64_t sum = sums.BoxSum(ax - radiusX, ay - radiusY, ax + radiusX + 1, ay + radiusY + 1);
-            if (sum >= whiteSum || sum < 0)
-                continue;
-            target.At(x, y) = ScaleColour(target.At(x, y), sum, whiteSum);
+            const int ay = y - offsetY;
+            for (int x = columns.begin; x < columns.end; ++x)
+            {
+                const int ax = x - offsetX;
+                const int64_t sum = sums.BoxSum(ax - radiusX, ay - radiusY, ax + radiusX + 1, ay + radiusY + 1);
+                if (sum >= whiteSum || sum < 0)
+                    continue;
+                target.At(x, y) = ScaleColour(target.At(x, y), sum, whiteSum);
+            }
         }
     }
 }
@@ -377,39 +393,52 @@ struct ImageShadow
     int darkness;
 };
 
-// Draws a picture whose clear pixels are marked in `clear` (same size).
-void DrawPicture(const CDrawEffects& effects, Image32& target, int x, int y, const Image32& picture,
-                 const std::vector<uint8_t>& clear, int style, const ImageShadow& shadow)
+// A picture stretched to width x height, read where it is needed: a large
+// picture is never copied whole. source holds the bitmap's rows from
+// firstRow on, of sourceHeight rows in all; rows it does not hold count as
+// clear. `clear(sx, row)` tells whether a pixel of source is transparent.
+template <class Clear>
+struct StretchedPicture
 {
-    const int width = picture.Width();
-    const int height = picture.Height();
-    const uint32_t white = 0xFFFFFF;
-    // 1. Mask and picture, the picture changed by the style bits.
-    Image32 mask(width, height, 0);
-    Image32 shown(width, height, 0);
-    for (int py = 0; py < height; ++py)
+    const Image32& source;
+    int firstRow;
+    int sourceHeight;
+    int width;
+    int height;
+    const Clear& clear;
+
+    int SourceX(int px) const { return int(int64_t(px) * source.Width() / width); }
+    int SourceRow(int py) const { return int(int64_t(py) * sourceHeight / height) - firstRow; }
+    bool IsClear(int px, int py) const
     {
-        for (int px = 0; px < width; ++px)
-        {
-            if (clear[std::size_t(py) * std::size_t(width) + std::size_t(px)])
-                mask.At(px, py) = white;
-            else
-                shown.At(px, py) = ApplyImageStyle(picture.At(px, py), style);
-        }
+        const int row = SourceRow(py);
+        return row < 0 || row >= source.Height() || clear(SourceX(px), row);
     }
-    // 2. The shadow first, or the picture moved in its place.
+    uint32_t At(int px, int py) const { return source.At(SourceX(px), SourceRow(py)); }
+};
+
+template <class Clear>
+void DrawPicture(Image32& target, int x, int y, const StretchedPicture<Clear>& picture, int style,
+                 const ImageShadow& shadow)
+{
+    const int width = picture.width;
+    const int height = picture.height;
+    if (picture.source.IsEmpty() || picture.sourceHeight <= 0 || width <= 0 || height <= 0 ||
+        !IsAllowedImageSize(width, height))
+        return;
+    // 1. The shadow first, or the picture moved in its place.
     if (shadow.on)
     {
         if (style & (ImageStyleHardShadow | ImageStyleSoftShadow))
         {
-            const uint32_t grey = uint32_t(GreyOfDarkness(shadow.darkness)) * 0x010101u;
-            Image32 shadowMask(width, height, white);
-            for (int py = 0; py < height; ++py)
-                for (int px = 0; px < width; ++px)
-                    if (mask.At(px, py) == 0)
-                        shadowMask.At(px, py) = grey;
-            effects.DrawShadow(target, x + shadow.x, y + shadow.y, width, height, shadowMask,
-                               (style & ImageStyleSoftShadow) != 0, shadow.blurX, shadow.blurY);
+            const int grey = GreyOfDarkness(shadow.darkness);
+            auto level = [&](int px, int py) {
+                return px < 0 || py < 0 || px >= width || py >= height || picture.IsClear(px, py) ? 255 : grey;
+            };
+            if (style & ImageStyleSoftShadow)
+                DrawSoftShadow(target, x + shadow.x, y + shadow.y, width, height, level, shadow.blurX, shadow.blurY);
+            else
+                DrawHardShadow(target, x + shadow.x, y + shadow.y, width, height, level);
         }
         else
         {
@@ -417,7 +446,8 @@ void DrawPicture(const CDrawEffects& effects, Image32& target, int x, int y, con
             y += shadow.y;
         }
     }
-    // 3. AND with the mask, OR with the picture: clear pixels keep the target.
+    // 2. Clear pixels keep the target; the others take the picture changed
+    // by the style bits.
     const Span columns = ClipSpan(x, width, target.Width());
     const Span rows = ClipSpan(y, height, target.Height());
     for (int ty = rows.begin; ty < rows.end; ++ty)
@@ -425,7 +455,10 @@ void DrawPicture(const CDrawEffects& effects, Image32& target, int x, int y, con
         for (int tx = columns.begin; tx < columns.end; ++tx)
         {
             uint32_t& pixel = target.At(tx, ty);
-            pixel = (pixel & mask.At(tx - x, ty - y)) | shown.At(tx - x, ty - y);
+            if (picture.IsClear(tx - x, ty - y))
+                pixel &= 0xFFFFFF;
+            else
+                pixel = ApplyImageStyle(picture.At(tx - x, ty - y), style);
         }
     }
 }
@@ -538,7 +571,7 @@ void CDrawEffects::DrawBackground(Image32& target, int effect, const PixelRect& 
     if (IsTexture(effect) && MakeTextureLevels(effect, width, height, granularity, texture))
     {
         texture.Palette() = MakeTexturePalette(colour1, colour2, colour3, tint);
-        DrawTexture(target, rect, texture);
+        DrawTextureLevels(target, rect, texture);
         return;
     }
     target.FillRect(rect, colour1);
@@ -600,10 +633,11 @@ bool CDrawEffects::DrawShadow(Image32& target, int offsetX, int offsetY, int wid
         return true;
     if (!IsAllowedImageSize(width, height))
         return false;
+    auto level = [&mask](int x, int y) { return MaskLevel(mask, x, y); };
     if (gradient)
-        DrawSoftShadow(target, offsetX, offsetY, width, height, mask, blurX, blurY);
+        DrawSoftShadow(target, offsetX, offsetY, width, height, level, blurX, blurY);
     else
-        DrawHardShadow(target, offsetX, offsetY, width, height, mask);
+        DrawHardShadow(target, offsetX, offsetY, width, height, level);
     return true;
 }
 
@@ -611,34 +645,68 @@ void CDrawEffects::DrawImage(Image32& target, int x, int y, int width, int heigh
                              bool hasMaskColour, uint32_t maskColour, int style, bool shadowOn, int shadowX,
                              int shadowY, int blurX, int blurY, int darkness) const
 {
-    const Image32 picture = StretchImage(bitmap, width, height);
-    if (picture.IsEmpty())
-        return;
-    std::vector<uint8_t> clear(picture.Pixels().size(), 0);
-    if (hasMaskColour)
-        for (std::size_t i = 0; i < clear.size(); ++i)
-            clear[i] = (picture.Pixels()[i] & 0xFFFFFF) == (maskColour & 0xFFFFFF);
-    DrawPicture(*this, target, x, y, picture, clear, style, {shadowOn, shadowX, shadowY, blurX, blurY, darkness});
+    DrawImageRows(target, x, y, width, height, bitmap, 0, bitmap.Height(), hasMaskColour, maskColour, style, shadowOn,
+                  shadowX, shadowY, blurX, blurY, darkness);
+}
+
+void CDrawEffects::DrawImageRows(Image32& target, int x, int y, int width, int height, const Image32& rows,
+                                 int firstRow, int bitmapHeight, bool hasMaskColour, uint32_t maskColour, int style,
+                                 bool shadowOn, int shadowX, int shadowY, int blurX, int blurY, int darkness) const
+{
+    auto clear = [&](int sx, int row) {
+        return hasMaskColour && (rows.At(sx, row) & 0xFFFFFF) == (maskColour & 0xFFFFFF);
+    };
+    const StretchedPicture<decltype(clear)> picture{rows, firstRow, bitmapHeight, width, height, clear};
+    DrawPicture(target, x, y, picture, style, {shadowOn, shadowX, shadowY, blurX, blurY, darkness});
+}
+
+RowSpan ImageRowsNeeded(int top, int bottom, int y, int height, int bitmapHeight, int style, bool shadowOn,
+                        int shadowY, int blurY)
+{
+    if (bitmapHeight <= 0 || bottom <= top)
+        return RowSpan{};
+    // Rows of the stretched picture: those drawn in the band, and those its
+    // shadow reads, with a row to spare on either side of the shrink.
+    int64_t low = int64_t(top) - y;
+    int64_t high = int64_t(bottom) - y;
+    if (shadowOn)
+    {
+        const int64_t shadowTop = int64_t(top) - y - shadowY;
+        const int64_t shadowBottom = int64_t(bottom) - y - shadowY;
+        if (style & ImageStyleSoftShadow)
+        {
+            const int blur = MakeOdd(blurY);
+            const int64_t shrunk = int64_t(height) - blur;
+            if (shrunk > 0)
+            {
+                low = std::min(low, (shadowTop - blur) * height / shrunk - 1);
+                high = std::max(high, shadowBottom * height / shrunk + 2);
+            }
+        }
+        else if (style & ImageStyleHardShadow)
+        {
+            low = std::min(low, shadowTop);
+            high = std::max(high, shadowBottom);
+        }
+        else
+        {
+            low = shadowTop;
+            high = shadowBottom;
+        }
+    }
+    low = std::max<int64_t>(low, 0);
+    high = std::min<int64_t>(high, height);
+    if (high <= low)
+        return RowSpan{};
+    return RowSpan{int(low * bitmapHeight / height), int((high - 1) * bitmapHeight / height) + 1};
 }
 
 void CDrawEffects::DrawImage(Image32& target, int x, int y, int width, int height, const Image32& picture,
                              const Image8& transparency, int style, bool shadowOn, int shadowX, int shadowY,
                              int blurX, int blurY, int darkness) const
 {
-    const Image32 stretched = StretchImage(picture, width, height);
-    if (stretched.IsEmpty())
-        return;
     // The transparency follows the same nearest-pixel stretch as the picture.
-    std::vector<uint8_t> clear(stretched.Pixels().size(), 0);
-    for (int py = 0; py < height; ++py)
-    {
-        const int sy = int(int64_t(py) * picture.Height() / height);
-        for (int px = 0; px < width; ++px)
-        {
-            const int sx = int(int64_t(px) * picture.Width() / width);
-            if (transparency.Contains(sx, sy))
-                clear[std::size_t(py) * std::size_t(width) + std::size_t(px)] = transparency.At(sx, sy) != 0;
-        }
-    }
-    DrawPicture(*this, target, x, y, stretched, clear, style, {shadowOn, shadowX, shadowY, blurX, blurY, darkness});
+    auto clear = [&](int sx, int sy) { return transparency.Contains(sx, sy) && transparency.At(sx, sy) != 0; };
+    const StretchedPicture<decltype(clear)> stretched{picture, 0, picture.Height(), width, height, clear};
+    DrawPicture(target, x, y, stretched, style, {shadowOn, shadowX, shadowY, blurX, blurY, darkness});
 }

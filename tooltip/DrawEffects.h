@@ -73,6 +73,13 @@ public:
                    uint32_t maskColour, int style, bool shadowOn, int shadowX, int shadowY, int blurX, int blurY,
                    int darkness) const;
 
+    // The same from rows [firstRow, firstRow + rows.Height()) of a bitmap of
+    // bitmapHeight rows: enough for the target rows that ImageRowsNeeded
+    // names; other rows count as transparent.
+    void DrawImageRows(Image32& target, int x, int y, int width, int height, const Image32& rows, int firstRow,
+                       int bitmapHeight, bool hasMaskColour, uint32_t maskColour, int style, bool shadowOn,
+                       int shadowX, int shadowY, int blurX, int blurY, int darkness) const;
+
     // The same for a picture with its own transparency (icons): a non-zero
     // level in transparency (same size as picture) marks a clear pixel.
     void DrawImage(Image32& target, int x, int y, int width, int height, const Image32& picture,
@@ -94,6 +101,23 @@ std::array<uint32_t, 256> MakeTexturePalette(uint32_t colour1, uint32_t colour2,
 // from the calling thread's generator. False, and no numbers drawn, when
 // the effect is not a texture or the size is empty or too large.
 bool MakeTextureLevels(int effect, int width, int height, int granularity, Image8& texture);
+
+// Rows [first, end) of a bitmap.
+struct RowSpan
+{
+    int first = 0;
+    int end = 0;
+};
+
+// The rows of a bitmap of bitmapHeight rows that DrawImage, drawing it at y
+// with height rows, reads to draw the target rows [top, bottom); the other
+// arguments are DrawImage's.
+RowSpan ImageRowsNeeded(int top, int bottom, int y, int height, int bitmapHeight, int style, bool shadowOn,
+                        int shadowY, int blurY);
+
+// The texture drawn through its palette with its top-left corner at the
+// rectangle's, clipped to the target.
+void DrawTextureLevels(Image32& target, const PixelRect& rect, const Image8& texture);
 
 // The colour with the grey, darker and lighter bits of style applied.
 uint32_t ApplyImageStyle(uint32_t colour, int style);

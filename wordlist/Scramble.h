@@ -45,6 +45,11 @@ public:
         return static_cast<char>(static_cast<unsigned char>(stored) ^ (m & 0xFFu));
     }
 
+    // Whether the position has a seed, and the generator's state after the
+    // bytes so far: the state the thread's own generator would be left in.
+    bool Seeded() const { return m_reciprocal != 0; }
+    uint32_t State() const { return m_state; }
+
 private:
     uint32_t m_state = 0;
     uint64_t m_reciprocal = 0;

@@ -151,12 +151,18 @@ void GetWordInto(int position, std::string& out)
     const char* stored = g_list.bytes.data() + g_list.starts[index];
     const size_t length = g_list.starts[index + 1] - g_list.starts[index];
     out.resize(length);
-    if (length == 0)
-        return;
-    if (g_list.standard)
-        ScrambleBytes(stored, length, &out[0], position);
-    else
+    if (!g_list.standard) {
         out.replace(0, length, stored, length);
+        return;
+    }
+    // Unscrambling seeds and draws the calling thread's generator: the word
+    // is worked on a copy of the state, and the thread's state is set to
+    // where those draws leave it, as callers of rand after us expect.
+    Unscrambler plain(SeedTable(), position);
+    for (size_t i = 0; i < length; ++i)
+        out[i] = plain.Next(stored[i]);
+    if (plain.Seeded())
+        SeedRandom(plain.State());
 }
 
 StoredWordView StoredWord(int position)

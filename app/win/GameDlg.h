@@ -21,6 +21,10 @@ public:
     // end it by ending itself.
     bool WorkerLeftRunning() const { return m_workerLeftRunning; }
 
+    // How sounds reach the system; tests put a recorder in its place.
+    using SoundFunction = BOOL(WINAPI*)(LPCSTR sound, HMODULE module, DWORD flags);
+    static SoundFunction s_playSound;
+
     // Operations of the window that the menu and the loading window use.
     void OnClose();
     void OnReadMe();

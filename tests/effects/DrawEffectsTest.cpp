@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -391,6 +392,21 @@ TEST(DrawShadow, ShrinkTakesNearestMaskPixels)
         EXPECT_EQ(image.At(x, 2), colour);
 }
 
+TEST(DrawShadow, TallShadowsAreSoftenedAlikeAcrossRowBands)
+{
+    // A black mask 10 x 400 with blur 3 shrinks to rows 1..397; the rows
+    // where one stretch of work meets the next must be as black as the rest.
+    // The target cuts the area at x = 8, but x = 6 still sees the mask.
+    const Image32 mask(10, 400, Black);
+    Image32 image(8, 400, White);
+    CDrawEffects().DrawShadow(image, 0, 0, 10, 400, mask, true, 3, 3);
+    const std::pair<int, uint32_t> rows[] = {{0, 0xAAAAAA}, {1, 0x555555}, {2, Black},   {127, Black},
+                                             {128, Black},  {255, Black},  {256, Black}, {397, 0x555555},
+                                             {398, 0xAAAAAA}, {399, White}};
+    for (const auto& row : rows)
+        EXPECT_EQ(row.second, image.At(6, row.first)) << row.first;
+}
+
 TEST(DrawShadow, DegenerateSizesAndBlurs)
 {
     const Image32 mask(10, 10, Black);
@@ -428,6 +444,7 @@ TEST(DrawImage, StyleBitsInOrderGreyDarkerLighter)
         {MakeColour(0, 255, 0), ImageStyleGrey, MakeColour(149, 149, 149)},
         {White, ImageStyleGrey, White},
         {MakeColour(10, 20, 30), ImageStyleGrey, MakeColour(18, 18, 18)},
+        {MakeColour(250, 0, 0), ImageStyleGrey, MakeColour(74, 74, 74)},
         {MakeColour(255, 3, 100), ImageStyleDarker, MakeColour(191, 2, 75)},
         {MakeColour(240, 3, 100), ImageStyleLighter, MakeColour(255, 3, 125)},
         {red, ImageStyleGrey | ImageStyleDarker, MakeColour(57, 57, 57)},
@@ -486,6 +503,47 @@ TEST(DrawImage, ShadowsAndTheMovedPicture)
     ExpectPixels(moved, {{0, 0, White}, {2, 1, MakeColour(76, 76, 76)}});
     // Shadow bits without shadowOn draw no shadow.
     EXPECT_EQ(draw(3, 1, ImageStyleHardShadow, false, 1, 1, 0, 50).At(1, 1), White);
+}
+
+TEST(DrawImage, BandsFromTheRowsTheyNeedDrawAsTheWholePicture)
+{
+    // Bands of 7 target rows, each drawn from only the bitmap rows that
+    // ImageRowsNeeded names, give the picture drawn at once.
+    uint32_t state = 3;
+    auto next = [&state](int n) { return NextRandom(state) % n; };
+    const int styles[] = {0, ImageStyleGrey, ImageStyleHardShadow, ImageStyleSoftShadow, ImageStyleSoftShadow | 2};
+    for (int round = 0; round < 300; ++round)
+    {
+        Image32 bitmap(1 + next(6), 1 + next(40));
+        for (uint32_t& pixel : bitmap.Pixels())
+            pixel = next(3) == 0 ? 0xFF00FF : MakeColour(next(256), next(256), next(256));
+        const int y = next(20) - 8, width = 1 + next(12), height = next(60) - 2, style = styles[next(5)];
+        const bool shadowOn = next(4) != 0;
+        const int shadowX = next(9) - 4, shadowY = next(13) - 6, blurX = next(8), blurY = next(12);
+        Image32 whole(16, 50, 0x102030);
+        CDrawEffects().DrawImage(whole, 1, y, width, height, bitmap, true, 0xFF00FF, style, shadowOn, shadowX,
+                                 shadowY, blurX, blurY, 40);
+        Image32 banded(16, 50, 0x102030);
+        for (int top = 0; top < 50; top += 7)
+        {
+            const RowSpan rows =
+                ImageRowsNeeded(top, top + 7, y, height, bitmap.Height(), style, shadowOn, shadowY, blurY);
+            Image32 part(bitmap.Width(), std::max(0, rows.end - rows.first));
+            for (int row = 0; row < part.Height(); ++row)
+                for (int x = 0; x < part.Width(); ++x)
+                    part.At(x, row) = bitmap.At(x, rows.first + row);
+            Image32 band(16, 7);
+            for (int row = 0; row < 7 && top + row < 50; ++row)
+                for (int x = 0; x < 16; ++x)
+                    band.At(x, row) = banded.At(x, top + row);
+            CDrawEffects().DrawImageRows(band, 1, y - top, width, height, part, rows.first, bitmap.Height(), true,
+                                         0xFF00FF, style, shadowOn, shadowX, shadowY, blurX, blurY, 40);
+            for (int row = 0; row < 7 && top + row < 50; ++row)
+                for (int x = 0; x < 16; ++x)
+                    banded.At(x, top + row) = band.At(x, row);
+        }
+        ASSERT_EQ(whole.Pixels(), banded.Pixels()) << round;
+    }
 }
 
 TEST(DrawImage, EmptySizesDrawNothing)

@@ -156,3 +156,33 @@ TEST(GdiEffects, BitmapsAndIconsKeepTheirTransparentPixels)
     DestroyIcon(icon);
     iconCanvas.Expect({{1, 1, RGB(50, 60, 70)}, {2, 1, RGB(0, 200, 0)}, {2, 2, RGB(0, 200, 0)}, {3, 3, RGB(50, 60, 70)}});
 }
+
+TEST(GdiEffects, TallAreasAreDrawnInBandsAsTheImageVersionDrawsThemWhole)
+{
+    // Taller than one band of rows: each row must come out as if drawn at once.
+    const int width = 24, height = 700;
+    // Far more than a million pixels: read by rows, band by band.
+    Image32 picture(1500, 800, RGB(0, 0, 255));
+    for (int y = 0; y < 800; ++y)
+        for (int x = 0; x < 1500; ++x)
+            if ((x / 100 + y / 37) % 3 == 0)
+                picture.At(x, y) = (x + y) % 5 ? RGB(255, 0, 255) : RGB(x % 256, y % 256, 9);
+    HBITMAP bitmap = BitmapFromImage(picture);
+    const uint32_t c1 = RGB(10, 20, 30), c2 = RGB(200, 100, 0), c3 = RGB(0, 255, 128);
+    MemoryCanvas canvas(width, height, White);
+    CGdiDrawEffects effects;
+    SeedRandom(5);
+    effects.DrawBackground(canvas.Dc(), EffectSoftBump, RECT{0, 3, width, height - 2}, c1, c2, c3, 12);
+    effects.DrawImage(canvas.Dc(), 2, 1, 18, 690, bitmap, true, RGB(255, 0, 255), ImageStyleSoftShadow, true, 3, 4,
+                      5, 7, 60);
+    DeleteObject(bitmap);
+
+    Image32 expected(width, height, White);
+    SeedRandom(5);
+    CDrawEffects().DrawBackground(expected, EffectSoftBump, {0, 3, width, height - 2}, c1, c2, c3, 12);
+    CDrawEffects().DrawImage(expected, 2, 1, 18, 690, picture, true, RGB(255, 0, 255), ImageStyleSoftShadow, true, 3,
+                             4, 5, 7, 60);
+    Image32 drawn;
+    ASSERT_TRUE(ReadDcPixels(canvas.Dc(), 0, 0, width, height, drawn));
+    EXPECT_TRUE(drawn.Pixels() == expected.Pixels());
+}

@@ -2,6 +2,7 @@
 
 #include "tooltip/MarkupRenderer.h"
 #include "tooltip/win/GdiCanvas.h"
+#include "tooltip/win/MarkupHost.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,15 @@ TEST(GdiCanvas, MeasuredTextIsDrawnInsideItsRectangle)
     }
     EXPECT_GT(inside, 20);
     EXPECT_EQ(0, outside);
+}
+
+TEST(MarkupHost, HandCursorFallsBackToTheSystemsHand)
+{
+    // No current Windows has the help program; its hand is then the system's.
+    bool owned = true;
+    EXPECT_EQ(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)), LoadHandCursor("C:\\nirgends\\winhlp32.exe", owned));
+    EXPECT_FALSE(owned);
+    EXPECT_NE(nullptr, CWinMarkupHost().HandCursor());
 }
 
 } // namespace

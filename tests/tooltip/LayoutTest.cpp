@@ -317,6 +317,10 @@ TEST_F(Layout, TableWidths)
     EXPECT_EQ(6, Render("<table width=5 cellspacing=0><tr><td>ab</td></tr></table>").cx);
     Render("<table cellspacing=0><tr><td width=4>abc</td><td>d</td></tr></table>");
     EXPECT_EQ(4, Text("d").x);
+    // A cell's percentage is of the table's width inside its frame: 48 of
+    // 96, then both columns share the 40 left over.
+    Render("<table width=100 border=2 cellspacing=0><tr><td width=50%>a</td><td>b</td></tr></table>");
+    EXPECT_EQ(2 + 68 + 1, Text("b").x);
 }
 
 TEST_F(Layout, ZeroPercentWidthsDivideNothing)

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // Pieces as "run<tag>" each, "run" alone when no tag followed.
@@ -248,7 +250,7 @@ TEST_F(MarkupDrawing, RepeatedDrawingDoesNotPileUpLinks)
 
 TEST_F(MarkupDrawing, Images)
 {
-    renderer.SetImageShadow(3, 4, true, 5, 6, 50);
+    renderer.SetImageShadow(3, 4, true, 5, 7, 60);
     Render("<a href=x><bmp file=a.bmp width=200% style=g hotstyle=ls mask=#ff00ff></a><icon idres=5 handle=0x1F>"
            "<ilst file=strip.bmp index=2 cx=0 height=3><bmp file=\"\">");
     ASSERT_EQ(3u, canvas.images.size());
@@ -270,10 +272,10 @@ TEST_F(MarkupDrawing, Images)
     renderer.OnSetCursor(MarkupPoint{1, 1});
     Render("<a href=x><bmp file=a.bmp width=200% style=g hotstyle=ls mask=#ff00ff></a>");
     EXPECT_EQ(ImageStyleLighter | ImageStyleSoftShadow, canvas.images[0].drawing.style);
-    const ImageDrawing& hot = canvas.images[0].drawing;
-    EXPECT_TRUE(hot.shadowOn);
-    EXPECT_EQ((std::vector<int>{3, 4, 5, 6, 50}), (std::vector<int>{hot.shadowX, hot.shadowY, hot.blurX, hot.blurY,
-                                                                 hot.darkness}));
+    const ImageDrawing& drawn = canvas.images[0].drawing;
+    EXPECT_TRUE(drawn.shadowOn);
+    EXPECT_EQ((std::vector<int>{3, 4, 5, 7, 60}),
+              (std::vector<int>{drawn.shadowX, drawn.shadowY, drawn.blurX, drawn.blurY, drawn.darkness}));
 }
 
 TEST(BrowserCommand, CutsThePlaceholderAndAppendsTheAddress)

@@ -16,9 +16,11 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <memory>
+#include <mmsystem.h>
 #include <richedit.h>
 #include <tlhelp32.h>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -26,6 +28,22 @@ namespace {
 // start word; BRAUT, TAUBE, RABE, RAUB and BAU its sub-anagrams.
 const char* const OwnList = "TRAUBE\r\nBRAUT\r\nTAUBE\r\nRABE\r\nRAUB\r\nBAU\r\nHAUS\r\nXY\r\n";
 const char* const CannotOpen = "Wortlistendatei konnte nicht geöffnet werden.";
+
+// What the window asked of the sound system: the resource number (0 for
+// none), the module and the flags.
+struct SoundCall {
+    uintptr_t sound;
+    HMODULE module;
+    DWORD flags;
+    bool operator==(const SoundCall& other) const {
+        return sound == other.sound && module == other.module && flags == other.flags;
+    }
+};
+std::vector<SoundCall> g_sounds;
+BOOL WINAPI RecordSound(LPCSTR sound, HMODULE module, DWORD flags) {
+    g_sounds.push_back(SoundCall{reinterpret_cast<uintptr_t>(sound), module, flags});
+    return TRUE;
+}
 
 bool IsGrey(HWND window, int id) {
     return (GetMenuState(GetMenu(window), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
@@ -47,9 +65,12 @@ protected:
         GameSettings.ResetToDefaults();
         ClearWordList();
         ClearStartWordStock();
+        g_sounds.clear();
+        CGameDlg::s_playSound = RecordSound;
     }
     void TearDown() override {
         m_dialog.reset();
+        CGameDlg::s_playSound = PlaySoundA;
         SetSettingsStore(nullptr);
         ClearWordList();
     }
@@ -225,6 +246,9 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     EXPECT_EQ(State(), "row=TRAUBE; input= rw; buttons=-ZSA-; menu=gggggg; found=0 von 5   (  0 % ); "
                        "tries=unbegrenzt; status=Spiel läuft...; list=; focus=139");
     EXPECT_EQ(ListTextColour(), RGB(0, 128, 0));
+    // Neu stops any sound; a found word plays its own, both exactly so.
+    ASSERT_FALSE(g_sounds.empty());
+    EXPECT_TRUE((SoundCall{0, nullptr, SND_PURGE}) == g_sounds[0]);
 
     // A right word, built with the letter buttons.
     ClickLetters("BAU");
@@ -235,6 +259,11 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     EXPECT_EQ(State(), "row=TRAUBE; input= rw; buttons=-ZSA-; menu=gggggg; found=1 von 5   ( 20 % ); "
                        "tries=unbegrenzt; status=Wort wurde in Liste übernommen.; list=BAU; focus=139");
     EXPECT_GT(ListPixelsNear(RGB(0, 128, 0)), 20) << "the found word in green";
+    EXPECT_TRUE((SoundCall{114, GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC}) == g_sounds.back());
+    // Rows as high as the entry's text on the list's screen DC as it comes.
+    SIZE entry{};
+    GetTextExtentPoint32A(WindowDC(Item(IDC_RESULTLIST)), "BAU", 3, &entry);
+    EXPECT_EQ(entry.cy, SendDlgItemMessageA(Window(), IDC_RESULTLIST, LB_GETITEMHEIGHT, 0, 0));
 
     // Escape keeps the window; Enter with "&Eintragen" disabled neither enters nor closes.
     PressInInput(VK_ESCAPE);

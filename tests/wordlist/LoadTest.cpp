@@ -1,5 +1,8 @@
 #include "engine/Messages.h"
+#include "engine/CancelEvent.h"
 #include "engine/Random.h"
+#include "engine/Search.h"
+#include "engine/StartWordStock.h"
 #include "settings/GameSettings.h"
 #include "settings/StartDirectory.h"
 #include "tests/wordlist/TempFolder.h"
@@ -93,6 +96,46 @@ TEST_F(LoadTest, UnscramblingIgnoresTheThreadsGenerator)
     DrawRandom();
     EXPECT_EQ(first, GetWord(5));
     EXPECT_EQ("GEHEIM", first);
+}
+
+// The thread's generator after unscrambling the word at a position of the
+// given length by the steps: seeded with the word's seed, one draw a byte.
+int NextDrawAfterWord(int position, size_t length)
+{
+    uint32_t state = PositionSeed(position);
+    for (size_t i = 0; i < length; ++i)
+        NextRandom(state);
+    return NextRandom(state);
+}
+
+TEST_F(LoadTest, UnscramblingLeavesTheThreadsGeneratorWhereItsDrawsEnd)
+{
+    // Longest first; ABEND ends the stock's stretch and is the last word.
+    m_folder.Write(StandardListName, StandardArchive({"KATZENTIER", "RAUBTIERE", "STRAUSS", "REISEN", "ABEND", ""}));
+    ASSERT_TRUE(LoadWordList());
+    SeedRandom(99);
+    GetWord(2);
+    EXPECT_EQ(NextDrawAfterWord(2, 7), DrawRandom()) << "one word";
+    SeedRandom(99);
+    GetWord(5);
+    EXPECT_EQ(NextDrawAfterWord(5, 0), DrawRandom()) << "an empty word seeds and draws nothing";
+
+    // The next start word's seed is drawn after the stock was built.
+    SeedRandom(99);
+    ASSERT_EQ(4, BuildStartWordStock());
+    EXPECT_EQ(NextDrawAfterWord(3, 6), DrawRandom()) << "after the stock";
+
+    // A search whose last word is rejected early leaves it as a full pass.
+    ClearWordList();
+    m_folder.Write(StandardListName, StandardArchive({"KATZENTIER", "REISEN", "ABEND"}));
+    ASSERT_TRUE(LoadWordList());
+    CSearchCollector host;
+    host.letters = "REISENT";
+    CancelEvent.Reset();
+    SeedRandom(99);
+    ASSERT_EQ(1u, SearchThreadProc(&host));
+    EXPECT_EQ(std::vector<std::string>{"REISEN"}, host.candidates);
+    EXPECT_EQ(NextDrawAfterWord(2, 5), DrawRandom()) << "after the search";
 }
 
 TEST_F(LoadTest, EmptyStandardListLoadsAndALoadedListIsKept)

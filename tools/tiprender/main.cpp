@@ -1,7 +1,11 @@
 // tiprender IN.txt OUT.bmp: draws a tooltip text (Windows-1252 markup) with
 // the default style sheet onto the tooltip's plain background and writes
-// the picture as a BMP file, to look at layouts without the game.
+// the picture as a BMP file, to look at layouts without the game. It also
+// prints how far the process's peak working set rose while measuring and
+// drawing, the memory one paint of the text takes.
+#define PSAPI_VERSION 2
 #include <windows.h>
+#include <psapi.h>
 
 #include "tooltip/MarkupRenderer.h"
 #include "tooltip/win/GdiCanvas.h"
@@ -50,8 +54,19 @@ bool WriteBitmapFile(const char* path, const void* bits, int width, int height)
     return static_cast<bool>(out);
 }
 
+// Working set now and at its peak, in bytes; 0 and 0 where unknown.
+PROCESS_MEMORY_COUNTERS MemoryCounters()
+{
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        counters = PROCESS_MEMORY_COUNTERS{};
+    return counters;
+}
+
 int Render(const std::string& text, const char* outPath)
 {
+    const PROCESS_MEMORY_COUNTERS before = MemoryCounters();
     CGdiSysColors systemColours;
     CWinMarkupHost host;
     CMarkupRenderer renderer(systemColours);
@@ -91,6 +106,12 @@ int Render(const std::string& text, const char* outPath)
         renderer.Draw(canvas, text, MarkupRect{Margin, Margin, Margin + size.cx, Margin + size.cy});
     }
     GdiFlush();
+    const PROCESS_MEMORY_COUNTERS after = MemoryCounters();
+    if (after.PeakWorkingSetSize > before.PeakWorkingSetSize)
+        std::printf("peak working set: %.1f MB above the start (%.1f MB of it the picture)\n",
+                    double(after.PeakWorkingSetSize - before.WorkingSetSize) / 1e6, double(width) * height * 4 / 1e6);
+    else
+        std::printf("peak working set: not above the start's peak\n");
     if (!WriteBitmapFile(outPath, picture.Bits(), width, height)) {
         std::fprintf(stderr, "tiprender: cannot write %s\n", outPath);
         return 1;

@@ -36,6 +36,48 @@ PixelRect AreaWithShadow(int x, int y, int width, int height, bool shadowOn, int
     return area;
 }
 
+// Large areas are read, changed and written back this many rows at a
+// time, so that one paint never holds a large area twice over.
+constexpr int BandRows = 256;
+
+// Bitmaps up to this size are read whole; larger ones band by band.
+constexpr int64_t MaxWholeBitmapPixels = int64_t(1) << 20;
+
+// Icons drawn larger than this are taken at their own size and stretched
+// here, rather than made at the full size twice over by the system.
+constexpr int64_t MaxIconPixels = int64_t(1) << 20;
+
+// The part of area that the device context shows.
+bool ShownPart(HDC dc, PixelRect& area)
+{
+    RECT clip{};
+    if (GetClipBox(dc, &clip) == ERROR)
+        return false;
+    area = PixelRect{std::max(area.left, int(clip.left)), std::max(area.top, int(clip.top)),
+                     std::min(area.right, int(clip.right)), std::min(area.bottom, int(clip.bottom))};
+    return !area.IsEmpty();
+}
+
+// Runs change(band, left, top) over the shown part of area band by band:
+// band holds the pixels at (left, top), read from dc first when read is
+// set, and goes back to dc afterwards.
+template <class Change>
+void ChangeInBands(HDC dc, PixelRect area, bool read, const Change& change)
+{
+    if (!ShownPart(dc, area))
+        return;
+    Image32 band;
+    for (int top = area.top; top < area.bottom; top += BandRows)
+    {
+        const int rows = std::min(BandRows, area.bottom - top);
+        if (read ? !ReadDcPixels(dc, area.left, top, area.Width(), rows, band) : !band.Create(area.Width(), rows))
+            return;
+        change(band, area.left, top);
+        if (!WriteDcPixels(dc, area.left, top, band))
+            return;
+    }
+}
+
 } // namespace
 
 CDibSection::CDibSection(int width, int height)
@@ -178,14 +220,13 @@ bool ImageFromIcon(HICON icon, int width, int height, Image32& picture, Image8& 
     if (!DrawIconEx(image.Dc(), 0, 0, icon, width, height, 0, nullptr, DI_IMAGE) ||
         !DrawIconEx(mask.Dc(), 0, 0, icon, width, height, 0, nullptr, DI_MASK))
         return false;
-    Image32 maskPixels(width, height);
     picture.Create(width, height);
     image.ToImage(picture);
-    mask.ToImage(maskPixels);
     transparency.Create(width, height);
+    const uint32_t* maskBits = mask.Bits();
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            transparency.At(x, y) = (maskPixels.At(x, y) & 0xFFFFFF) != 0 ? 1 : 0;
+            transparency.At(x, y) = (maskBits[std::size_t(y) * std::size_t(width) + std::size_t(x)] & 0xFFFFFF) != 0;
     return true;
 }
 
@@ -193,38 +234,35 @@ void CGdiDrawEffects::DrawBackground(HDC dc, int effect, const RECT& rect, COLOR
                                      COLORREF colour3, int granularity, int tint) const
 {
     const PixelRect area{int(rect.left), int(rect.top), int(rect.right), int(rect.bottom)};
-    if (area.IsEmpty())
+    PixelRect shown = area;
+    if (area.IsEmpty() || !ShownPart(dc, shown))
         return;
-    // Off-screen parts of a huge rectangle are not worth pixels: draw only
-    // the part that the device context shows, with the effect's full size.
-    RECT clip{};
-    if (GetClipBox(dc, &clip) == ERROR)
-        return;
-    PixelRect shown{std::max(area.left, int(clip.left)), std::max(area.top, int(clip.top)),
-                    std::min(area.right, int(clip.right)), std::min(area.bottom, int(clip.bottom))};
-    if (shown.IsEmpty())
-        return;
-    Image32 image;
-    if (!image.Create(shown.Width(), shown.Height()))
-        return;
-    const PixelRect moved{area.left - shown.left, area.top - shown.top, area.right - shown.left,
-                          area.bottom - shown.top};
-    m_effects.DrawBackground(image, effect, moved, colour1, colour2, colour3, granularity, tint);
-    WriteDcPixels(dc, shown.left, shown.top, image);
+    // A texture has the effect's full size and draws its grain once; only
+    // the part the device context shows is drawn.
+    Image8 texture;
+    const bool textured = MakeTextureLevels(effect, area.Width(), area.Height(), granularity, texture);
+    if (textured)
+        texture.Palette() = MakeTexturePalette(colour1, colour2, colour3, tint);
+    ChangeInBands(dc, area, false, [&](Image32& band, int left, int top) {
+        const PixelRect moved{area.left - left, area.top - top, area.right - left, area.bottom - top};
+        if (textured)
+            DrawTextureLevels(band, moved, texture);
+        else
+            m_effects.DrawBackground(band, effect, moved, colour1, colour2, colour3, granularity, tint);
+    });
 }
 
 void CGdiDrawEffects::TileBlit(HDC dc, int x, int y, int width, int height, HDC sourceDc, int sourceX, int sourceY,
                                int tileWidth, int tileHeight) const
 {
     Image32 tile;
-    Image32 image;
     if (width <= 0 || height <= 0 || tileWidth <= 0 || tileHeight <= 0)
         return;
-    if (!ReadDcPixels(sourceDc, sourceX, sourceY, tileWidth, tileHeight, tile) ||
-        !ReadDcPixels(dc, x, y, width, height, image))
+    if (!ReadDcPixels(sourceDc, sourceX, sourceY, tileWidth, tileHeight, tile))
         return;
-    m_effects.TileBlit(image, 0, 0, width, height, tile, 0, 0, tileWidth, tileHeight);
-    WriteDcPixels(dc, x, y, image);
+    ChangeInBands(dc, PixelRect{x, y, x + width, y + height}, true, [&](Image32& band, int left, int top) {
+        m_effects.TileBlit(band, x - left, y - top, width, height, tile, 0, 0, tileWidth, tileHeight);
+    });
 }
 
 void CGdiDrawEffects::BlendPicture(HDC dc, int x, int y, int width, int height, HDC sourceDc, int sourceX,
@@ -238,12 +276,10 @@ void CGdiDrawEffects::BlendPicture(HDC dc, int x, int y, int width, int height, 
         return;
     }
     Image32 source;
-    Image32 image;
-    if (!ReadDcPixels(sourceDc, sourceX, sourceY, width, height, source) ||
-        !ReadDcPixels(dc, x, y, width, height, image))
-        return;
-    m_effects.BlendPicture(image, 0, 0, width, height, source, 0, 0, opacity);
-    WriteDcPixels(dc, x, y, image);
+    ChangeInBands(dc, PixelRect{x, y, x + width, y + height}, true, [&](Image32& band, int left, int top) {
+        if (ReadDcPixels(sourceDc, sourceX + (left - x), sourceY + (top - y), band.Width(), band.Height(), source))
+            m_effects.BlendPicture(band, 0, 0, band.Width(), band.Height(), source, 0, 0, opacity);
+    });
 }
 
 bool CGdiDrawEffects::DrawShadow(HDC dc, int offsetX, int offsetY, int width, int height, HBITMAP mask,
@@ -279,16 +315,42 @@ void CGdiDrawEffects::DrawImage(HDC dc, int x, int y, int width, int height, HBI
                                 COLORREF maskColour, int style, bool shadowOn, int shadowX, int shadowY, int blurX,
                                 int blurY, int darkness) const
 {
-    Image32 picture;
-    if (width <= 0 || height <= 0 || !ImageFromBitmap(bitmap, picture))
+    BITMAP header{};
+    if (width <= 0 || height <= 0 || !bitmap || !GetObjectA(bitmap, sizeof header, &header))
         return;
+    const int bitmapWidth = header.bmWidth;
+    const int bitmapHeight = header.bmHeight < 0 ? -header.bmHeight : header.bmHeight;
     const PixelRect area = AreaWithShadow(x, y, width, height, shadowOn, shadowX, shadowY);
-    Image32 image;
-    if (!ReadDcPixels(dc, area.left, area.top, area.Width(), area.Height(), image))
+    // A small bitmap is read once; of a large one each band reads only the
+    // rows it needs, so it is never held twice.
+    if (int64_t(bitmapWidth) * bitmapHeight <= MaxWholeBitmapPixels)
+    {
+        Image32 picture;
+        if (!ImageFromBitmap(bitmap, picture))
+            return;
+        ChangeInBands(dc, area, true, [&](Image32& band, int left, int top) {
+            m_effects.DrawImage(band, x - left, y - top, width, height, picture, hasMaskColour, maskColour, style,
+                                shadowOn, shadowX, shadowY, blurX, blurY, darkness);
+        });
         return;
-    m_effects.DrawImage(image, x - area.left, y - area.top, width, height, picture, hasMaskColour, maskColour, style,
-                        shadowOn, shadowX, shadowY, blurX, blurY, darkness);
-    WriteDcPixels(dc, area.left, area.top, image);
+    }
+    HDC sourceDc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = sourceDc ? SelectObject(sourceDc, bitmap) : nullptr;
+    if (old)
+    {
+        Image32 rows;
+        ChangeInBands(dc, area, true, [&](Image32& band, int left, int top) {
+            const RowSpan need = ImageRowsNeeded(top, top + band.Height(), y, height, bitmapHeight, style, shadowOn,
+                                                 shadowY, blurY);
+            if (ReadDcPixels(sourceDc, 0, need.first, bitmapWidth, need.end - need.first, rows))
+                m_effects.DrawImageRows(band, x - left, y - top, width, height, rows, need.first, bitmapHeight,
+                                        hasMaskColour, maskColour, style, shadowOn, shadowX, shadowY, blurX, blurY,
+                                        darkness);
+        });
+        SelectObject(sourceDc, old);
+    }
+    if (sourceDc)
+        DeleteDC(sourceDc);
 }
 
 void CGdiDrawEffects::DrawIcon(HDC dc, int x, int y, int width, int height, HICON icon, int style, bool shadowOn,
@@ -296,13 +358,14 @@ void CGdiDrawEffects::DrawIcon(HDC dc, int x, int y, int width, int height, HICO
 {
     Image32 picture;
     Image8 transparency;
-    if (width <= 0 || height <= 0 || !ImageFromIcon(icon, width, height, picture, transparency))
+    if (width <= 0 || height <= 0)
+        return;
+    const bool huge = int64_t(width) * height > MaxIconPixels;
+    if (!ImageFromIcon(icon, huge ? 0 : width, huge ? 0 : height, picture, transparency))
         return;
     const PixelRect area = AreaWithShadow(x, y, width, height, shadowOn, shadowX, shadowY);
-    Image32 image;
-    if (!ReadDcPixels(dc, area.left, area.top, area.Width(), area.Height(), image))
-        return;
-    m_effects.DrawImage(image, x - area.left, y - area.top, width, height, picture, transparency, style, shadowOn,
-                        shadowX, shadowY, blurX, blurY, darkness);
-    WriteDcPixels(dc, area.left, area.top, image);
+    ChangeInBands(dc, area, true, [&](Image32& band, int left, int top) {
+        m_effects.DrawImage(band, x - left, y - top, width, height, picture, transparency, style, shadowOn,
+                            shadowX, shadowY, blurX, blurY, darkness);
+    });
 }

@@ -98,23 +98,12 @@ bool HasOwnSource(const ImageRequest& request)
     return request.hasIdRes || request.hasIdDll || !request.file.empty() || request.handle != 0;
 }
 
-// The hand of the system's help program, as the tooltips always showed it;
-// the system's own hand where that program is not there.
 HCURSOR LoadHelpHand(bool& owned)
 {
-    owned = false;
     char directory[MAX_PATH] = {};
     const UINT length = GetWindowsDirectoryA(directory, MAX_PATH);
-    if (length > 0 && length < MAX_PATH - 16) {
-        DataModule help(std::string(directory) + "\\winhlp32.exe");
-        if (help.Get()) {
-            if (HCURSOR cursor = LoadCursorA(help.Get(), MAKEINTRESOURCEA(106))) {
-                owned = true;
-                return CopyCursor(cursor);
-            }
-        }
-    }
-    return LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)); // IDC_HAND
+    const bool found = length > 0 && length < MAX_PATH - 16;
+    return LoadHandCursor(found ? std::string(directory) + "\\winhlp32.exe" : std::string(), owned);
 }
 
 std::string ReadClassesRootDefault(const std::string& key)
@@ -127,6 +116,23 @@ std::string ReadClassesRootDefault(const std::string& key)
 }
 
 } // namespace
+
+// The hand of the system's help program, as the tooltips always showed it;
+// the system's own hand where that program is not there.
+HCURSOR LoadHandCursor(const std::string& helpProgram, bool& owned)
+{
+    owned = false;
+    if (!helpProgram.empty()) {
+        DataModule help(helpProgram);
+        if (help.Get()) {
+            if (HCURSOR cursor = LoadCursorA(help.Get(), MAKEINTRESOURCEA(106))) {
+                owned = true;
+                return CopyCursor(cursor);
+            }
+        }
+    }
+    return LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)); // IDC_HAND
+}
 
 CWinMarkupHost::CWinMarkupHost() { m_hand = LoadHelpHand(m_ownHand); }
 

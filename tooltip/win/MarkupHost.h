@@ -36,3 +36,7 @@ private:
     HCURSOR m_hand = nullptr;
     bool m_ownHand = false;
 };
+
+// Cursor 106 of the help program at that path, copied (owned is set then:
+// the caller destroys it), else the system's hand cursor.
+HCURSOR LoadHandCursor(const std::string& helpProgram, bool& owned);
