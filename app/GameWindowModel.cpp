@@ -55,6 +55,14 @@ OptionMenuState MenuStateAtRest(int wordlist, int uppercase, int useSound, int s
     return state;
 }
 
+std::vector<ButtonState> ButtonStatesForRound(bool running) {
+    std::vector<ButtonState> states{{IDC_SHUFFLE, running}, {IDC_BACK, running}, {IDC_GIVEUP, running}};
+    if (!running)
+        states.push_back({IDC_ENTER, false});
+    states.push_back({IDC_NEW, !running});
+    return states;
+}
+
 RunningMenuState MenuStateForRound(bool running, int wordlist, int uppercase) {
     RunningMenuState state{};
     state.dialogEntriesGrey = running;

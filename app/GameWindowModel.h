@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 #include "controls/GameColors.h"
 
 // What the main window computes without asking Windows: where the letter
@@ -44,6 +45,15 @@ struct OptionMenuState {
 // At opening and after the word list dialog: follows the list and Uppercase only.
 OptionMenuState MenuStateAtRest(int wordlist, int uppercase, int useSound, int substitute, int lax,
                                 int useHelp);
+
+// SetControlsState's button rule: Zurück, Schütteln and Aufgeben follow the
+// round, Neu the opposite; Eintragen is only switched off here, at a round's
+// end (typing switches it on).
+struct ButtonState {
+    int id;
+    bool enabled;
+};
+std::vector<ButtonState> ButtonStatesForRound(bool running);
 
 // SetControlsState's menu rule: grey while running; with an own list the
 // case entries follow the round, with the standard list they are not touched.

@@ -342,12 +342,8 @@ void CGameDlg::SetTimeText(const char* text) {
 }
 
 void CGameDlg::SetControlsState(bool running) {
-    EnableButton(IDC_SHUFFLE, running);
-    EnableButton(IDC_BACK, running);
-    EnableButton(IDC_GIVEUP, running);
-    if (!running)
-        EnableButton(IDC_ENTER, false);
-    EnableButton(IDC_NEW, !running);
+    for (const ButtonState& button : ButtonStatesForRound(running))
+        EnableButton(button.id, button.enabled);
 
     const RunningMenuState menu = MenuStateForRound(running, GameSettings.Wordlist, GameSettings.Uppercase);
     SetMenuGrey(ID_OPT_STARTWORD, menu.dialogEntriesGrey);

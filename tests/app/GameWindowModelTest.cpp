@@ -1,105 +1,80 @@
+// The main window's places, colours and menu states, as the window applies them.
 #include "app/GameWindowModel.h"
+#include "res/resource.h"
 #include <gtest/gtest.h>
+#include <cstdio>
+#include <string>
 
-TEST(LetterRow, TenLettersIn453PixelsStartAt31) {
-    EXPECT_EQ(FirstLetterButtonLeft(453, 10), 31);
-    const PixelRect last = LetterButtonRect(453, 10, 9);
-    EXPECT_EQ(last.left, 31 + 9 * 40);
-    EXPECT_EQ(last.right, last.left + 30);
-    EXPECT_EQ(last.top, 255);
-    EXPECT_EQ(last.bottom, 285);
+namespace {
+
+std::string Rect(const PixelRect& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
 }
 
-TEST(LetterRow, RowIsCentredWithTenPixelGaps) {
-    // Nine letters (the welcome row) in an even width: equal margins.
-    const int width = 460;
-    const PixelRect first = LetterButtonRect(width, 9, 0);
-    const PixelRect last = LetterButtonRect(width, 9, 8);
-    EXPECT_EQ(first.left, 55);
-    EXPECT_EQ(width - last.right, 55);
-    EXPECT_EQ(LetterButtonRect(width, 9, 1).left - first.right, 10);
+TEST(LetterRow, IsCentredOnTheBandWithTenPixelGaps) {
+    EXPECT_EQ("31,255-61,285", Rect(LetterButtonRect(453, 10, 0)));
+    EXPECT_EQ("391,255-421,285", Rect(LetterButtonRect(453, 10, 9)));
+    // Nine letters (the welcome row) in an even width: equal margins of 55.
+    EXPECT_EQ("55,255-85,285", Rect(LetterButtonRect(460, 9, 0)));
+    EXPECT_EQ("375,255-405,285", Rect(LetterButtonRect(460, 9, 8)));
+    // Wider than the window: (101 - 400 + 30) / 2 truncates to -134; flooring would give -135.
+    EXPECT_EQ(-144, FirstLetterButtonLeft(101, 10));
+    EXPECT_EQ(-145, FirstLetterButtonLeft(100, 10));
+    // The band of the standard dialog font is 250 to 289; the odd pixel goes below.
+    EXPECT_EQ(255, LetterButtonTopOnBand(250, 289));
+    EXPECT_EQ(234, LetterButtonTopOnBand(231, 267));
+    EXPECT_EQ("31,234-61,264", Rect(LetterButtonRect(453, 10, 0, 234)));
 }
 
-TEST(LetterRow, SitsOnTheMiddleOfTheBand) {
-    // The band of template 102 with the standard dialog font: 154 and 178
-    // dialog units at 13 pixels per 8 units.
-    EXPECT_EQ(LetterButtonTopOnBand(250, 289), 255);
-    EXPECT_EQ(LetterButtonTopOnBand(231, 267), 234);
-    EXPECT_EQ(LetterButtonRect(453, 10, 0, 234).bottom, 264);
+// Brush, transparency and text colour as one short text.
+std::string Colours(int id, bool running) {
+    const ControlColors c = ColorsForControl(id, running);
+    char text[48];
+    std::snprintf(text, sizeof text, "%06X %s %s", GameBrushColor(c.brush), c.transparent ? "clear" : "opaque",
+                  c.setText ? std::to_string(c.text).c_str() : "system");
+    return text;
 }
 
-TEST(LetterRow, TruncatesTowardZeroWhenTheRowIsWiderThanTheWindow) {
-    // (101 - 400 + 30) / 2 is -134 when truncated; flooring would give -135.
-    EXPECT_EQ(FirstLetterButtonLeft(101, 10), -144);
-    EXPECT_EQ(FirstLetterButtonLeft(100, 10), -145);
-    EXPECT_EQ(FirstLetterButtonLeft(453, 0), (453 + 30) / 2 - 10);
-}
-
-TEST(ControlColours, ResultListIsGreenWhileRunningAndRedOtherwise) {
-    const ControlColors running = ColorsForControl(166, true);
-    const ControlColors ended = ColorsForControl(166, false);
-    EXPECT_EQ(running.brush, GameBrush::Beige);
-    EXPECT_TRUE(running.transparent);
-    ASSERT_TRUE(running.setText);
-    EXPECT_EQ(running.text, MakeColor(0, 128, 0));
-    ASSERT_TRUE(ended.setText);
-    EXPECT_EQ(ended.text, MakeColor(255, 0, 0));
-}
-
-TEST(ControlColours, PanelsLabelsAndCountersHaveTheirBrushes) {
-    EXPECT_EQ(ColorsForControl(132, false).brush, GameBrush::Green);
-    EXPECT_EQ(ColorsForControl(133, false).brush, GameBrush::Brown);
-    EXPECT_EQ(ColorsForControl(134, true).brush, GameBrush::Brown);
-    for (int id : {0xFFFF, 0, 136, 145, 148, 149}) {
-        const ControlColors colors = ColorsForControl(id, false);
-        EXPECT_EQ(colors.brush, GameBrush::Sand) << id;
-        EXPECT_FALSE(colors.transparent) << id;
-        EXPECT_FALSE(colors.setText) << id;
-    }
+TEST(ControlColours, EachControlHasItsBrushAndTheListItsRoundColour) {
+    const std::string green = std::to_string(0x008000), red = std::to_string(0x0000FF);
+    EXPECT_EQ("AAD2E6 clear " + green, Colours(IDC_RESULTLIST, true));
+    EXPECT_EQ("AAD2E6 clear " + red, Colours(IDC_RESULTLIST, false));
+    EXPECT_EQ("008000 opaque system", Colours(IDC_LETTERBAND, false));
+    EXPECT_EQ("6496D2 opaque system", Colours(IDC_BUTTONPANEL, false));
+    EXPECT_EQ("6496D2 opaque system", Colours(IDC_LISTPANEL, true));
+    for (int id : {0xFFFF, 0, -1, IDC_FOUND, IDC_TIME, IDC_MISTRIALS, IDC_COUNTERSTRIP})
+        EXPECT_EQ("AFC8E6 opaque system", Colours(id, false)) << id;
     // The status line, the buttons and the window itself.
-    for (int id : {135, 129, 139, 5000, -2})
-        EXPECT_EQ(ColorsForControl(id, true).brush, GameBrush::LightGrey) << id;
+    for (int id : {IDC_STATUS, IDC_NEW, IDC_INPUT, 5000, -2})
+        EXPECT_EQ("E6E6E6 opaque system", Colours(id, true)) << id;
+    EXPECT_EQ(0xFFFFFFu, GameBrushColor(GameBrush::White));
 }
 
-TEST(ControlColours, BrushColoursAreRedInTheLowestByte) {
-    EXPECT_EQ(GameBrushColor(GameBrush::White), 0xFFFFFFu);
-    EXPECT_EQ(GameBrushColor(GameBrush::LightGrey), 0xE6E6E6u);
-    EXPECT_EQ(GameBrushColor(GameBrush::Brown), 0x6496D2u);
-    EXPECT_EQ(GameBrushColor(GameBrush::Sand), 0xAFC8E6u);
-    EXPECT_EQ(GameBrushColor(GameBrush::Beige), 0xAAD2E6u);
-    EXPECT_EQ(GameBrushColor(GameBrush::Green), 0x008000u);
+// Ticks, then greys (case entries, Lax), as one text.
+std::string AtRest(int wordlist, int uppercase, int useSound, int substitute, int lax, int useHelp) {
+    const OptionMenuState s = MenuStateAtRest(wordlist, uppercase, useSound, substitute, lax, useHelp);
+    return std::string() + char('0' + s.soundTicked) + char('0' + s.uppercaseTicked) + char('0' + s.substituteTicked) +
+           char('0' + s.laxTicked) + char('0' + s.helpTicked) + " grey " + char('0' + s.caseEntriesGrey) +
+           char('0' + s.laxGrey);
 }
 
-TEST(MenuState, StandardListGreysTheCaseEntriesWhateverIsStored) {
-    const OptionMenuState state = MenuStateAtRest(0, 0, 1, 1, 1, 0);
-    EXPECT_TRUE(state.caseEntriesGrey);
-    EXPECT_TRUE(state.laxGrey);
-    EXPECT_TRUE(state.soundTicked);
-    EXPECT_FALSE(state.uppercaseTicked);
-    EXPECT_TRUE(state.substituteTicked);
-    EXPECT_TRUE(state.laxTicked);
-    EXPECT_FALSE(state.helpTicked);
+// Dialog entries grey, case entries touched, case entries grey, Lax grey.
+std::string ForRound(bool running, int wordlist, int uppercase) {
+    const RunningMenuState s = MenuStateForRound(running, wordlist, uppercase);
+    return std::string() + char('0' + s.dialogEntriesGrey) + char('0' + s.touchCaseEntries) +
+           char('0' + s.caseEntriesGrey) + char('0' + s.laxGrey);
 }
 
-TEST(MenuState, OwnListGreysLaxOnlyWhileUppercaseIsOn) {
-    EXPECT_FALSE(MenuStateAtRest(1, 0, 1, 0, 0, 1).caseEntriesGrey);
-    EXPECT_FALSE(MenuStateAtRest(1, 0, 1, 0, 0, 1).laxGrey);
-    EXPECT_TRUE(MenuStateAtRest(1, 1, 1, 0, 0, 1).laxGrey);
-    EXPECT_FALSE(MenuStateAtRest(1, 1, 1, 0, 0, 1).caseEntriesGrey);
+TEST(MenuState, StandardListGreysTheCaseEntriesAndRoundsGreyTheDialogs) {
+    EXPECT_EQ("10110 grey 11", AtRest(0, 0, 1, 1, 1, 0)) << "the standard list, whatever is stored";
+    EXPECT_EQ("00001 grey 00", AtRest(1, 0, 0, 0, 0, 1));
+    EXPECT_EQ("11001 grey 01", AtRest(1, 1, 1, 0, 0, 1)) << "Lax is grey while Uppercase is on";
+    EXPECT_EQ("1011", ForRound(true, 0, 0)) << "the standard list's entries are left alone";
+    EXPECT_EQ("0001", ForRound(false, 0, 1));
+    EXPECT_EQ("1111", ForRound(true, 1, 0));
+    EXPECT_EQ("0100", ForRound(false, 1, 0));
+    EXPECT_EQ("0101", ForRound(false, 1, 1));
 }
 
-TEST(MenuState, RoundGreysDialogsAndLeavesStandardListEntriesAlone) {
-    const RunningMenuState running = MenuStateForRound(true, 0, 0);
-    EXPECT_TRUE(running.dialogEntriesGrey);
-    EXPECT_FALSE(running.touchCaseEntries);
-    EXPECT_FALSE(MenuStateForRound(false, 0, 0).dialogEntriesGrey);
-
-    const RunningMenuState ownRunning = MenuStateForRound(true, 1, 0);
-    EXPECT_TRUE(ownRunning.touchCaseEntries);
-    EXPECT_TRUE(ownRunning.caseEntriesGrey);
-    EXPECT_TRUE(ownRunning.laxGrey);
-    const RunningMenuState ownIdle = MenuStateForRound(false, 1, 0);
-    EXPECT_FALSE(ownIdle.caseEntriesGrey);
-    EXPECT_FALSE(ownIdle.laxGrey);
-    EXPECT_TRUE(MenuStateForRound(false, 1, 1).laxGrey);
-}
+} // namespace

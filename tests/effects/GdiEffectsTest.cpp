@@ -1,5 +1,7 @@
 #include "tooltip/win/GdiEffects.h"
 
+#include "dialoglayer/win/Gdi.h"
+
 #include "engine/Random.h"
 
 #include <gtest/gtest.h>
@@ -12,17 +14,7 @@ namespace {
 class MemoryCanvas
 {
 public:
-    MemoryCanvas(int width, int height, COLORREF fill)
-        : m_dc(CreateCompatibleDC(nullptr)), m_bitmap(BitmapFromImage(Image32(width, height, fill))),
-          m_old(SelectObject(m_dc, m_bitmap))
-    {
-    }
-    ~MemoryCanvas()
-    {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
+    MemoryCanvas(int width, int height, COLORREF fill) : m_bitmap(BitmapFromImage(Image32(width, height, fill))) {}
     HDC Dc() const { return m_dc; }
     COLORREF Pixel(int x, int y) const { return GetPixel(m_dc, x, y); }
     void Expect(std::initializer_list<std::tuple<int, int, COLORREF>> pixels) const
@@ -33,9 +25,9 @@ public:
     }
 
 private:
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
+    MemoryDC m_dc{nullptr};
+    OwnedBitmap m_bitmap;
+    SelectedObject m_selected{m_dc, m_bitmap};
 };
 
 const COLORREF White = RGB(255, 255, 255);

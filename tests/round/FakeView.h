@@ -1,6 +1,7 @@
 #pragma once
 // A game window without windows: its controls behave as the real ones do
 // where the rules depend on it, and it records what the rules asked for.
+#include "app/GameWindowModel.h"
 #include "engine/Clock.h"
 #include "engine/GameRound.h"
 #include "engine/Letters.h"
@@ -110,7 +111,6 @@ public:
     int selStart = 0, selEnd = 0;
     bool readOnly = true, inputEnabled = false, caretHidden = false;
     std::vector<std::pair<std::string, int>> messages;
-    std::deque<int> answers;
     std::function<void()> duringMessage; // the modal loop of a message
     std::vector<int> sounds;
 
@@ -118,10 +118,8 @@ public:
     {
         running = run;
         ++controlsStateCalls;
-        enabled[IdBackButton] = enabled[IdShuffleButton] = enabled[IdGiveUpButton] = run;
-        if (!run)
-            enabled[IdEnterButton] = false;
-        enabled[IdNewButton] = !run;
+        for (const ButtonState& button : ButtonStatesForRound(run))
+            enabled[button.id] = button.enabled;
     }
     void CreateLetterButtons(const std::string& letters) override
     {
@@ -150,7 +148,7 @@ public:
         input = in;
         found = f;
         mistrials = m;
-        ClampSelection();
+        selStart = selEnd = 0; // as the edit control does when its text is set
     }
     void ReadFields(std::string& in, std::string& f, std::string& m) override
     {
@@ -176,11 +174,7 @@ public:
         messages.emplace_back(text, type);
         if (duringMessage)
             duringMessage();
-        if (answers.empty())
-            return 1;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return 1;
     }
     void PlaySoundResource(int id) override { sounds.push_back(id); }
     void StopSound() override { sounds.push_back(-1); }
@@ -211,6 +205,28 @@ public:
         const size_t at = row.find(letter);
         ASSERT_NE(std::string::npos, at) << "no button " << letter << " in " << row;
         round.OnLetterClick(LetterButtonBaseId + static_cast<int>(at));
+    }
+    // The window as the player sees it: the input line shows the caret as |,
+    // the buttons Neu, Zurück, Schütteln, Aufgeben and Eintragen by their
+    // initials (- when grey).
+    std::string State()
+    {
+        std::string line = input;
+        line.insert(static_cast<size_t>(selEnd), "|");
+        if (selStart != selEnd)
+            line.insert(static_cast<size_t>(selStart), "|");
+        std::string buttons;
+        for (auto button : {std::make_pair(IdNewButton, 'N'), std::make_pair(IdBackButton, 'Z'),
+                            std::make_pair(IdShuffleButton, 'S'), std::make_pair(IdGiveUpButton, 'A'),
+                            std::make_pair(IdEnterButton, 'E')})
+            buttons += enabled[button.first] ? button.second : '-';
+        std::string words;
+        for (const std::string& word : list)
+            words += (words.empty() ? "" : ",") + word;
+        return "row=" + row + "; input=" + line + (readOnly ? " ro" : " rw") + (inputEnabled ? "" : " off") +
+               (caretHidden ? " nocaret" : "") + "; buttons=" + buttons + "; found=" + found +
+               "; tries=" + mistrials + "; time=" + TimeText() + "; status=" + Status() + "; list=" + words +
+               (rowMistakes ? "; row mistakes=" + std::to_string(rowMistakes) : "");
     }
     std::string LastMessage() const { return messages.empty() ? std::string() : messages.back().first; }
     int LastSound() const { return sounds.empty() ? 0 : sounds.back(); }

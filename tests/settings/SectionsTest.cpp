@@ -63,29 +63,38 @@ protected:
 
 using Calls = std::vector<std::string>;
 
-TEST_F(SectionsTest, EmptyStoreGivesTheDefaults)
+// Every setting in one line, in the order of the sections.
+std::string Settings()
 {
-    // Everything set away from its default first, so a missing read shows.
+    const GameSettingsRecord& g = GameSettings;
+    std::string line;
+    for (int value : {g.AngLimit.load(), g.Duration.load(), g.Mistrials.load(), g.WordLimit.load(),
+                      g.UseDuration.load(), g.UseMistrials.load(), g.UseSound.load(), g.UseHelp.load(),
+                      g.Uppercase.load(), g.Substitute.load(), g.Lax.load(), g.Wordlist.load()})
+        line += std::to_string(value) + " ";
+    return line + "'" + g.Listpath + "'";
+}
+const char* const Defaults = "3 1 1 10 0 0 1 1 0 0 0 0 ''";
+
+void SetEverythingTo77()
+{
     for (auto* field : {&GameSettings.AngLimit, &GameSettings.Duration, &GameSettings.Mistrials,
                         &GameSettings.WordLimit, &GameSettings.UseDuration, &GameSettings.UseMistrials,
                         &GameSettings.UseSound, &GameSettings.UseHelp, &GameSettings.Uppercase,
                         &GameSettings.Substitute, &GameSettings.Lax, &GameSettings.Wordlist})
         *field = 77;
     GameSettings.Listpath = "C:\\alt.txt";
+}
+
+TEST_F(SectionsTest, EmptyStoreAndResetGiveTheDefaults)
+{
+    SetEverythingTo77();
+    GameSettings.ResetToDefaults();
+    EXPECT_EQ(Defaults, Settings());
+
+    SetEverythingTo77(); // so that a missing read shows
     LoadAll();
-    EXPECT_EQ(3, GameSettings.AngLimit);
-    EXPECT_EQ(1, GameSettings.Duration);
-    EXPECT_EQ(1, GameSettings.Mistrials);
-    EXPECT_EQ(10, GameSettings.WordLimit);
-    EXPECT_EQ(0, GameSettings.UseDuration);
-    EXPECT_EQ(0, GameSettings.UseMistrials);
-    EXPECT_EQ(1, GameSettings.UseSound);
-    EXPECT_EQ(1, GameSettings.UseHelp);
-    EXPECT_EQ(0, GameSettings.Uppercase);
-    EXPECT_EQ(0, GameSettings.Substitute);
-    EXPECT_EQ(0, GameSettings.Lax);
-    EXPECT_EQ(0, GameSettings.Wordlist);
-    EXPECT_EQ("", GameSettings.Listpath);
+    EXPECT_EQ(Defaults, Settings());
     EXPECT_EQ((Calls{"ReadDword Game AngLimit", "ReadDword Game Duration", "ReadDword Game Mistrials",
                      "ReadDword Game WordLimit", "ReadDword Game UseDuration", "ReadDword Game UseMistrials",
                      "ReadDword Menu UseSound", "ReadDword Menu UseHelp", "ReadDword Menu Uppercase",
@@ -132,14 +141,10 @@ TEST_F(SectionsTest, ValuesSurviveARestart)
     SaveGameSettings();
     SaveMenuSettings();
     SaveListSettings();
-    const std::string path = GameSettings.Listpath;
+    const std::string saved = Settings();
     GameSettings.ResetToDefaults();
     LoadAll();
-    EXPECT_EQ(12, GameSettings.WordLimit);
-    EXPECT_EQ(20, GameSettings.Mistrials);
-    EXPECT_EQ(1, GameSettings.Uppercase);
-    EXPECT_EQ(1, GameSettings.Wordlist);
-    EXPECT_EQ(path, GameSettings.Listpath) << "a long path reads back whole";
+    EXPECT_EQ(saved, Settings()) << "a long path reads back whole";
 }
 
 TEST_F(SectionsTest, ValuesOfTheWrongTypeReadAsDefaults)
@@ -148,9 +153,7 @@ TEST_F(SectionsTest, ValuesOfTheWrongTypeReadAsDefaults)
     m_registry.store.WriteDword("List", "Listpath", 5);
     m_registry.store.WriteDword("Game", "AngLimit", 0xFFFFFFFFu);
     LoadAll();
-    EXPECT_EQ(10, GameSettings.WordLimit);
-    EXPECT_EQ("", GameSettings.Listpath);
-    EXPECT_EQ(-1, GameSettings.AngLimit) << "a stored number is used unchanged";
+    EXPECT_EQ("-1 1 1 10 0 0 1 1 0 0 0 0 ''", Settings()) << "a stored number is used unchanged";
 }
 
 // Stored values of any type and size: only a four-byte DWORD is a number,

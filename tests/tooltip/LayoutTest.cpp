@@ -9,6 +9,21 @@ namespace {
 
 class Layout : public RendererTest
 {
+protected:
+    // Rows x columns, each cell's row and column (+ its column span), then the texts drawn.
+    std::string TableShape(const std::string& rows)
+    {
+        Render("<table>" + rows + "</table>");
+        const TableLayout& table = *renderer.Layout().tables.at(0);
+        std::string shape = std::to_string(table.rows) + "x" + std::to_string(table.columns);
+        for (const CellLayout& cell : table.cells)
+            shape += " " + std::to_string(cell.row) + "," + std::to_string(cell.column) +
+                     (cell.columnSpan > 1 ? "+" + std::to_string(cell.columnSpan) : "");
+        shape += ":";
+        for (const FakeCanvas::TextCall& call : canvas.texts)
+            shape += " " + call.text;
+        return shape;
+    }
 };
 
 void ExpectPoint(const MarkupPoint& point, int x, int y)
@@ -107,6 +122,10 @@ TEST_F(Layout, HorizontalRules)
         EXPECT_EQ(c.second, canvas.lines[0].points[0].x) << tag;
         EXPECT_EQ(c.second + 100, canvas.lines[0].points[1].x) << tag;
     }
+    // A rule of no width draws nothing and moves nothing.
+    Render("<hr width=0>x");
+    EXPECT_TRUE(canvas.lines.empty());
+    EXPECT_EQ(0, Text("x").x);
 }
 
 TEST_F(Layout, BorderOfWidthThree)
@@ -176,22 +195,23 @@ TEST_F(Layout, TableWithColumnSpan)
 
 TEST_F(Layout, ColumnsAreTheWidestRowsSpans)
 {
-    const std::pair<const char*, int> cases[] = {
-        // A cell spanning rows adds no column to the rows below.
-        {"<tr><td rowspan=2>A<td>B</tr><tr><td>C<td>D</tr>", 2},
-        {"<tr><td colspan=3>A</tr><tr><td>B<td>C</tr>", 3},
-        {"<tr><td>A<td colspan=2>B</tr><tr><td>C</tr>", 3},
-        // A row left open still counts.
-        {"<tr><td>A<td>B<td>C", 3},
+    const std::pair<const char*, const char*> cases[] = {
+        // A cell spanning rows adds no column to the rows below; D has no place.
+        {"<tr><td rowspan=2>A<td>B</tr><tr><td>C<td>D</tr>", "2x2 0,0 0,1 1,1: A B C"},
+        {"<tr><td colspan=3>A</tr><tr><td>B<td>C</tr>", "2x3 0,0+3 1,0 1,1: A B C"},
+        // A span is cut where the row ends.
+        {"<tr><td rowspan=2>A<td>B</tr><tr><td colspan=2>C</tr>", "2x2 0,0 0,1 1,1: A B C"},
+        {"<tr><td>A<td colspan=2>B</tr><tr><td>C</tr>", "2x3 0,0 0,1+2 1,0: A B C"},
+        // A row left open still counts; cells without a row make one.
+        {"<tr><td>A<td>B<td>C", "1x3 0,0 0,1 0,2: A B C"},
+        {"<td>A<td>B</td>", "1x2 0,0 0,1: A B"},
+        // Text between rows belongs to no cell.
+        {"<tr><td>A</tr>X<tr><td>B</td>Y</tr>", "2x1 0,0 1,0: A B"},
     };
-    for (const auto& c : cases) {
-        Render(std::string("<table>") + c.first + "</table>");
-        EXPECT_EQ(c.second, renderer.Layout().tables.at(0)->columns) << c.first;
-    }
-    // With two columns, D has no place beside the spanning A and C.
-    Render("<table><tr><td rowspan=2>A<td>B</tr><tr><td>C<td>D</tr></table>");
-    EXPECT_NE(nullptr, canvas.Find("C"));
-    EXPECT_EQ(nullptr, canvas.Find("D"));
+    for (const auto& c : cases)
+        EXPECT_EQ(c.second, TableShape(c.first)) << c.first;
+    Render("<table><tr><td>A<td>B");
+    EXPECT_EQ(2, renderer.Layout().tables.at(0)->columns) << "a table never closed";
 }
 
 TEST_F(Layout, TableLengthsReferToTheFontAtTheTable)
@@ -313,10 +333,16 @@ TEST_F(Layout, ZeroPercentWidthsDivideNothing)
 
 TEST_F(Layout, CentredTable)
 {
-    Render("wide line of text here\n<table align=center width=40 cellspacing=0><tr><td>a</td></tr></table>");
-    ASSERT_EQ(1u, canvas.texts.size() - 1);
-    // Area 132, table 40: 46 from the left; its cell fills the table.
+    Render("wide line of text here\n<table align=center width=40 cellspacing=0><tr><td>a</td></tr></table>b "
+           "<center>c</center>");
+    // Area 132, table 40: 46 from the left; its cell fills the table. The
+    // line after it starts afresh.
     EXPECT_EQ(46, Text("a").x);
+    EXPECT_EQ(0, Text("b ").x);
+    EXPECT_EQ(12, Text("c").x);
+    // A tab before a table moves nothing after it.
+    Render("\t<table cellspacing=0><tr><td>a</td></tr></table>b");
+    EXPECT_EQ(0, Text("b").x);
 }
 
 TEST_F(Layout, NestedTables)
@@ -360,6 +386,11 @@ TEST_F(Layout, HostileMarkupStaysBounded)
     const MarkupSize size = Render(deep);
     EXPECT_GT(size.cy, 1);
     EXPECT_EQ(nullptr, canvas.Find("core")); // deeper than tables may nest
+    std::string nine;
+    for (int i = 0; i < 9; ++i)
+        nine += "<table><tr><td>";
+    const MarkupSize bounded = renderer.Measure(canvas, nine + "core");
+    EXPECT_EQ(size.cx * 10000 + size.cy, bounded.cx * 10000 + bounded.cy) << "both passes stop at the same depth";
 
     Render("<b<i<table<tr<td<font size=");
     // Tables without cells have no columns to share width among.

@@ -147,6 +147,9 @@ TEST_F(MarkupDrawing, TabStops)
     Render("<font size=16px>aaaaa\tb<br>aaaaaaaa\tc<br>aaaaa<t=2>d<br>\te");
     for (const auto& c : {std::pair<const char*, int>{"b", 64}, {"c", 96}, {"d", 96}, {"e", 32}})
         EXPECT_EQ(c.second, Text(c.first).x) << c.first;
+    // A tab is the line's first content: the line takes its alignment there.
+    Render("<font size=16px><center>\t</center>x\n" + std::string(20, 'w'));
+    EXPECT_EQ(64, Text("x").x) << "the centred line starts at 60, its tab goes on to 64";
 }
 
 TEST_F(MarkupDrawing, StyleRulesOfTagsAndClasses)
@@ -248,7 +251,7 @@ TEST_F(MarkupDrawing, RepeatedDrawingDoesNotPileUpLinks)
 TEST_F(MarkupDrawing, Images)
 {
     renderer.SetImageShadow(3, 4, true, 5, 7, 60);
-    Render("<a href=x><bmp file=a.bmp width=200% style=g hotstyle=ls mask=#ff00ff></a><icon idres=5>"
+    Render("<a href=x><bmp file=a.bmp width=200% style=g hotstyle=ls mask=#ff00ff></a><icon idres=5 handle=0x1F>"
            "<ilst file=strip.bmp index=2 cx=0 height=3><bmp file=\"\">");
     ASSERT_EQ(3u, canvas.images.size());
     EXPECT_EQ(40, canvas.images[0].rect.Width());
@@ -258,6 +261,7 @@ TEST_F(MarkupDrawing, Images)
     EXPECT_EQ(0xFF00FFu, canvas.images[0].drawing.maskColour);
     EXPECT_EQ(ImageIcon, host.requests[1].kind);
     EXPECT_EQ(5u, host.requests[1].idRes);
+    EXPECT_EQ(0x1Fu, host.requests[1].handle);
     EXPECT_EQ(ImageListItem, host.requests[2].kind);
     EXPECT_EQ(2, host.requests[2].index);
     EXPECT_EQ(3, canvas.images[2].rect.Height());

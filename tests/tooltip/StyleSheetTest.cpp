@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 class StyleSheetTest : public ::testing::Test
@@ -117,12 +119,18 @@ TEST_F(StyleSheetTest, LengthEdgeCases)
                           {"-50%", 16, false, -8}});
     EXPECT_EQ(4, Apply("margin-left: -4px").marginLeft);
     EXPECT_EQ(3, Apply("padding-top:150%", [] { TextStyle s; s.paddingTop = 2; return s; }()).paddingTop);
+    const TextStyle box = Apply("margin-left:1px;margin-right:2px;margin-top:3px;margin-bottom:4px;padding-left:5px;"
+                                "padding-right:6px;padding-top:7px;padding-bottom:8px;zoom:9px");
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}),
+              (std::vector<int>{box.marginLeft, box.marginRight, box.marginTop, box.marginBottom, box.paddingLeft,
+                                box.paddingRight, box.paddingTop, box.paddingBottom}))
+        << "each side its own, an unknown property none";
 }
 
 TEST_F(StyleSheetTest, Colours)
 {
     const std::pair<const char*, uint32_t> cases[] = {
-        {"#ff9900", 0x0099FF}, {"#f90", 7},       {"#ff99001", 7},       {"#gg9900", 7},
+        {"#ff9900", 0x0099FF}, {"#FFA0BC", 0xBCA0FF}, {"#f90", 7},       {"#ff99001", 7},       {"#gg9900", 7},
         {"", 7},               {"255", 0x0000FF}, {"0x00ff00", 0x00FF00}, {"010", 8},
         {"0xffffffff", 0xFFFFFF}, {"red", 0x0000FF}, {"lightgray", 7}};
     for (const auto& c : cases)

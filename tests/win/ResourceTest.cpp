@@ -1,7 +1,9 @@
 #include "res/resource.h"
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstring>
+#include <vector>
 #include <string>
 
 namespace {
@@ -28,26 +30,6 @@ std::string LoadText(int id) {
 
 uint16_t Word16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 uint32_t Word32(const unsigned char* p) { return Word16(p) | static_cast<uint32_t>(Word16(p + 2)) << 16; }
-
-// The "fmt " chunk of a RIFF WAVE resource: format tag, channels, rate, bits.
-struct WaveFormat {
-    int tag = 0, channels = 0, rate = 0, bits = 0;
-};
-
-bool ReadWaveFormat(const ResourceBytes& bytes, WaveFormat& format) {
-    if (bytes.size < 12 || std::memcmp(bytes.data, "RIFF", 4) != 0 || std::memcmp(bytes.data + 8, "WAVE", 4) != 0)
-        return false;
-    for (DWORD at = 12; at + 8 <= bytes.size;) {
-        const uint32_t length = Word32(bytes.data + at + 4);
-        if (std::memcmp(bytes.data + at, "fmt ", 4) == 0 && at + 8 + 16 <= bytes.size) {
-            const unsigned char* f = bytes.data + at + 8;
-            format = {Word16(f), Word16(f + 2), static_cast<int>(Word32(f + 4)), Word16(f + 14)};
-            return true;
-        }
-        at += 8 + length + (length & 1);
-    }
-    return false;
-}
 
 TEST(Resources, DialogTemplatesAndMenuArePresent) {
     for (int id : {IDD_GAME, IDD_LOADING, IDD_MESSAGE})
@@ -81,48 +63,6 @@ TEST(Resources, TooltipTextsAreTheWindowsOwnBytes) {
         EXPECT_TRUE(LoadText(id).empty()) << id;
 }
 
-TEST(Resources, IconsAndBitmapsArePresent) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    for (int id : {IDI_APP, IDI_MSG_NOTICE, IDI_MSG_ERROR, IDI_MSG_QUESTION})
-        EXPECT_NE(LoadIconA(instance, MAKEINTRESOURCEA(id)), nullptr) << "icon " << id;
-    const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyzÄÖÜäöüß";
-    ASSERT_EQ(letters.size(), 59u);
-    for (char letter : letters) {
-        const int id = IDI_LETTER_BASE + static_cast<unsigned char>(letter);
-        HANDLE icon = LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 32, 32, 0);
-        EXPECT_NE(icon, nullptr) << "letter icon " << id;
-        if (icon)
-            DestroyIcon(static_cast<HICON>(icon));
-    }
-    for (int id : {IDB_WARNING, IDB_LOGO}) {
-        HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(id));
-        EXPECT_NE(bitmap, nullptr) << "bitmap " << id;
-        DeleteObject(bitmap);
-    }
-}
-
-TEST(Resources, SoundsAreWavesInTheirFormats) {
-    struct Expected {
-        int id, tag, channels, rate, bits;
-    };
-    const Expected sounds[] = {
-        {IDW_KEY, 2, 2, 22050, 4},       {IDW_TIMEUP, 0x55, 1, 16000, 0},  {IDW_WARNING, 1, 1, 22050, 8},
-        {IDW_SHUFFLE, 1, 1, 22255, 8},   {IDW_ACCEPTED, 0x55, 1, 16000, 0}, {IDW_BACK, 2, 2, 22050, 4},
-        {IDW_UNKNOWN, 1, 1, 22050, 8},   {IDW_ALLFOUND, 0x55, 1, 16000, 0}, {IDW_GIVEUP, 0x55, 1, 16000, 0},
-        {IDW_LOST, 0x55, 1, 16000, 0},
-    };
-    for (const Expected& sound : sounds) {
-        WaveFormat format;
-        ASSERT_TRUE(ReadWaveFormat(FindBytes(sound.id, "WAVE"), format)) << "sound " << sound.id;
-        EXPECT_EQ(format.tag, sound.tag) << sound.id;
-        EXPECT_EQ(format.channels, sound.channels) << sound.id;
-        EXPECT_EQ(format.rate, sound.rate) << sound.id;
-        if (sound.tag != 0x55) {
-            EXPECT_EQ(format.bits, sound.bits) << sound.id;
-        }
-    }
-}
-
 TEST(Resources, ManifestAndVersionAreCarried) {
     const ResourceBytes manifest = FindBytes(1, MAKEINTRESOURCEA(24));
     ASSERT_NE(manifest.data, nullptr);
@@ -148,6 +88,109 @@ TEST(Resources, ManifestAndVersionAreCarried) {
     const std::string raw(reinterpret_cast<const char*>(version.data), version.size);
     EXPECT_NE(raw.find(std::string(reinterpret_cast<const char*>(translation), 4)), std::string::npos);
     EXPECT_NE(raw.find(std::string(reinterpret_cast<const char*>(fixed), sizeof fixed)), std::string::npos);
+}
+
+// The "fmt " and "data" chunks of a RIFF WAVE resource.
+struct Wave {
+    int tag = 0, channels = 0, rate = 0, bits = 0, blockAlign = 0;
+    uint32_t samples = 0, dataBytes = 0; // samples from the "fact" chunk
+};
+
+bool ReadWave(const ResourceBytes& bytes, Wave& wave) {
+    if (bytes.size < 12 || std::memcmp(bytes.data, "RIFF", 4) != 0 || std::memcmp(bytes.data + 8, "WAVE", 4) != 0)
+        return false;
+    bool format = false, data = false;
+    for (DWORD at = 12; at + 8 <= bytes.size;) {
+        const uint32_t length = Word32(bytes.data + at + 4);
+        const unsigned char* body = bytes.data + at + 8;
+        if (length > bytes.size - at - 8)
+            return false;
+        if (std::memcmp(bytes.data + at, "fmt ", 4) == 0 && length >= 16) {
+            wave.tag = Word16(body);
+            wave.channels = Word16(body + 2);
+            wave.rate = static_cast<int>(Word32(body + 4));
+            wave.blockAlign = Word16(body + 12);
+            wave.bits = Word16(body + 14);
+            format = true;
+        } else if (std::memcmp(bytes.data + at, "fact", 4) == 0 && length >= 4) {
+            wave.samples = Word32(body);
+        } else if (std::memcmp(bytes.data + at, "data", 4) == 0) {
+            wave.dataBytes = length;
+            data = true;
+        }
+        at += 8 + length + (length & 1);
+    }
+    return format && data;
+}
+
+TEST(Resources, SoundsAreWavesOfTheirFormatsAndLengths) {
+    // 2 Microsoft ADPCM (4 bits), 0x55 MPEG Layer 3, 1 PCM
+    const struct {
+        int id, tag, channels, rate, bits;
+        double seconds;
+    } sounds[] = {{IDW_KEY, 2, 2, 22050, 4, 0.05},      {IDW_TIMEUP, 0x55, 1, 16000, 0, 2.0},
+                  {IDW_WARNING, 1, 1, 22050, 8, 0.5},   {IDW_SHUFFLE, 1, 1, 22255, 8, 0.2},
+                  {IDW_ACCEPTED, 0x55, 1, 16000, 0, 2.2}, {IDW_BACK, 2, 2, 22050, 4, 0.2},
+                  {IDW_UNKNOWN, 1, 1, 22050, 8, 0.4},   {IDW_ALLFOUND, 0x55, 1, 16000, 0, 4.1},
+                  {IDW_GIVEUP, 0x55, 1, 16000, 0, 1.4}, {IDW_LOST, 0x55, 1, 16000, 0, 2.1}};
+    for (const auto& sound : sounds) {
+        Wave wave;
+        ASSERT_TRUE(ReadWave(FindBytes(sound.id, "WAVE"), wave)) << sound.id;
+        EXPECT_EQ((std::vector<int>{sound.tag, sound.channels, sound.rate, sound.bits}),
+                  (std::vector<int>{wave.tag, wave.channels, wave.rate, wave.bits}))
+            << sound.id;
+        // ADPCM is stored in whole blocks, so a short sound may run a little long.
+        const double seconds = wave.tag == 1 ? double(wave.dataBytes / wave.blockAlign) / wave.rate
+                                             : double(wave.samples) / wave.rate;
+        EXPECT_NEAR(sound.seconds, seconds, std::max(0.04, sound.seconds * 0.15)) << sound.id;
+    }
+}
+
+// Directory entries of a group icon resource: width, height, colours, bits, image id.
+std::vector<std::vector<int>> IconEntries(const ResourceBytes& group) {
+    std::vector<std::vector<int>> entries;
+    for (int i = 0; group.size >= 6 && i < Word16(group.data + 4) && 6 + (i + 1) * 14u <= group.size; ++i) {
+        const unsigned char* e = group.data + 6 + 14 * i;
+        entries.push_back({e[0], e[1], e[2], Word16(e + 6), Word16(e + 12)});
+    }
+    return entries;
+}
+
+TEST(Resources, LetterIconsForExactlyTheFiftyNineLettersAndTheProgramsPictures) {
+    const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz\xC4\xD6\xDC\xE4\xF6\xFC\xDF";
+    std::vector<std::string> pictures;
+    for (int byte = 0; byte < 256; ++byte) {
+        const auto entries = IconEntries(FindBytes(IDI_LETTER_BASE + byte, RT_GROUP_ICON));
+        const bool letter = byte && letters.find(static_cast<char>(byte)) != std::string::npos;
+        ASSERT_EQ(letter ? 1u : 0u, entries.size()) << byte;
+        if (!letter)
+            continue;
+        EXPECT_EQ((std::vector<int>{32, 32, 16, 4}), std::vector<int>(entries[0].begin(), entries[0].begin() + 4));
+        const ResourceBytes image = FindBytes(entries[0][4], RT_ICON);
+        pictures.emplace_back(reinterpret_cast<const char*>(image.data), image.size);
+    }
+    ASSERT_EQ(59u, pictures.size());
+    std::sort(pictures.begin(), pictures.end());
+    EXPECT_EQ(pictures.end(), std::adjacent_find(pictures.begin(), pictures.end())) << "each letter its own picture";
+
+    HINSTANCE self = GetModuleHandleA(nullptr);
+    for (int id : {IDI_APP, IDI_MSG_NOTICE, IDI_MSG_ERROR, IDI_MSG_QUESTION}) {
+        const auto entries = IconEntries(FindBytes(id, RT_GROUP_ICON));
+        ASSERT_FALSE(entries.empty()) << id;
+        EXPECT_EQ(32, entries[0][0]) << id;
+        EXPECT_NE(nullptr, LoadIconA(self, MAKEINTRESOURCEA(id))) << id;
+    }
+    const struct {
+        int id, width, height;
+    } bitmaps[] = {{IDB_WARNING, 32, 32}, {IDB_LOGO, 75, 19}};
+    for (const auto& expected : bitmaps) {
+        HBITMAP bitmap = LoadBitmapA(self, MAKEINTRESOURCEA(expected.id));
+        ASSERT_NE(nullptr, bitmap) << expected.id;
+        BITMAP info{};
+        GetObjectA(bitmap, sizeof(info), &info);
+        EXPECT_EQ(expected.width * 1000 + expected.height, info.bmWidth * 1000 + info.bmHeight) << expected.id;
+        DeleteObject(bitmap);
+    }
 }
 
 } // namespace

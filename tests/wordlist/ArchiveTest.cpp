@@ -81,6 +81,7 @@ TEST(Archive, ClassDescriptionMustBeTheStringArray)
     EXPECT_FALSE(Parse(Header(1) + body)) << "schema 1";
     EXPECT_FALSE(Parse(Header(0, "CStringList") + body));
     EXPECT_FALSE(Parse(Header(0, "CSTRINGARRAY") + body));
+    EXPECT_FALSE(Parse(Header(0, "CStringArrays") + body)) << "the name's first twelve bytes are not enough";
     EXPECT_FALSE(Parse(Header(0, std::string(64, 'C')) + body)) << "names of 64 bytes are refused";
     std::string oldClassTag = Header() + body;
     oldClassTag[0] = '\x01';
