@@ -1,5 +1,7 @@
-#include "engine/Messages.h"
+// Loading the chosen list from its file, what a failed load leaves, and the
+// generator that unscrambling leaves behind.
 #include "engine/CancelEvent.h"
+#include "engine/Messages.h"
 #include "engine/Random.h"
 #include "engine/Search.h"
 #include "engine/StartWordStock.h"
@@ -7,17 +9,17 @@
 #include "settings/StartDirectory.h"
 #include "tests/wordlist/TempFolder.h"
 #include "wordlist/Archive.h"
+#include "wordlist/FileBytes.h"
 #include "wordlist/WordList.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace {
 
-const char* const LoadFailed = "Wortlistendatei konnte nicht ge\xF6" "ffnet werden.";
+using Words = std::vector<std::string>;
+using Messages = std::vector<std::pair<std::string, int>>;
 
-std::vector<std::pair<std::string, int>> g_messages;
+Messages g_messages;
 
 int RecordMessage(const char* text, int type)
 {
@@ -26,11 +28,19 @@ int RecordMessage(const char* text, int type)
 }
 
 // The archive of a standard list, scrambled at each word's position.
-std::string StandardArchive(std::vector<std::string> words)
+std::string StandardArchive(Words words)
 {
     for (size_t i = 0; i < words.size(); ++i)
         ScrambleWord(words[i], static_cast<int>(i));
     return WriteArchive(words);
+}
+
+Words AllWords()
+{
+    Words words;
+    for (int i = 0; i < WordCount(); ++i)
+        words.push_back(GetWord(i));
+    return words;
 }
 
 class LoadTest : public ::testing::Test {
@@ -39,7 +49,7 @@ protected:
     {
         GameSettings.ResetToDefaults();
         ClearWordList();
-        g_messages.clear();
+        CancelEvent.Reset();
         m_oldHandler = SetMessageHandler(RecordMessage);
         m_oldStart = StartDirectory;
         StartDirectory = m_folder.Path();
@@ -51,16 +61,15 @@ protected:
         ClearWordList();
         GameSettings.ResetToDefaults();
     }
-
     void ExpectFailedLoad(const char* what)
     {
         EXPECT_FALSE(LoadWordList()) << what;
         EXPECT_EQ(0, WordCount()) << what;
-        ASSERT_EQ(1u, g_messages.size()) << what;
-        EXPECT_EQ(LoadFailed, g_messages[0].first);
-        EXPECT_EQ(MessageError, g_messages[0].second);
+        EXPECT_EQ(Messages({{"Wortlistendatei konnte nicht ge\xF6" "ffnet werden.", MessageError}}), g_messages)
+            << what;
         g_messages.clear();
     }
+    void WriteStandardList(const Words& words) { m_folder.Write(StandardListName, StandardArchive(words)); }
 
     TempFolder m_folder;
     MessageHandler m_oldHandler = nullptr;
@@ -69,40 +78,74 @@ protected:
 
 TEST_F(LoadTest, StandardListFromTheStartDirectory)
 {
-    // Lengths 10, 10, 9, 7, 7, 6.
-    m_folder.Write(StandardListName,
-                   StandardArchive({"KATZENTIER", "HAUSTIEREN", "RAUBTIERE", "STRAUSS", "GEHEIME", "REISEN"}));
+    WriteStandardList({});
+    EXPECT_TRUE(LoadWordList()) << "an empty list loads";
+    EXPECT_EQ(0, MaxWordLength());
+
+    const Words words = {"KATZENTIER", "HAUSTIEREN", "RAUBTIERE", "STRAUSS", "GEHEIME", "REISEN"};
+    WriteStandardList(words);
     ASSERT_TRUE(LoadWordList());
-    EXPECT_TRUE(g_messages.empty());
-    ASSERT_EQ(6, WordCount());
-    EXPECT_EQ("KATZENTIER", GetWord(0));
-    EXPECT_EQ("GEHEIME", GetWord(4));
-    EXPECT_EQ("REISEN", GetWord(5));
+    EXPECT_EQ(words, AllWords());
     EXPECT_EQ(10, MaxWordLength());
     EXPECT_EQ((std::map<int, int>{{10, 0}, {9, 2}, {7, 3}, {6, 5}}), LengthIndex());
-    EXPECT_EQ(0, FirstIndexOfLength(12)) << "clamped to 10";
-    EXPECT_EQ(0, FirstIndexOfLength(8)) << "no word of length 8";
-    EXPECT_EQ(3, FirstIndexOfLength(7));
-    EXPECT_EQ(5, FirstIndexOfLength(6));
-    EXPECT_EQ(0, FirstIndexOfLength(5));
+    EXPECT_EQ((std::vector<int>{0, 0, 3, 5, 0}), (std::vector<int>{FirstIndexOfLength(12), FirstIndexOfLength(8),
+                                                                   FirstIndexOfLength(7), FirstIndexOfLength(6),
+                                                                   FirstIndexOfLength(5)}))
+        << "clamped to 10; 0 where no word has the length";
+
+    GameSettings.Wordlist = 1;
+    GameSettings.Listpath = m_folder.File("missing.txt");
+    EXPECT_TRUE(LoadWordList()) << "a loaded list is not read again";
+    EXPECT_EQ(6, WordCount());
+    EXPECT_TRUE(g_messages.empty());
 }
 
-TEST_F(LoadTest, UnscramblingIgnoresTheThreadsGenerator)
+TEST_F(LoadTest, OwnListFromListpathWithBackslashes)
 {
-    m_folder.Write(StandardListName, StandardArchive({"AAAAAA", "BBBBBB", "CCCCCC", "DDDDDD", "EEEEEE", "GEHEIM"}));
+    std::filesystem::create_directory(m_folder.File("unter"));
+    m_folder.Write("unter/liste.txt", "Haus\r\n\r\nBaum mit Ast\r\n\xD6l");
+    GameSettings.Wordlist = 1;
+    GameSettings.Listpath = m_folder.Path() + "\\unter\\liste.txt";
     ASSERT_TRUE(LoadWordList());
-    const std::string first = GetWord(5);
-    SeedRandom(12345);
-    DrawRandom();
-    EXPECT_EQ(first, GetWord(5));
-    EXPECT_EQ("GEHEIM", first);
+    EXPECT_EQ((Words{"Haus", "", "Baum mit Ast", "\xD6l"}), AllWords());
+    EXPECT_EQ(12, MaxWordLength()) << "the longest line, blanks included";
+    EXPECT_TRUE(LengthIndex().empty()) << "an own list has no length index";
+
+    EXPECT_EQ((Words{"C:\\Spiele\\anagrilla.dat", "C:\\Spiele\\anagrilla.dat", "C:/Spiele/anagrilla.dat"}),
+              (Words{JoinPath("C:\\Spiele", StandardListName), JoinPath("C:\\Spiele\\", StandardListName),
+                     JoinPath("C:/Spiele/", StandardListName)}))
+        << "never a doubled separator";
+}
+
+TEST_F(LoadTest, BadFilesLeaveTheListEmptyAndSaySo)
+{
+    ExpectFailedLoad("missing file");
+    const std::string good = StandardArchive({"HAUS", "TOR"});
+    m_folder.Write(StandardListName, good.substr(0, good.size() - 1));
+    ExpectFailedLoad("short archive");
+    std::filesystem::remove(m_folder.File(StandardListName));
+    std::filesystem::create_directory(m_folder.File(StandardListName));
+    ExpectFailedLoad("a folder where the file should be");
+
+    GameSettings.Wordlist = 1;
+    GameSettings.Listpath = m_folder.File("fehlt.txt");
+    ExpectFailedLoad("missing own list");
+    // Opened, but reading fails (a folder opens on some systems and cannot be read).
+    GameSettings.Listpath = m_folder.Path();
+    ExpectFailedLoad("read error after opening");
+
+    GameSettings.Listpath = m_folder.Write("eigene.txt", "Haus");
+    ASSERT_TRUE(LoadWordList());
+    EXPECT_FALSE(LoadStandardWordList(m_folder.File("missing.dat")));
+    EXPECT_EQ(0, WordCount()) << "a failed load drops the list loaded before";
+    EXPECT_EQ(0, MaxWordLength());
 }
 
 // The thread's generator after unscrambling the word at a position of the
 // given length by the steps: seeded with the word's seed, one draw a byte.
-int NextDrawAfterWord(int position, size_t length)
+int NextDrawAfterWord(size_t position, size_t length)
 {
-    uint32_t state = PositionSeed(position);
+    uint32_t state = PositionSeed(static_cast<int>(position));
     for (size_t i = 0; i < length; ++i)
         NextRandom(state);
     return NextRandom(state);
@@ -111,153 +154,30 @@ int NextDrawAfterWord(int position, size_t length)
 TEST_F(LoadTest, UnscramblingLeavesTheThreadsGeneratorWhereItsDrawsEnd)
 {
     // Longest first; ABEND ends the stock's stretch and is the last word.
-    m_folder.Write(StandardListName, StandardArchive({"KATZENTIER", "RAUBTIERE", "STRAUSS", "REISEN", "ABEND", ""}));
+    WriteStandardList({"KATZENTIER", "RAUBTIERE", "STRAUSS", "REISEN", "ABEND", ""});
     ASSERT_TRUE(LoadWordList());
     SeedRandom(99);
-    GetWord(2);
-    EXPECT_EQ(NextDrawAfterWord(2, 7), DrawRandom()) << "one word";
+    EXPECT_EQ("STRAUSS", GetWord(2)) << "whatever the thread's generator held";
+    EXPECT_EQ(NextDrawAfterWord(2, 7), DrawRandom());
     SeedRandom(99);
     GetWord(5);
     EXPECT_EQ(NextDrawAfterWord(5, 0), DrawRandom()) << "an empty word seeds and draws nothing";
-
-    // The next start word's seed is drawn after the stock was built.
     SeedRandom(99);
     ASSERT_EQ(4, BuildStartWordStock());
     EXPECT_EQ(NextDrawAfterWord(3, 6), DrawRandom()) << "after the stock";
 
     // A search whose last word is rejected early leaves it as a full pass.
-    ClearWordList();
-    m_folder.Write(StandardListName, StandardArchive({"KATZENTIER", "REISEN", "ABEND"}));
-    ASSERT_TRUE(LoadWordList());
-    CSearchCollector host;
-    host.letters = "REISENT";
-    CancelEvent.Reset();
-    SeedRandom(99);
-    ASSERT_EQ(1u, SearchThreadProc(&host));
-    EXPECT_EQ(std::vector<std::string>{"REISEN"}, host.candidates);
-    EXPECT_EQ(NextDrawAfterWord(2, 5), DrawRandom()) << "after the search";
-}
-
-TEST_F(LoadTest, EmptyStandardListLoadsAndALoadedListIsKept)
-{
-    m_folder.Write(StandardListName, StandardArchive({}));
-    EXPECT_TRUE(LoadWordList());
-    EXPECT_EQ(0, WordCount());
-    EXPECT_EQ(0, MaxWordLength());
-    EXPECT_TRUE(g_messages.empty());
-
-    m_folder.Write(StandardListName, StandardArchive({"HAUS", "TOR"}));
-    ASSERT_TRUE(LoadWordList());
-    std::filesystem::remove(m_folder.File(StandardListName));
-    GameSettings.Wordlist = 1;
-    GameSettings.Listpath = m_folder.File("missing.txt");
-    EXPECT_TRUE(LoadWordList()) << "a loaded list is not read again";
-    EXPECT_EQ(2, WordCount());
-    EXPECT_EQ("TOR", GetWord(1));
-    EXPECT_TRUE(g_messages.empty());
-}
-
-TEST_F(LoadTest, BadStandardFilesLeaveTheListEmpty)
-{
-    ExpectFailedLoad("missing file");
-
-    std::string wrongClass = StandardArchive({"HAUS"});
-    wrongClass[6] = 'D';
-    m_folder.Write(StandardListName, wrongClass);
-    ExpectFailedLoad("wrong class name");
-
-    std::string schema = StandardArchive({"HAUS"});
-    schema[2] = '\x01';
-    m_folder.Write(StandardListName, schema);
-    ExpectFailedLoad("schema 1");
-
-    const std::string good = StandardArchive({"HAUS", "TOR"});
-    m_folder.Write(StandardListName, good.substr(0, good.size() - 1));
-    ExpectFailedLoad("short archive");
-
-    std::filesystem::remove(m_folder.File(StandardListName));
-    std::filesystem::create_directory(m_folder.File(StandardListName));
-    ExpectFailedLoad("a folder where the file should be");
-}
-
-TEST_F(LoadTest, FailureAfterALoadEmptiesTheList)
-{
-    m_folder.Write(StandardListName, StandardArchive({"HAUS"}));
-    ASSERT_TRUE(LoadStandardWordList(m_folder.File(StandardListName)));
-    EXPECT_FALSE(LoadStandardWordList(m_folder.File("missing.dat")));
-    EXPECT_EQ(0, WordCount());
-    EXPECT_EQ(0, MaxWordLength());
-    EXPECT_EQ(1u, g_messages.size());
-}
-
-TEST_F(LoadTest, OwnListFromListpath)
-{
-    GameSettings.Wordlist = 1;
-    GameSettings.Listpath = m_folder.Write("eigene.txt", "Haus\r\n\r\nBaum mit Ast\r\n\xD6l");
-    ASSERT_TRUE(LoadWordList());
-    ASSERT_EQ(4, WordCount());
-    EXPECT_EQ("", GetWord(1));
-    EXPECT_EQ("Baum mit Ast", GetWord(2));
-    EXPECT_EQ("\xD6l", GetWord(3));
-    EXPECT_EQ(12, MaxWordLength()) << "the longest line, blanks included";
-    EXPECT_TRUE(LengthIndex().empty()) << "an own list has no length index";
-
-    ClearWordList();
-    GameSettings.Listpath = m_folder.Write("eigene.txt", "Tor\nTier");
-    ASSERT_TRUE(LoadWordList());
-    ASSERT_EQ(2, WordCount());
-    EXPECT_EQ("Tier", GetWord(1)) << "the last line without a line end is a word";
-}
-
-TEST_F(LoadTest, BadOwnListsLeaveTheListEmpty)
-{
-    GameSettings.Wordlist = 1;
-    GameSettings.Listpath = m_folder.File("fehlt.txt");
-    ExpectFailedLoad("missing own list");
-
-    // Opened, but reading fails (a folder opens on some systems and cannot be read).
-    GameSettings.Listpath = m_folder.Path();
-    ExpectFailedLoad("read error after opening");
-}
-
-TEST_F(LoadTest, PathsWithBackslashesAndATrailingSeparator)
-{
-    m_folder.Write(StandardListName, StandardArchive({"HAUS"}));
-    StartDirectory = m_folder.Path() + "\\";
-    ASSERT_TRUE(LoadWordList());
-    EXPECT_EQ("HAUS", GetWord(0));
-
-    ClearWordList();
-    std::filesystem::create_directory(m_folder.File("unter"));
-    m_folder.Write("unter/liste.txt", "Ast\n");
-    GameSettings.Wordlist = 1;
-    GameSettings.Listpath = m_folder.Path() + "\\unter\\liste.txt";
-    ASSERT_TRUE(LoadWordList());
-    EXPECT_EQ("Ast", GetWord(0));
-}
-
-TEST_F(LoadTest, TheBuiltStandardList)
-{
-    const std::string path = ANAGRILLA_STANDARD_LIST;
-    ASSERT_TRUE(LoadStandardWordList(path)) << path;
-    const int count = WordCount();
-    ASSERT_GT(count, 200000);
-    ASSERT_LE(count, SeedTableSize);
-    EXPECT_EQ(15, MaxWordLength());
-
-    std::string previous = GetWord(0), word;
-    for (int i = 1; i < count; ++i) {
-        GetWordInto(i, word);
-        ASSERT_GE(word.size(), 2u) << i;
-        ASSERT_TRUE(word.size() < previous.size() || (word.size() == previous.size() && previous < word))
-            << "longest first, then alphabetical, each word once: " << previous << " " << word;
-        for (char c : word)
-            ASSERT_TRUE(c >= 'A' && c <= 'Z') << word;
-        previous.swap(word);
+    for (const Words& words : {Words{"KATZENTIER", "REISEN", "ABEND"}, Words{"ABEND"}}) {
+        ClearWordList();
+        WriteStandardList(words);
+        ASSERT_TRUE(LoadWordList());
+        CSearchCollector host;
+        host.letters = "REISENT";
+        SeedRandom(99);
+        ASSERT_EQ(1u, SearchThreadProc(&host));
+        EXPECT_EQ(words.size() > 1 ? Words{"REISEN"} : Words{}, host.candidates);
+        EXPECT_EQ(NextDrawAfterWord(words.size() - 1, 5), DrawRandom()) << "after the search";
     }
-    // Loaded, the list takes no more than twice the file's size.
-    const auto fileSize = std::filesystem::file_size(path);
-    EXPECT_LE(WordListMemoryBytes(), 2 * fileSize);
 }
 
 } // namespace

@@ -1,54 +1,13 @@
+// The quick search against its steps word by word, over lists of every kind.
 #include "engine/CancelEvent.h"
-#include "engine/Letters.h"
 #include "engine/Search.h"
-#include "engine/Word.h"
-#include "settings/GameSettings.h"
-#include "wordlist/WordList.h"
+#include "tests/wordlist/ReferenceSearch.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
-
-class Host : public ISearchHost {
-public:
-    std::string letters;
-    std::vector<std::string> candidates;
-    int total = -1;
-
-    const std::string& SearchLetters() const override { return letters; }
-    std::vector<std::string>& SearchCandidates() override { return candidates; }
-    void SetSearchTotal(int value) override { total = value; }
-    void SetStatusText(const char*) override {}
-    void PostSearchDone() override {}
-};
-
-// The candidate search's steps word by word, without any shortcut.
-std::vector<std::string> ReferenceSearch(const std::string& startWord)
-{
-    std::vector<std::string> found;
-    for (int i = 0; i < WordCount(); ++i) {
-        std::string w = GetWord(i);
-        NormaliseWord(w, EffectiveSubstitute(), std::string());
-        if (EffectiveUpper())
-            UpperCaseWord(w);
-        TrimWhiteSpace(w);
-        if (EqualsIgnoreCase(w, startWord) || static_cast<int>(w.size()) < GameSettings.AngLimit)
-            continue;
-        if (IsSubAnagram(startWord, w))
-            found.push_back(w);
-    }
-    return found;
-}
-
-void ExpectSameAsReference(const std::string& startWord, const std::string& what)
-{
-    Host host;
-    host.letters = startWord;
-    CancelEvent.Reset();
-    ASSERT_EQ(1u, SearchThreadProc(&host)) << what;
-    EXPECT_EQ(ReferenceSearch(startWord), host.candidates) << what;
-    EXPECT_EQ(static_cast<int>(host.candidates.size()), host.total) << what;
-}
 
 class SearchOverListTest : public ::testing::Test {
 protected:
@@ -56,8 +15,20 @@ protected:
     {
         GameSettings.ResetToDefaults();
         ClearWordList();
+        CancelEvent.Reset();
     }
     void TearDown() override { SetUp(); }
+
+    static void ExpectSameAsReference(const std::string& startWord)
+    {
+        CSearchCollector host;
+        host.letters = startWord;
+        ASSERT_EQ(1u, SearchThreadProc(&host));
+        EXPECT_EQ(ReferenceSearch(startWord), host.candidates)
+            << startWord << " upper " << GameSettings.Uppercase << " subst " << GameSettings.Substitute << " lax "
+            << GameSettings.Lax << " ang " << GameSettings.AngLimit;
+        EXPECT_EQ(static_cast<int>(host.candidates.size()), host.total);
+    }
 };
 
 TEST_F(SearchOverListTest, OwnListUnderEveryCombinationOfFlags)
@@ -67,31 +38,42 @@ TEST_F(SearchOverListTest, OwnListUnderEveryCombinationOfFlags)
                    "  Rasse ", "Ras-se", "Tür", "Türen", "Eis 2", "Ei", "rüste", "Rüste", "RUESTE", "Äste",
                    "aeste", "Öse", "oese", "ß", "ss", "Fuß", "fuss", "Tier", "tier", "reiten", "Reiter", "",
                    "123", "über", "Ueber", "ÜBER", "Ruhe", "Huret", "éter", "Steuer", "Ursache"});
-    for (int upper = 0; upper <= 1; ++upper)
-        for (int substitute = 0; substitute <= 1; ++substitute)
-            for (int lax = 0; lax <= 1; ++lax) {
-                GameSettings.Uppercase = upper;
-                GameSettings.Substitute = substitute;
-                GameSettings.Lax = lax;
-                for (int ang : {2, 3, 4})
-                    for (const char* start : {"Hüterstraße", "HUETERSTRASSE", "huetersrasse", "Rüstehaus",
-                                              "ÄSTEÖSEFUß", "Tierreiten", "Übersteuer"}) {
-                        GameSettings.AngLimit = ang;
-                        ExpectSameAsReference(start, std::string(start) + " upper " + std::to_string(upper) +
-                                                         " subst " + std::to_string(substitute) + " lax " +
-                                                         std::to_string(lax) + " ang " + std::to_string(ang));
-                    }
+    for (int flags = 0; flags < 8; ++flags) {
+        GameSettings.Uppercase = flags & 1;
+        GameSettings.Substitute = (flags >> 1) & 1;
+        GameSettings.Lax = flags >> 2;
+        for (int ang : {2, 3, 4})
+            for (const char* start : {"Hüterstraße", "HUETERSTRASSE", "huetersrasse", "Rüstehaus", "ÄSTEÖSEFUß",
+                                      "Tierreiten", "Übersteuer"}) {
+                GameSettings.AngLimit = ang;
+                ExpectSameAsReference(start);
             }
+    }
 }
 
 TEST_F(SearchOverListTest, TheBuiltStandardList)
 {
-    ASSERT_TRUE(LoadStandardWordList(ANAGRILLA_STANDARD_LIST));
-    ExpectSameAsReference("STRASSENBAHN", "STRASSENBAHN");
+    const std::string path = ANAGRILLA_STANDARD_LIST;
+    ASSERT_TRUE(LoadStandardWordList(path)) << path;
+    const int count = WordCount();
+    ASSERT_GT(count, 200000);
+    EXPECT_EQ(15, MaxWordLength());
+    EXPECT_LE(WordListMemoryBytes(), 2 * std::filesystem::file_size(path)) << "at most twice the file's size";
+    std::string previous = GetWord(0), word;
+    for (int i = 1; i < count; ++i) {
+        GetWordInto(i, word);
+        ASSERT_TRUE(word.size() >= 2 && word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::string::npos)
+            << word;
+        ASSERT_TRUE(word.size() < previous.size() || (word.size() == previous.size() && previous < word))
+            << "longest first, then alphabetical, each word once: " << previous << " " << word;
+        previous.swap(word);
+    }
+
+    ExpectSameAsReference("STRASSENBAHN");
     GameSettings.Lax = 1;
-    ExpectSameAsReference("Blumentopf", "lax with a mixed-case start word");
+    ExpectSameAsReference("Blumentopf"); // a mixed-case start word
     GameSettings.AngLimit = 6;
-    ExpectSameAsReference("ERNTEDANKE", "AngLimit 6");
+    ExpectSameAsReference("ERNTEDANKE");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// The standard list as the build makes it from a dictionary.
 #include "settings/GameSettings.h"
 #include "tests/wordlist/TempFolder.h"
 #include "tools/common/ToolText.h"
@@ -20,23 +21,18 @@ Words Build(const std::string& dictionary)
 
 TEST(StandardWords, RulesOfTheStandardList)
 {
-    const std::string dictionary =
-        "Stra\xC3\x9F" "e\n"     // Straße
-        "stra\xC3\x9F" "e\n"     // the same once upper-cased
-        "USA\n"                   // capital after the first letter
-        "caf\xC3\xA9\n"           // é is no game letter
-        "\xC3\x84pfel\n"          // Äpfel
-        "\xC3\x96l\r\n"           // Öl, CR LF
-        "a\n"                     // one letter
-        "Donaudampfschiff\n"      // 16 letters
-        "Fu\xC3\x9F" "ballfeldes\n" // 15 letters after substitution
-        "Hand-Tuch\n"
-        "Haus\n"
-        "haus\n"
-        "\xFF\xFEkaputt\n"        // no UTF-8
-        "Ast\n"
-        "\n"
-        "zu";
+    const std::string dictionary = "Stra\xC3\x9F" "e\n"
+                                   "stra\xC3\x9F" "e\n"         // the same once upper-cased
+                                   "USA\n"                      // capital after the first letter
+                                   "caf\xC3\xA9\n"              // é is no game letter
+                                   "\xC3\x84pfel\n"             // Äpfel
+                                   "\xC3\x96l\r\n"              // Öl, CR LF
+                                   "a\n"                        // one letter
+                                   "Donaudampfschiff\n"         // 16 letters
+                                   "Fu\xC3\x9F" "ballfeldes\n"  // 15 letters after substitution
+                                   "Hand-Tuch\nHaus\nhaus\n"
+                                   "\xFF\xFEkaputt\n"           // no UTF-8
+                                   "Ast\n\nzu";
     EXPECT_EQ((Words{"FUSSBALLFELDES", "STRASSE", "AEPFEL", "HAUS", "AST", "OEL", "ZU"}), Build(dictionary));
 }
 
@@ -44,11 +40,8 @@ TEST(StandardWords, RoundTripThroughTheLoader)
 {
     const Words words = Build("Zebra\nBaum\nAst\nB\xC3\xA4ume\nTor\n");
     ASSERT_EQ((Words{"BAEUME", "ZEBRA", "BAUM", "AST", "TOR"}), words);
-
     TempFolder folder;
-    const std::string path = folder.Write("anagrilla.dat", BuildStandardArchive(words));
-    GameSettings.Wordlist = 0;
-    ASSERT_TRUE(LoadStandardWordList(path));
+    ASSERT_TRUE(LoadStandardWordList(folder.Write("anagrilla.dat", BuildStandardArchive(words))));
     Words loaded;
     for (int i = 0; i < WordCount(); ++i)
         loaded.push_back(GetWord(i));
@@ -62,9 +55,8 @@ TEST(ToolText, Utf8ToWindows1252)
     std::string out;
     ASSERT_TRUE(Utf8ToWindows1252("Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC", out));
     EXPECT_EQ("Gr\xF6\xDF" "e \x80", out);
-    EXPECT_FALSE(Utf8ToWindows1252("\xE2\x82", out)) << "cut sequence";
-    EXPECT_FALSE(Utf8ToWindows1252("\xC0\xAF", out)) << "overlong form";
-    EXPECT_FALSE(Utf8ToWindows1252("\xE4\xB8\xAD", out)) << "no such character in Windows-1252";
+    for (const char* bad : {"\xE2\x82", "\xC0\xAF", "\xE4\xB8\xAD"}) // cut, overlong, not in Windows-1252
+        EXPECT_FALSE(Utf8ToWindows1252(bad, out)) << bad;
 }
 
 } // namespace

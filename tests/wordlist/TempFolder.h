@@ -1,10 +1,10 @@
 #pragma once
+// A folder of its own below the system's temporary folder, removed again.
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 
-// A folder of its own below the system's temporary folder, removed again.
 class TempFolder {
 public:
     TempFolder()
@@ -24,11 +24,9 @@ public:
 
     std::string Path() const { return m_path.string(); }
     std::string File(const std::string& name) const { return (m_path / name).string(); }
-
     std::string Write(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream out(m_path / name, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(m_path / name, std::ios::binary | std::ios::trunc) << bytes;
         return File(name);
     }
 

@@ -24,6 +24,11 @@ check 'HAUS\nHAUS\nTUER\nSTUER\nAST\ntotal 5\n' search --own "$dir/own.txt" 'Hau
 check 'Haus\ntotal 1\n' search --own "$dir/own.txt" 'Haustür'
 check 'Haus\nhaus\nSt\374r\ntotal 3\n' search --own "$dir/own.txt" 'Haustür' --lax 1 --ang 4
 check 'Haus\nhaus\nT\374r\nSt\374r\nRasse\n\nHausT\374r\nAst\n' dump --own "$dir/own.txt"
+# A pipe cannot tell its size before it is read.
+if [ "$(printf 'Haus\r\nTor\r\n' | "$tool" dump --own /dev/stdin)" != "$(printf 'Haus\nTor')" ]; then
+  echo "FAILED: an own list from a pipe"
+  fail=1
+fi
 if "$tool" dump "$dir/missing.dat" >/dev/null 2>&1; then
   echo "FAILED: a missing standard list must fail"
   fail=1
