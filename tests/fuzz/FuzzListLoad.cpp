@@ -3,42 +3,13 @@
 // lengths, and the search finds exactly the words that the full test of
 // every word accepts (its quick pre-test must never drop one).
 #include "engine/CancelEvent.h"
-#include "engine/Letters.h"
 #include "engine/Search.h"
 #include "engine/StartWordStock.h"
-#include "engine/Word.h"
-#include "settings/GameSettings.h"
-#include "wordlist/WordList.h"
+#include "tests/wordlist/ReferenceSearch.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <unistd.h>
-
-namespace {
-
-std::string ListPath()
-{
-    return "/tmp/fuzz_listload_" + std::to_string(getpid()) + ".txt";
-}
-
-std::vector<std::string> FullTest(const std::string& startWord)
-{
-    std::vector<std::string> found;
-    for (int i = 0; i < WordCount(); ++i) {
-        std::string word = GetWord(i);
-        NormaliseWord(word, EffectiveSubstitute(), std::string());
-        if (EffectiveUpper())
-            UpperCaseWord(word);
-        TrimWhiteSpace(word);
-        if (!EqualsIgnoreCase(word, startWord) && static_cast<int>(word.size()) >= GameSettings.AngLimit &&
-            IsSubAnagram(startWord, word))
-            found.push_back(word);
-    }
-    return found;
-}
-
-} // namespace
 
 // The first byte holds the flags, the second the limits; the rest is the file.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -52,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     GameSettings.AngLimit = 2 + (data[1] & 7);
     GameSettings.WordLimit = 6 + (data[1] >> 3);
     GameSettings.Wordlist = 1;
-    GameSettings.Listpath = ListPath();
+    GameSettings.Listpath = "/tmp/fuzz_listload_" + std::to_string(getpid()) + ".txt";
     FILE* file = std::fopen(GameSettings.Listpath.c_str(), "wb");
     if (!file)
         std::abort();
@@ -69,15 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
 
     CSearchCollector search;
-    search.letters = StartWordStock.empty() ? (WordCount() > 0 ? GetWord(0) : std::string()) : StartWordStock.front();
+    search.letters = !StartWordStock.empty() ? StartWordStock.front() : WordCount() > 0 ? GetWord(0) : "";
     NormaliseWord(search.letters, EffectiveSubstitute(), std::string());
     if (EffectiveUpper())
         UpperCaseWord(search.letters);
     CancelEvent.Reset();
-    if (search.letters.empty())
-        return 0;
-    if (SearchThreadProc(&search) != 1 || search.candidates != FullTest(search.letters) ||
-        search.total != static_cast<int>(search.candidates.size()))
+    if (!search.letters.empty() && (SearchThreadProc(&search) != 1 || search.candidates != ReferenceSearch(search.letters) ||
+                                    search.total != static_cast<int>(search.candidates.size())))
         std::abort();
     return 0;
 }
