@@ -7,13 +7,10 @@
 #include "engine/Letters.h"
 #include "engine/Messages.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -25,9 +22,8 @@
 // Seconds move on only when a test lets them: by a step per look, up to a limit.
 class FakeClock : public ClockSource {
 public:
-    std::atomic<int64_t> now{1000};
+    std::atomic<int64_t> now{1000}, until{INT64_MAX};
     std::atomic<int> secondsPerWait{0};
-    std::atomic<int64_t> until{INT64_MAX};
     int64_t Now() override { return now.load(); }
     void Wait10Milliseconds() override
     {
@@ -41,19 +37,10 @@ class FakeView : public IGameView {
 public:
     // --- touched by workers: guarded
     std::string Status() { return Locked(status); }
-    std::string TimeText() { return Locked(timeText); }
-    std::vector<std::string> TimeHistory() { return Locked(timeHistory); }
-    void SetStatusText(const char* text) override
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        status = text;
-    }
-    void SetTimeText(const char* text) override
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        timeText = text;
-        timeHistory.push_back(text);
-    }
+    std::vector<std::string> TimeTexts() { return Locked(timeTexts); }
+    std::string TimeText() { return TimeTexts().empty() ? "" : TimeTexts().back(); }
+    void SetStatusText(const char* text) override { std::lock_guard<std::mutex> lock(mutex); status = text; }
+    void SetTimeText(const char* text) override { std::lock_guard<std::mutex> lock(mutex); timeTexts.push_back(text); }
     void PostSearchDone() override { Post(WM_SEARCH_DONE); }
     void PostTimeUp() override { Post(WM_TIME_UP); }
 
@@ -72,6 +59,7 @@ public:
         }
         return true;
     }
+    // Waits until a notice is queued, without delivering it.
     bool WaitQueued(unsigned message, int timeoutMs = 20000)
     {
         std::unique_lock<std::mutex> lock(mutex);
@@ -172,14 +160,11 @@ public:
             round.OnInputChange();
         }
     }
-    // Clicks the button that shows the letter (first from the left).
+    // Clicks the buttons that show the letters (each the first from the left).
     void Click(GameRound& round, const std::string& letters)
     {
-        for (char letter : letters) {
-            const size_t at = row.find(letter);
-            ASSERT_NE(std::string::npos, at) << "no button " << letter << " in " << row;
-            round.OnLetterClick(LetterButtonBaseId + static_cast<int>(at));
-        }
+        for (char letter : letters)
+            round.OnLetterClick(LetterButtonBaseId + static_cast<int>(row.find(letter)));
     }
     // The window as the player sees it: the input line shows the caret as |,
     // the buttons Neu, Zurück, Schütteln, Aufgeben and Eintragen by their
@@ -194,16 +179,15 @@ public:
     }
     std::string State()
     {
-        std::string buttons = "NZSAE";
+        std::string buttons = "NZSAE", words;
         const int ids[] = {IdNewButton, IdBackButton, IdShuffleButton, IdGiveUpButton, IdEnterButton};
         for (size_t i = 0; i < buttons.size(); ++i)
             buttons[i] = enabled[ids[i]] ? buttons[i] : '-';
-        std::string words;
         for (const std::string& word : list)
             words += (words.empty() ? "" : ",") + word;
         return RowAndInput() + (readOnly ? " ro" : " rw") + (inputEnabled ? "" : " off") +
-               (caretHidden ? " nocaret" : "") + "; buttons=" + buttons + "; found=" + found +
-               "; tries=" + mistrials + "; time=" + TimeText() + "; status=" + Status() + "; list=" + words +
+               (caretHidden ? " nocaret" : "") + "; buttons=" + buttons + "; found=" + found + "; tries=" + mistrials +
+               "; time=" + TimeText() + "; status=" + Status() + "; list=" + words +
                (rowMistakes ? "; row mistakes=" + std::to_string(rowMistakes) : "");
     }
     std::string LastMessage() const { return messages.empty() ? std::string() : messages.back(); }
@@ -225,6 +209,6 @@ private:
     std::mutex mutex;
     std::condition_variable posted;
     std::deque<unsigned> queue;
-    std::string status, timeText;
-    std::vector<std::string> timeHistory;
+    std::string status;
+    std::vector<std::string> timeTexts;
 };
