@@ -1,9 +1,6 @@
 // The start-word stock and the candidate search over a stored list.
-#include "engine/CancelEvent.h"
 #include "engine/Search.h"
-#include "engine/StartWordStock.h"
-#include "settings/GameSettings.h"
-#include "wordlist/WordList.h"
+#include "tests/engine/ProcessState.h"
 
 #include <gtest/gtest.h>
 
@@ -13,43 +10,23 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-class Host : public CSearchCollector {
-public:
-    std::string status;
-    int notices = 0;
+class SearchTest : public ::testing::Test, public CSearchCollector {
+protected:
+    void SetUp() override { ResetProcessState(); }
+    void TearDown() override { ResetProcessState(); }
     void SetStatusText(const char* text) override { status = text; }
     void PostSearchDone() override { ++notices; }
-};
 
-class SearchTest : public ::testing::Test {
-protected:
-    void SetUp() override
+    Words Search(const std::string& startWord)
     {
-        GameSettings.ResetToDefaults();
-        ClearWordList();
-        ClearStartWordStock();
-        CancelEvent.Reset();
-        StockMaxLength = 10;
-    }
-    void TearDown() override { SetUp(); }
-
-    // Stores plain words as the loader would: scrambled for the standard list.
-    static void UseWords(Words words, int wordlist)
-    {
-        GameSettings.Wordlist = wordlist;
-        for (size_t i = 0; wordlist == 0 && i < words.size(); ++i)
-            ScrambleWord(words[i], static_cast<int>(i));
-        StoreWordList(words);
-    }
-    Words Search(const std::string& letters)
-    {
-        host.letters = letters;
-        EXPECT_EQ(1u, SearchThreadProc(&host));
-        EXPECT_EQ(static_cast<int>(host.candidates.size()), host.total);
-        return host.candidates;
+        letters = startWord;
+        EXPECT_EQ(1u, SearchThreadProc(this));
+        EXPECT_EQ(static_cast<int>(candidates.size()), total);
+        return candidates;
     }
 
-    Host host;
+    std::string status;
+    int notices = 0;
 };
 
 TEST_F(SearchTest, StandardListStockIsTheStretchOfEligibleLengths)
@@ -91,9 +68,8 @@ TEST_F(SearchTest, SearchCollectsSubAnagramsInListOrder)
     GameSettings.Uppercase = 1;
     EXPECT_EQ((Words{"RIESE", "REIS", "EIS", "NIERE", "SIRENE", "RIESE"}), Search("REISEN"))
         << "the start word in any case is skipped; SEES needs two S; duplicates stay";
-    EXPECT_EQ("Kandidaten werden gesucht...", host.status);
-    EXPECT_EQ(1, host.notices);
-
+    EXPECT_EQ("Kandidaten werden gesucht...", status);
+    EXPECT_EQ(1, notices);
     GameSettings.AngLimit = 4;
     EXPECT_EQ((Words{"RIESE", "REIS", "NIERE", "SIRENE", "RIESE"}), Search("REISEN"));
 }
@@ -112,15 +88,14 @@ TEST_F(SearchTest, OwnListCaseRulesAndSubstitution)
 TEST_F(SearchTest, StoppedSearchesPostNothing)
 {
     UseWords({"RIESE", "REIS"}, 1);
-    host.total = 42;
-    EXPECT_EQ(0u, SearchThreadProc(&host)) << "an empty start word ends at once";
-    EXPECT_EQ("", host.status);
-
-    host.letters = "REISEN";
+    total = 42;
+    EXPECT_EQ(0u, SearchThreadProc(this)) << "an empty start word ends at once";
+    EXPECT_EQ("", status);
+    letters = "REISEN";
     CancelEvent.Set();
-    EXPECT_EQ(0u, SearchThreadProc(&host));
-    EXPECT_EQ(0, host.notices);
-    EXPECT_EQ(42, host.total) << "a cancelled search keeps the old total";
+    EXPECT_EQ(0u, SearchThreadProc(this));
+    EXPECT_EQ(0, notices);
+    EXPECT_EQ(42, total) << "a cancelled search keeps the old total";
     EXPECT_EQ((Words{"RIESE", "REIS"}), Search("REISEN")) << "the signal was consumed by the first test";
 }
 

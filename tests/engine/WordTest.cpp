@@ -8,16 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
 #include <thread>
 
 namespace {
-
-class WordTest : public ::testing::Test {
-protected:
-    void SetUp() override { GameSettings.ResetToDefaults(); }
-    void TearDown() override { GameSettings.ResetToDefaults(); }
-};
 
 TEST(RandomTest, FollowsTheRuntimeRuleWithAStatePerThread)
 {
@@ -31,45 +24,37 @@ TEST(RandomTest, FollowsTheRuntimeRuleWithAStatePerThread)
     EXPECT_EQ(26500, DrawRandom()) << "another thread's draws must not move this thread's state";
 }
 
-TEST(LettersTest, KnowsExactlyTheFiftyNineLettersAndTheirCapitals)
+TEST(WordTest, LettersTheirCapitalsAndNormalisation)
 {
     std::string letters;
     for (int c = 0; c < 256; ++c)
-        if (IsGameLetter(static_cast<char>(c)))
-            letters += static_cast<char>(c);
-    EXPECT_EQ("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz\xC4\xD6\xDC\xDF\xE4\xF6\xFC", letters);
+        letters += IsGameLetter(static_cast<char>(c)) ? std::string(1, static_cast<char>(c)) : "";
+    EXPECT_EQ("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyzÄÖÜßäöü", letters);
     UpperCaseWord(letters);
-    EXPECT_EQ("ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWXYZ\xC4\xD6\xDC\xDF\xC4\xD6\xDC", letters)
-        << "ß stays";
-    EXPECT_TRUE(EqualsIgnoreCase("Bären", "bÄREN"));
-    EXPECT_FALSE(EqualsIgnoreCase("Baren", "Bären"));
-    EXPECT_FALSE(EqualsIgnoreCase("Bar", "Bare"));
-}
+    EXPECT_EQ("ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜßÄÖÜ", letters) << "ß stays";
+    EXPECT_EQ("100", std::to_string(EqualsIgnoreCase("Bären", "bÄREN")) + std::to_string(EqualsIgnoreCase("Baren", "Bären")) +
+                         std::to_string(EqualsIgnoreCase("Bar", "Bare")));
 
-TEST_F(WordTest, NormaliseSubstitutesCollapsesAndDrops)
-{
-    const struct {
-        const char* word;
-        bool substitute;
-        const char* keep;
-        const char* expected;
-    } cases[] = {
-        {"Straße", true, "", "Strasse"},          {"Käse-Brot 2", false, "", "KäseBrot"},
-        {"café", false, "", "caf"},               {"123456", true, "", ""},
-        {"GRÖßEN", true, "", "GROEssEN"},         {"ÄÖÜäöüß", true, "", "AEOEUEaeoeuess"},
-        {"a  b   c-d", false, " ", "a b cd"},
-    };
+    // Word, substitution, characters kept besides letters; the result.
+    const char* const cases[][4] = {{"Straße", "1", "", "Strasse"},          {"Käse-Brot 2", "", "", "KäseBrot"},
+                                    {"café", "", "", "caf"},                 {"123456", "1", "", ""},
+                                    {"GRÖßEN", "1", "", "GROEssEN"},         {"ÄÖÜäöüß", "1", "", "AEOEUEaeoeuess"},
+                                    {"a  b   c-d", "", " ", "a b cd"}};
     for (const auto& c : cases) {
-        std::string word = c.word;
-        EXPECT_EQ(static_cast<int>(std::strlen(c.expected)), NormaliseWord(word, c.substitute, c.keep));
-        EXPECT_EQ(c.expected, word);
+        std::string word = c[0];
+        EXPECT_EQ(static_cast<int>(std::string(c[3]).size()), NormaliseWord(word, *c[1] != 0, c[2]));
+        EXPECT_EQ(c[3], word);
     }
+    std::string blanks = " \t Haus Tür \r\n", onlyBlanks = "   ";
+    TrimWhiteSpace(blanks);
+    TrimWhiteSpace(onlyBlanks);
+    EXPECT_EQ("Haus Tür|", blanks + "|" + onlyBlanks);
 }
 
-TEST_F(WordTest, SubAnagramIsAMultisetTestWithCaseUnderLax)
+TEST(WordTest, SubAnagramIsAMultisetTestWithCaseIgnoredUnderLax)
 {
-    const char* const pairs[][2] = {{"REISEN", "RIESE"}, {"REISEN", "SEES"},     {"REISEN", "NEISER"},
-                                    {"REISEN", ""},      {"REISEN", "REISENS"},  {"Haustier", "haus"},
+    const char* const pairs[][2] = {{"REISEN", "RIESE"},   {"REISEN", "SEES"},     {"REISEN", "NEISER"},
+                                    {"REISEN", ""},        {"REISEN", "REISENS"},  {"Haustier", "haus"},
                                     {"Bär", "BÄR"}};
     std::string strict, lax;
     for (const auto& pair : pairs) {
@@ -78,29 +63,8 @@ TEST_F(WordTest, SubAnagramIsAMultisetTestWithCaseUnderLax)
         GameSettings.Lax = 1;
         lax += IsSubAnagram(pair[0], pair[1]) ? '1' : '0';
     }
-    EXPECT_EQ("1011000", strict);
-    EXPECT_EQ("1011011", lax);
-}
-
-TEST_F(WordTest, EffectiveFlagsFollowTheList)
-{
-    // Wordlist, Uppercase, Substitute; then upper and substitute in force.
-    const int cases[][5] = {{0, 0, 0, 1, 1}, {1, 0, 0, 0, 0}, {1, 1, 0, 1, 0}, {1, 0, 1, 0, 1}, {7, 1, 1, 0, 0}};
-    for (const auto& c : cases) {
-        GameSettings.Wordlist = c[0];
-        GameSettings.Uppercase = c[1];
-        GameSettings.Substitute = c[2];
-        EXPECT_EQ(std::make_pair(c[3] != 0, c[4] != 0), std::make_pair(EffectiveUpper(), EffectiveSubstitute()))
-            << c[0] << c[1] << c[2];
-    }
-}
-
-TEST(TrimTest, RemovesOnlyOuterWhiteSpace)
-{
-    std::string a = " \t Haus Tür \r\n", b = "   ";
-    TrimWhiteSpace(a);
-    TrimWhiteSpace(b);
-    EXPECT_EQ("Haus Tür|", a + "|" + b);
+    GameSettings.Lax = 0;
+    EXPECT_EQ("1011000 1011011", strict + " " + lax);
 }
 
 TEST(WorkerThreadTest, AWaitWithoutLimitEndsWhenTheProcedureEnds)

@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <deque>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -33,6 +31,14 @@ public:
     }
 };
 
+// Polls a condition for up to 20 seconds.
+inline bool WaitUntil(const std::function<bool()>& done)
+{
+    for (int i = 0; i < 20000 && !done(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return done();
+}
+
 class FakeView : public IGameView {
 public:
     // --- touched by workers: guarded
@@ -41,32 +47,23 @@ public:
     std::string TimeText() { return TimeTexts().empty() ? "" : TimeTexts().back(); }
     void SetStatusText(const char* text) override { std::lock_guard<std::mutex> lock(mutex); status = text; }
     void SetTimeText(const char* text) override { std::lock_guard<std::mutex> lock(mutex); timeTexts.push_back(text); }
-    void PostSearchDone() override { Post(WM_SEARCH_DONE); }
-    void PostTimeUp() override { Post(WM_TIME_UP); }
+    void PostSearchDone() override { ++searchDonePosted; }
+    void PostTimeUp() override { ++timeUpPosted; }
 
-    // Delivers queued notices to the round until the condition holds.
-    bool PumpUntil(GameRound& round, const std::function<bool()>& done, int timeoutMs = 20000)
+    // The message loop: delivers the notices posted so far to the round.
+    void DeliverAll(GameRound& round)
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (!done()) {
-            std::unique_lock<std::mutex> lock(mutex);
-            if (!posted.wait_until(lock, deadline, [this] { return !queue.empty(); }))
-                return false;
-            const unsigned message = queue.front();
-            queue.pop_front();
-            lock.unlock();
-            message == WM_SEARCH_DONE ? round.OnSearchDone() : round.OnTimeUp();
-        }
-        return true;
+        for (int n = searchDonePosted.exchange(0); n > 0; --n)
+            round.OnSearchDone();
+        for (int n = timeUpPosted.exchange(0); n > 0; --n)
+            round.OnTimeUp();
     }
-    // Waits until a notice is queued, without delivering it.
-    bool WaitQueued(unsigned message, int timeoutMs = 20000)
+    // Runs the message loop until the condition holds.
+    bool PumpUntil(GameRound& round, const std::function<bool()>& done)
     {
-        std::unique_lock<std::mutex> lock(mutex);
-        return posted.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                               [&] { return std::find(queue.begin(), queue.end(), message) != queue.end(); });
+        return WaitUntil([&] { return DeliverAll(round), done(); });
     }
-    void DeliverAll(GameRound& round) { PumpUntil(round, [this] { return Locked(queue).empty(); }, 0); }
+    std::atomic<int> searchDonePosted{0}, timeUpPosted{0};
 
     // --- user-interface thread only
     int controlsStateCalls = 0;
@@ -191,7 +188,6 @@ public:
                (rowMistakes ? "; row mistakes=" + std::to_string(rowMistakes) : "");
     }
     std::string LastMessage() const { return messages.empty() ? std::string() : messages.back(); }
-    int LastSound() const { return sounds.empty() ? 0 : sounds.back(); }
 
 private:
     template <class T> T Locked(const T& value)
@@ -199,16 +195,7 @@ private:
         std::lock_guard<std::mutex> lock(mutex);
         return value;
     }
-    void Post(unsigned message)
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        queue.push_back(message);
-        posted.notify_all();
-    }
-
     std::mutex mutex;
-    std::condition_variable posted;
-    std::deque<unsigned> queue;
     std::string status;
     std::vector<std::string> timeTexts;
 };

@@ -1,11 +1,8 @@
 // The rules of a round, driven through the fake window as a player would.
 #include "FakeView.h"
 
-#include "engine/CancelEvent.h"
 #include "engine/Random.h"
-#include "engine/StartWordStock.h"
-#include "settings/GameSettings.h"
-#include "wordlist/WordList.h"
+#include "tests/engine/ProcessState.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +21,6 @@ const char* const NoCandidates =
     "Begriffe zu den in den Spieleinstellungen angegebenen Längenbereichen vorhanden sind";
 
 using Texts = std::vector<std::string>;
-using Sounds = std::vector<int>;
 
 class RoundTest : public ::testing::Test {
 protected:
@@ -34,32 +30,15 @@ protected:
         round.reset();
         ResetProcessState();
     }
-    static void ResetProcessState()
-    {
-        GameSettings.ResetToDefaults();
-        ClearWordList();
-        ClearStartWordStock();
-        CancelEvent.Reset();
-        StockMaxLength = 10;
-    }
 
     // Own list, one word per line, as a text file would give them.
     static void OwnList(const Texts& words, int uppercase)
     {
-        GameSettings.Wordlist = 1;
         GameSettings.Uppercase = uppercase;
-        StoreWordList(words);
+        UseWords(words, 1);
     }
-    // Standard list: longest first, stored scrambled. HAUSTIER is its only
-    // start word; HAUS and TIER the candidates.
-    static void HaustierList()
-    {
-        GameSettings.Wordlist = 0;
-        Texts words = {"HAUSTIER", "ZEBRA", "HAUS", "TIER"};
-        for (size_t i = 0; i < words.size(); ++i)
-            ScrambleWord(words[i], static_cast<int>(i));
-        StoreWordList(words);
-    }
+    // Standard list, longest first: HAUSTIER is its only start word; HAUS and TIER the candidates.
+    static void HaustierList() { UseWords({"HAUSTIER", "ZEBRA", "HAUS", "TIER"}, 0); }
     // A round with the given start word, or a drawn one, once its search is done.
     void Start(const char* startWord = nullptr)
     {
@@ -74,25 +53,28 @@ protected:
         view.Type(*round, word);
         round->OnEnter();
     }
-    void WaitForTimeTexts(size_t count)
-    {
-        for (int i = 0; i < 4000 && view.TimeTexts().size() < count; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
     void RunClockToEnd()
     {
         clock.secondsPerWait = 1;
         ASSERT_TRUE(view.PumpUntil(*round, [this] { return round->m_bRunning == 0; }));
         clock.secondsPerWait = 0;
     }
-    // The sounds since the last call, without the key clicks.
-    Sounds TakeSounds()
+    // The sounds since the last call by name, repeats counted: "stop key*4 accepted".
+    std::string TakeSounds()
     {
-        Sounds taken;
-        std::copy_if(view.sounds.begin(), view.sounds.end(), std::back_inserter(taken),
-                     [](int id) { return id != SoundKey; });
+        static const std::map<int, const char*> names = {
+            {SoundStop, "stop"},         {SoundKey, "key"},         {SoundTimeUp, "timeup"}, {SoundWarning, "warning"},
+            {SoundShuffle, "shuffle"},   {SoundAccepted, "accepted"}, {SoundBack, "back"},   {SoundUnknown, "unknown"},
+            {SoundAllFound, "allfound"}, {SoundGaveUp, "gaveup"},   {SoundLost, "lost"}};
+        std::string text;
+        for (size_t i = 0, n = 1; i < view.sounds.size(); i += n) {
+            for (n = 1; i + n < view.sounds.size() && view.sounds[i + n] == view.sounds[i]; ++n) {
+            }
+            text += (text.empty() ? "" : " ") + std::string(names.at(view.sounds[i])) +
+                    (n > 1 ? "*" + std::to_string(n) : "");
+        }
         view.sounds.clear();
-        return taken;
+        return text;
     }
 
     FakeView view;
@@ -122,14 +104,10 @@ TEST_F(RoundTest, WholeRoundEndsWhenEverythingIsFound)
     EXPECT_FALSE(round->IsWorkerRunning()) << "no clock without a time limit";
 
     Enter("HAUS");
-    EXPECT_EQ("row=HAUSTIER; input=| rw; buttons=-ZSA-; found=1 von 4   ( 25 % ); tries=unbegrenzt; "
-              "time=unbegrenzt; status=Wort wurde in Liste übernommen.; list=HAUS", view.State());
-    EXPECT_EQ((Texts{"TIER", "AST"}), round->m_candidates) << "every copy is taken";
-    EXPECT_EQ((Sounds{SoundStop, SoundAccepted}), TakeSounds()) << "a new game silences the last sound";
-
     view.Click(*round, "TIER");
     EXPECT_EQ("row=HAUS; input=TIER| rw; buttons=-Z-AE; found=1 von 4   ( 25 % ); tries=unbegrenzt; "
               "time=unbegrenzt; status=Wort wurde in Liste übernommen.; list=HAUS", view.State());
+    EXPECT_EQ((Texts{"TIER", "AST"}), round->m_candidates) << "every copy of HAUS is taken";
     round->OnEnter();
     view.duringMessage = [this] { EXPECT_EQ("3 von 4   ( 75 % )", view.found); };
     Enter("AST");
@@ -140,7 +118,7 @@ TEST_F(RoundTest, WholeRoundEndsWhenEverythingIsFound)
     view.input = "HAUS";
     round->OnEnter();
     EXPECT_EQ(Texts{AllFound}, view.messages) << "an ended round takes no word and no giving up";
-    EXPECT_EQ((Sounds{SoundAccepted, SoundAccepted, SoundAllFound}), TakeSounds());
+    EXPECT_EQ("stop key*4 accepted key*4 accepted key*3 accepted allfound", TakeSounds());
     EXPECT_EQ(3u, view.list.size());
 }
 
@@ -162,16 +140,13 @@ TEST_F(RoundTest, EnterChecksListedWordsThenCandidatesThenCountsWrongTries)
     Enter("Haus");
     Enter("Haus");
     Enter("aus");
-    EXPECT_EQ((Texts{"Dieses Wort wurde bereits eingetragen.", Unknown}), view.messages);
-    EXPECT_EQ((Sounds{SoundAccepted, SoundWarning, SoundUnknown}), TakeSounds());
     EXPECT_EQ("row=Haustier; input=| rw; buttons=-ZSA-; found=1 von 3   ( 33 % ); tries=1 von 1; "
               "time=unbegrenzt; status=Wort wurde in Liste übernommen.; list=HAUS", view.State())
         << "the stored form is listed; a listed word costs no wrong try; letters are put back";
-
     view.duringMessage = [this] { EXPECT_EQ(Texts{"HAUS"}, view.list); };
     Enter("Heu");
-    EXPECT_EQ(NoMoreTries, view.LastMessage());
-    EXPECT_EQ(Sounds{SoundLost}, TakeSounds());
+    EXPECT_EQ((Texts{"Dieses Wort wurde bereits eingetragen.", Unknown, NoMoreTries}), view.messages);
+    EXPECT_EQ("key*4 accepted key*4 warning key*3 unknown key*3 lost", TakeSounds());
     EXPECT_EQ("row=astir; input=Heu| ro nocaret; buttons=N----; found=1 von 3   ( 33 % ); tries=1 von 1; "
               "time=unbegrenzt; status=Spiel beendet.; list=Eis,tier", view.State())
         << "the words not found; the letters are not put back";
@@ -196,13 +171,10 @@ TEST_F(RoundTest, TypingAndClickingTakeLettersFromTheRow)
 {
     HaustierList();
     Start();
-    view.sounds.clear();
     view.Type(*round, "hausxh7");
     EXPECT_EQ("row=TIER; input=HAUS| rw; buttons=-Z-AE; found=0 von 2   (  0 % ); tries=unbegrenzt; "
               "time=unbegrenzt; status=Spiel l\xE4uft...; list=", view.State())
         << "the standard list upper-cases; letters not (or no longer) in the row are dropped";
-    EXPECT_EQ(Sounds(7, SoundKey), view.sounds);
-
     view.selStart = view.selEnd = 0;
     view.Type(*round, "t");
     EXPECT_EQ("row=IER; input=T|HAUS", view.RowAndInput()) << "the caret stays where it was";
@@ -214,7 +186,6 @@ TEST_F(RoundTest, TypingAndClickingTakeLettersFromTheRow)
     EXPECT_EQ("row=R; input=HAUSTIE|", view.RowAndInput()) << "the start word in order cannot be typed";
 
     round->OnBack();
-    EXPECT_EQ(SoundBack, view.LastSound());
     Enter("ti");
     EXPECT_EQ("row=HAUSER; input=TI| rw; buttons=-Z-A-; found=0 von 2   (  0 % ); tries=unbegrenzt; "
               "time=unbegrenzt; status=Buchstaben zurückgelegt.; list=", view.State())
@@ -222,14 +193,13 @@ TEST_F(RoundTest, TypingAndClickingTakeLettersFromTheRow)
     EXPECT_TRUE(view.messages.empty());
 
     round->OnBack();
-    view.sounds.clear();
     view.Click(*round, "HAUSTIER");
     round->OnLetterClick(LetterButtonBaseId + 1);
     round->OnLetterClick(LetterButtonBaseId - 1);
     EXPECT_EQ("row=R; input=HAUSTIE| rw; buttons=-Z-AE; found=0 von 2   (  0 % ); tries=unbegrenzt; "
               "time=unbegrenzt; status=Buchstaben zurückgelegt.; list=", view.State())
         << "the last letter of the start word adds nothing; identifiers outside the row are ignored";
-    EXPECT_EQ(Sounds(8, SoundKey), view.sounds);
+    EXPECT_EQ("stop key*21 back key*2 back key*8", TakeSounds());
 }
 
 TEST_F(RoundTest, ShuffleSwapsWithTheDrawnPartnerAndShortRowsDrawNothing)
@@ -241,16 +211,16 @@ TEST_F(RoundTest, ShuffleSwapsWithTheDrawnPartnerAndShortRowsDrawNothing)
         round->m_strLetters = view.row = letters;
         round->OnShuffle(); // must come back
         EXPECT_EQ(std::strlen(letters) > 1 ? "DFBACE" : letters, view.row);
-        EXPECT_EQ(SoundShuffle, view.LastSound());
+        EXPECT_EQ("shuffle", TakeSounds());
         EXPECT_EQ(std::strlen(letters) < 2, DrawRandom() == 19661) << "no draw for '" << letters << "'";
     }
 }
 
 TEST_F(RoundTest, GivingUpShowsTheWordsNotFound)
 {
-    Texts words = {"ABCDEFGH", "ABC", "ABD", "ABE", "ABF", "ABG", "ABH", "ACD", "ACE",
-                   "ACF",      "ACG", "ACH", "ADE", "ADF", "ADG", "ADH"};
-    OwnList(words, 1);
+    OwnList({"ABCDEFGH", "ABC", "ABD", "ABE", "ABF", "ABG", "ABH", "ACD", "ACE", "ACF", "ACG", "ACH", "ADE", "ADF",
+             "ADG", "ADH"},
+            1);
     Start();
     Enter("ABC");
     EXPECT_EQ(0, view.topIndex);
@@ -259,14 +229,13 @@ TEST_F(RoundTest, GivingUpShowsTheWordsNotFound)
               "time=unbegrenzt; status=Spiel beendet.; list=ABD,ABE,ABF,ABG,ABH,ACD,ACE,ACF,ACG,ACH,ADE,ADF,ADG,ADH",
               view.State());
     EXPECT_EQ(3, view.topIndex) << "the last eleven entries are shown";
-
     Start("ABCDEFGH");
     round->OnGiveUp();
-    EXPECT_EQ((Sounds{SoundStop, SoundAccepted, SoundGaveUp, SoundLost}), TakeSounds()) << "found something, then not";
+    EXPECT_EQ("stop key*3 accepted gaveup lost", TakeSounds()) << "found something, then not";
     EXPECT_TRUE(view.messages.empty()) << "giving up asks nothing";
 }
 
-TEST_F(RoundTest, ClockCountsDownAndEndsTheRoundAlsoWithDurationsBelowOne)
+TEST_F(RoundTest, ClockCountsDownAndEndsTheRoundAlsoWithDurationsOutOfRange)
 {
     GameSettings.UseDuration = 1;
     HaustierList();
@@ -277,7 +246,7 @@ TEST_F(RoundTest, ClockCountsDownAndEndsTheRoundAlsoWithDurationsBelowOne)
     ASSERT_EQ(61u, ticks.size());
     EXPECT_EQ((Texts{"1 Minuten", "00:59", "00:58"}), Texts(ticks.begin(), ticks.begin() + 3));
     EXPECT_EQ(Texts{TimeUp}, view.messages);
-    EXPECT_EQ(SoundTimeUp, view.LastSound());
+    EXPECT_EQ("stop timeup", TakeSounds());
     EXPECT_EQ("row=HAUSTIER; input=| ro nocaret; buttons=N----; found=0 von 2   (  0 % ); tries=unbegrenzt; "
               "time=00:00; status=Spiel beendet.; list=HAUS,TIER", view.State());
 
@@ -295,10 +264,10 @@ TEST_F(RoundTest, ClockCountsDownAndEndsTheRoundAlsoWithDurationsBelowOne)
         const size_t before = view.TimeTexts().size();
         clock.until = clock.now + 1;
         clock.secondsPerWait = 1;
-        WaitForTimeTexts(before + 1);
+        ASSERT_TRUE(WaitUntil([&] { return view.TimeTexts().size() > before; }));
         round->OnGiveUp();
         EXPECT_FALSE(round->IsWorkerRunning());
-        EXPECT_EQ(duration == 61 ? "00:59" : "06:59", view.TimeTexts().at(before)) << duration;
+        EXPECT_EQ(duration == 61 ? "00:59" : "06:59", view.TimeText()) << duration;
     }
 }
 
@@ -310,12 +279,11 @@ TEST_F(RoundTest, ClosingStopsTheClockWithoutANotice)
     Start();
     clock.until = clock.now + 3;
     clock.secondsPerWait = 1;
-    WaitForTimeTexts(4);
-    EXPECT_EQ("04:57", view.TimeText());
+    ASSERT_TRUE(WaitUntil([this] { return view.TimeText() == "04:57"; }));
     ASSERT_TRUE(round->StopWorker(1000));
     EXPECT_FALSE(round->IsWorkerRunning());
     EXPECT_FALSE(CancelEvent.TestAndConsume()) << "no signal is left for the next worker";
-    EXPECT_FALSE(view.WaitQueued(WM_TIME_UP, 50));
+    EXPECT_EQ(0, view.timeUpPosted);
 
     Start("HAUSTIER");
     ASSERT_TRUE(round->IsWorkerRunning());
@@ -333,7 +301,7 @@ TEST_F(RoundTest, TimeUpAfterTheRoundEndedOtherwiseIsIgnored)
         GameSettings.UseMistrials = mistrials;
         Start("HAUSTIER");
         clock.secondsPerWait = 1;
-        ASSERT_TRUE(view.WaitQueued(WM_TIME_UP));
+        ASSERT_TRUE(WaitUntil([this] { return view.timeUpPosted > 0; }));
         clock.secondsPerWait = 0;
         view.messages.clear();
         view.duringMessage = [this] { view.DeliverAll(*round); };
@@ -341,7 +309,7 @@ TEST_F(RoundTest, TimeUpAfterTheRoundEndedOtherwiseIsIgnored)
         Enter(mistrials ? "" : "TIER");
         EXPECT_EQ(Texts{mistrials ? NoMoreTries : AllFound}, view.messages);
         EXPECT_EQ((Texts{"HAUS", "TIER"}), view.list) << "found words are not wiped";
-        EXPECT_EQ(view.sounds.end(), std::find(view.sounds.begin(), view.sounds.end(), SoundTimeUp));
+        EXPECT_EQ(std::string::npos, TakeSounds().find("timeup"));
         view.duringMessage = nullptr;
     }
 }
@@ -350,7 +318,7 @@ TEST_F(RoundTest, RoundsThatCannotStartLeaveNewAvailable)
 {
     round->OnNew(); // no word list: no start word
     EXPECT_EQ("Es stehen keine Ratebegriffe zur Verfügung.", view.LastMessage());
-    EXPECT_EQ((Sounds{SoundStop, SoundWarning}), TakeSounds());
+    EXPECT_EQ("stop warning", TakeSounds());
     EXPECT_TRUE(view.enabled[IdNewButton]);
 
     GameSettings.UseSound = 0;
@@ -358,7 +326,7 @@ TEST_F(RoundTest, RoundsThatCannotStartLeaveNewAvailable)
     round->OnNew();
     EXPECT_FALSE(round->IsSearching());
     EXPECT_EQ(NoCandidates, view.LastMessage());
-    EXPECT_EQ((Sounds{SoundStop}), TakeSounds()) << "without sound only the stop";
+    EXPECT_EQ("stop", TakeSounds()) << "without sound only the stop";
     EXPECT_TRUE(view.enabled[IdNewButton]);
 
     OwnList({"Haustier", "Zebra"}, 1); // a start word without sub-anagrams

@@ -1,18 +1,18 @@
 // Loading the chosen list from its file, what a failed load leaves, and the
 // generator that unscrambling leaves behind.
-#include "engine/CancelEvent.h"
 #include "engine/Messages.h"
 #include "engine/Random.h"
 #include "engine/Search.h"
-#include "engine/StartWordStock.h"
-#include "settings/GameSettings.h"
 #include "settings/StartDirectory.h"
-#include "tests/wordlist/TempFolder.h"
+#include "tests/engine/ProcessState.h"
 #include "wordlist/Archive.h"
 #include "wordlist/FileBytes.h"
-#include "wordlist/WordList.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
 
 namespace {
 
@@ -27,14 +27,6 @@ int RecordMessage(const char* text, int type)
     return 1;
 }
 
-// The archive of a standard list, scrambled at each word's position.
-std::string StandardArchive(Words words)
-{
-    for (size_t i = 0; i < words.size(); ++i)
-        ScrambleWord(words[i], static_cast<int>(i));
-    return WriteArchive(words);
-}
-
 Words AllWords()
 {
     Words words;
@@ -47,96 +39,98 @@ class LoadTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        GameSettings.ResetToDefaults();
-        ClearWordList();
-        CancelEvent.Reset();
+        ResetProcessState();
+        std::filesystem::create_directories(m_folder);
         m_oldHandler = SetMessageHandler(RecordMessage);
-        m_oldStart = StartDirectory;
-        StartDirectory = m_folder.Path();
+        m_oldStart = std::exchange(StartDirectory, m_folder.string());
     }
     void TearDown() override
     {
         SetMessageHandler(m_oldHandler);
         StartDirectory = m_oldStart;
-        ClearWordList();
-        GameSettings.ResetToDefaults();
+        ResetProcessState();
+        std::filesystem::remove_all(m_folder);
+    }
+    std::string File(const std::string& name) const { return (m_folder / name).string(); }
+    std::string Write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(m_folder / name, std::ios::binary) << bytes;
+        return File(name);
+    }
+    // The archive of a standard list, scrambled at each word's position.
+    void WriteStandardList(Words words) const
+    {
+        for (size_t i = 0; i < words.size(); ++i)
+            ScrambleWord(words[i], static_cast<int>(i));
+        Write(StandardListName, WriteArchive(words));
     }
     void ExpectFailedLoad(const char* what)
     {
         EXPECT_FALSE(LoadWordList()) << what;
         EXPECT_EQ(0, WordCount()) << what;
-        EXPECT_EQ(Messages({{"Wortlistendatei konnte nicht ge\xF6" "ffnet werden.", MessageError}}), g_messages)
-            << what;
+        EXPECT_EQ(Messages({{"Wortlistendatei konnte nicht geöffnet werden.", MessageError}}), g_messages) << what;
         g_messages.clear();
     }
-    void WriteStandardList(const Words& words) { m_folder.Write(StandardListName, StandardArchive(words)); }
 
-    TempFolder m_folder;
+    const std::filesystem::path m_folder =
+        std::filesystem::temp_directory_path() / ("anagrilla-test-" + std::to_string(std::random_device()()));
     MessageHandler m_oldHandler = nullptr;
     std::string m_oldStart;
 };
 
-TEST_F(LoadTest, StandardListFromTheStartDirectory)
+TEST_F(LoadTest, ListsFromTheStartDirectoryAndFromListpath)
 {
     WriteStandardList({});
     EXPECT_TRUE(LoadWordList()) << "an empty list loads";
     EXPECT_EQ(0, MaxWordLength());
-
     const Words words = {"KATZENTIER", "HAUSTIEREN", "RAUBTIERE", "STRAUSS", "GEHEIME", "REISEN"};
     WriteStandardList(words);
     ASSERT_TRUE(LoadWordList());
     EXPECT_EQ(words, AllWords());
     EXPECT_EQ(10, MaxWordLength());
     EXPECT_EQ((std::map<int, int>{{10, 0}, {9, 2}, {7, 3}, {6, 5}}), LengthIndex());
-    EXPECT_EQ((std::vector<int>{0, 0, 3, 5, 0}), (std::vector<int>{FirstIndexOfLength(12), FirstIndexOfLength(8),
-                                                                   FirstIndexOfLength(7), FirstIndexOfLength(6),
-                                                                   FirstIndexOfLength(5)}))
+    EXPECT_EQ("0 0 3 5 0", std::to_string(FirstIndexOfLength(12)) + " " + std::to_string(FirstIndexOfLength(8)) + " " +
+                               std::to_string(FirstIndexOfLength(7)) + " " + std::to_string(FirstIndexOfLength(6)) +
+                               " " + std::to_string(FirstIndexOfLength(5)))
         << "clamped to 10; 0 where no word has the length";
 
     GameSettings.Wordlist = 1;
-    GameSettings.Listpath = m_folder.File("missing.txt");
+    GameSettings.Listpath = File("missing.txt");
     EXPECT_TRUE(LoadWordList()) << "a loaded list is not read again";
     EXPECT_EQ(6, WordCount());
     EXPECT_TRUE(g_messages.empty());
-}
 
-TEST_F(LoadTest, OwnListFromListpathWithBackslashes)
-{
-    std::filesystem::create_directory(m_folder.File("unter"));
-    m_folder.Write("unter/liste.txt", "Haus\r\n\r\nBaum mit Ast\r\n\xD6l");
-    GameSettings.Wordlist = 1;
-    GameSettings.Listpath = m_folder.Path() + "\\unter\\liste.txt";
+    ClearWordList();
+    std::filesystem::create_directory(m_folder / "unter");
+    Write("unter/liste.txt", "Haus\r\n\r\nBaum mit Ast\r\n\xD6l");
+    GameSettings.Listpath = m_folder.string() + "\\unter\\liste.txt";
     ASSERT_TRUE(LoadWordList());
     EXPECT_EQ((Words{"Haus", "", "Baum mit Ast", "\xD6l"}), AllWords());
     EXPECT_EQ(12, MaxWordLength()) << "the longest line, blanks included";
     EXPECT_TRUE(LengthIndex().empty()) << "an own list has no length index";
-
-    EXPECT_EQ((Words{"C:\\Spiele\\anagrilla.dat", "C:\\Spiele\\anagrilla.dat", "C:/Spiele/anagrilla.dat"}),
-              (Words{JoinPath("C:\\Spiele", StandardListName), JoinPath("C:\\Spiele\\", StandardListName),
-                     JoinPath("C:/Spiele/", StandardListName)}))
+    EXPECT_EQ((Words{"C:\\Spiele\\a.dat", "C:\\Spiele\\a.dat", "C:/Spiele/a.dat"}),
+              (Words{JoinPath("C:\\Spiele", "a.dat"), JoinPath("C:\\Spiele\\", "a.dat"), JoinPath("C:/Spiele/", "a.dat")}))
         << "never a doubled separator";
 }
 
 TEST_F(LoadTest, BadFilesLeaveTheListEmptyAndSaySo)
 {
     ExpectFailedLoad("missing file");
-    const std::string good = StandardArchive({"HAUS", "TOR"});
-    m_folder.Write(StandardListName, good.substr(0, good.size() - 1));
-    ExpectFailedLoad("short archive");
-    std::filesystem::remove(m_folder.File(StandardListName));
-    std::filesystem::create_directory(m_folder.File(StandardListName));
+    Write(StandardListName, WriteArchive({"HAUS"}).substr(1));
+    ExpectFailedLoad("not an archive");
+    std::filesystem::remove(File(StandardListName));
+    std::filesystem::create_directory(File(StandardListName));
     ExpectFailedLoad("a folder where the file should be");
 
     GameSettings.Wordlist = 1;
-    GameSettings.Listpath = m_folder.File("fehlt.txt");
+    GameSettings.Listpath = File("fehlt.txt");
     ExpectFailedLoad("missing own list");
-    // Opened, but reading fails (a folder opens on some systems and cannot be read).
-    GameSettings.Listpath = m_folder.Path();
+    GameSettings.Listpath = m_folder.string(); // a folder opens on some systems and cannot be read
     ExpectFailedLoad("read error after opening");
 
-    GameSettings.Listpath = m_folder.Write("eigene.txt", "Haus");
+    GameSettings.Listpath = Write("eigene.txt", "Haus");
     ASSERT_TRUE(LoadWordList());
-    EXPECT_FALSE(LoadStandardWordList(m_folder.File("missing.dat")));
+    EXPECT_FALSE(LoadStandardWordList(File("missing.dat")));
     EXPECT_EQ(0, WordCount()) << "a failed load drops the list loaded before";
     EXPECT_EQ(0, MaxWordLength());
 }
@@ -159,7 +153,6 @@ TEST_F(LoadTest, UnscramblingLeavesTheThreadsGeneratorWhereItsDrawsEnd)
     SeedRandom(99);
     EXPECT_EQ("STRAUSS", GetWord(2)) << "whatever the thread's generator held";
     EXPECT_EQ(NextDrawAfterWord(2, 7), DrawRandom());
-    SeedRandom(99);
     GetWord(5);
     EXPECT_EQ(NextDrawAfterWord(5, 0), DrawRandom()) << "an empty word seeds and draws nothing";
     SeedRandom(99);

@@ -1,9 +1,6 @@
 // The standard list as the build makes it from a dictionary.
-#include "settings/GameSettings.h"
-#include "tests/wordlist/TempFolder.h"
 #include "tools/common/ToolText.h"
 #include "tools/mkwordlist/StandardWords.h"
-#include "wordlist/WordList.h"
 
 #include <gtest/gtest.h>
 
@@ -34,20 +31,6 @@ TEST(StandardWords, RulesOfTheStandardList)
                                    "\xFF\xFEkaputt\n"           // no UTF-8
                                    "Ast\n\nzu";
     EXPECT_EQ((Words{"FUSSBALLFELDES", "STRASSE", "AEPFEL", "HAUS", "AST", "OEL", "ZU"}), Build(dictionary));
-}
-
-TEST(StandardWords, RoundTripThroughTheLoader)
-{
-    const Words words = Build("Zebra\nBaum\nAst\nB\xC3\xA4ume\nTor\n");
-    ASSERT_EQ((Words{"BAEUME", "ZEBRA", "BAUM", "AST", "TOR"}), words);
-    TempFolder folder;
-    ASSERT_TRUE(LoadStandardWordList(folder.Write("anagrilla.dat", BuildStandardArchive(words))));
-    Words loaded;
-    for (int i = 0; i < WordCount(); ++i)
-        loaded.push_back(GetWord(i));
-    EXPECT_EQ(words, loaded);
-    EXPECT_EQ(2, FirstIndexOfLength(4));
-    ClearWordList();
 }
 
 TEST(ToolText, Utf8ToWindows1252)
