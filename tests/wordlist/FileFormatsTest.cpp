@@ -1,5 +1,7 @@
-// The standard list's archive: its layout, and every way a file can be bad.
+// The two list files: the standard list's archive, with its scrambled words,
+// and own lists, one word a line.
 #include "wordlist/Archive.h"
+#include "wordlist/OwnList.h"
 #include "wordlist/Scramble.h"
 
 #include <gtest/gtest.h>
@@ -21,11 +23,12 @@ std::string Header(unsigned char schema = 0, const std::string& name = "CStringA
     return Bytes({0xFF, 0xFF, schema, 0, static_cast<unsigned char>(name.size()), 0}) + name;
 }
 
-bool Parse(const std::string& bytes, Words* words = nullptr)
+// The words a parser finds in the bytes; false when it refuses them.
+bool Parse(bool (*parser)(std::vector<char>&, std::vector<uint32_t>&), const std::string& bytes, Words* words = nullptr)
 {
     std::vector<char> buffer(bytes.begin(), bytes.end());
     std::vector<uint32_t> starts;
-    const bool ok = ParseArchive(buffer, starts);
+    const bool ok = parser(buffer, starts);
     for (size_t i = 0; ok && words && i + 1 < starts.size(); ++i)
         words->emplace_back(buffer.data() + starts[i], starts[i + 1] - starts[i]);
     return ok;
@@ -34,7 +37,6 @@ bool Parse(const std::string& bytes, Words* words = nullptr)
 TEST(Archive, LayoutAndEveryPrefixFormRoundTrip)
 {
     EXPECT_EQ(Header() + Bytes({2, 0, 2}) + "AB" + Bytes({0}), WriteArchive({"AB", ""}));
-
     // Each length sits on a border of the prefix forms; bytes of any value, zero too.
     Words words, read;
     for (size_t length : {0u, 1u, 254u, 255u, 256u, 0xFFFDu, 0xFFFEu, 0xFFFFu, 70000u}) {
@@ -42,12 +44,12 @@ TEST(Archive, LayoutAndEveryPrefixFormRoundTrip)
         for (size_t i = 0; i < length; ++i)
             words.back()[i] = static_cast<char>(i * 7);
     }
-    ASSERT_TRUE(Parse(WriteArchive(words) + "trailing bytes", &read));
+    ASSERT_TRUE(Parse(ParseArchive, WriteArchive(words) + "trailing bytes", &read));
     EXPECT_EQ(words, read);
     // 0xFFFF words and more need the 4-byte count.
     for (size_t count : {0xFFFEu, 0xFFFFu, 70000u}) {
         read.clear();
-        ASSERT_TRUE(Parse(WriteArchive(Words(count, "X")), &read)) << count;
+        ASSERT_TRUE(Parse(ParseArchive, WriteArchive(Words(count, "X")), &read)) << count;
         EXPECT_EQ(count, read.size());
     }
 }
@@ -56,10 +58,11 @@ TEST(Archive, DamagedAndForeignFilesAreRefused)
 {
     const std::string full = WriteArchive({std::string(300, 'Q'), "ZWEI", "", "EIN"});
     for (size_t cut = 0; cut < full.size(); ++cut)
-        EXPECT_FALSE(Parse(full.substr(0, cut))) << "cut at " << cut;
+        EXPECT_FALSE(Parse(ParseArchive, full.substr(0, cut))) << "cut at " << cut;
 
     const std::string one = Bytes({1, 0, 1}) + "A";
-    ASSERT_TRUE(Parse(Header() + one));
+    ASSERT_TRUE(Parse(ParseArchive, Header() + one));
+    ASSERT_TRUE(Parse(ParseArchive, WriteArchive(Words(SeedTableSize, ""))));
     const std::pair<std::string, const char*> bad[] = {
         {Bytes({0x01, 0x80}) + Header().substr(2) + one, "only a new-class tag can start the file"},
         {Header(1) + one, "schema 1"},
@@ -77,8 +80,7 @@ TEST(Archive, DamagedAndForeignFilesAreRefused)
         {WriteArchive(Words(SeedTableSize + 1, "")), "a word without a seed could not be unscrambled"},
     };
     for (const auto& file : bad)
-        EXPECT_FALSE(Parse(file.first)) << file.second;
-    EXPECT_TRUE(Parse(WriteArchive(Words(SeedTableSize, ""))));
+        EXPECT_FALSE(Parse(ParseArchive, file.first)) << file.second;
 }
 
 TEST(Scramble, MatchesTheDivisionForEveryPosition)
@@ -93,6 +95,31 @@ TEST(Scramble, MatchesTheDivisionForEveryPosition)
             slow[i] = static_cast<char>(slow[i] ^ ((static_cast<uint32_t>(NextRandom(state)) * 255u / seed) & 0xFF));
         ScrambleWord(fast, position);
         ASSERT_EQ(slow, fast) << "position " << position;
+    }
+}
+
+TEST(OwnList, LineEndsEndOfTextAndNulBytes)
+{
+    const std::string longLine(3 * 1024 * 1024, 'x');
+    const std::pair<std::string, Words> cases[] = {
+        {"Haus\r\n\r\nBaum mit Ast\r\n\xD6l", {"Haus", "", "Baum mit Ast", "\xD6l"}},
+        {"Haus\nBaum\n", {"Haus", "Baum"}}, // a final line end adds no word
+        {"Haus\r\nBaum\r\n", {"Haus", "Baum"}},
+        {"Haus\n\n", {"Haus", ""}},
+        {"Haus\rBaum\nTor\r", {"Haus\rBaum", "Tor\r"}}, // a CR alone is no line end
+        {"Tor\r\r\n", {"Tor\r"}},
+        {"", {}},
+        {"\n", {""}},
+        {"Haus\nBa\x1A" "um\nTor\n", {"Haus", "Ba"}},
+        {"Haus\n\x1A\nTor", {"Haus"}},
+        {"\x1AHaus\n", {}},
+        {std::string("Ha\0us\n\0\n", 8), {std::string("Ha\0us", 5), std::string("\0", 1)}},
+        {"kurz\r\n" + longLine + "\r\nende", {"kurz", longLine, "ende"}},
+    };
+    for (const auto& c : cases) {
+        Words words;
+        EXPECT_TRUE(Parse(ParseOwnList, c.first, &words));
+        EXPECT_TRUE(c.second == words) << c.first.substr(0, 40);
     }
 }
 
