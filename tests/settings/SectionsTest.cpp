@@ -8,15 +8,17 @@
 
 namespace {
 
-// Section and name of each number, in the order of the record.
-const char* const Names[][2] = {{"Game", "AngLimit"},    {"Game", "Duration"},    {"Game", "Mistrials"},
-                                {"Game", "WordLimit"},   {"Game", "UseDuration"}, {"Game", "UseMistrials"},
-                                {"Menu", "UseSound"},    {"Menu", "UseHelp"},     {"Menu", "Uppercase"},
-                                {"Menu", "Substitute"},  {"Menu", "Lax"},         {"List", "Wordlist"}};
-std::atomic<int>* const Fields[] = {&GameSettings.AngLimit,   &GameSettings.Duration,    &GameSettings.Mistrials,
-                                    &GameSettings.WordLimit,  &GameSettings.UseDuration, &GameSettings.UseMistrials,
-                                    &GameSettings.UseSound,   &GameSettings.UseHelp,     &GameSettings.Uppercase,
-                                    &GameSettings.Substitute, &GameSettings.Lax,         &GameSettings.Wordlist};
+// Each number's section and name, in the order of the record.
+const struct {
+    const char* section;
+    const char* name;
+    std::atomic<int>& field;
+} Numbers[] = {{"Game", "AngLimit", GameSettings.AngLimit},     {"Game", "Duration", GameSettings.Duration},
+               {"Game", "Mistrials", GameSettings.Mistrials},   {"Game", "WordLimit", GameSettings.WordLimit},
+               {"Game", "UseDuration", GameSettings.UseDuration}, {"Game", "UseMistrials", GameSettings.UseMistrials},
+               {"Menu", "UseSound", GameSettings.UseSound},     {"Menu", "UseHelp", GameSettings.UseHelp},
+               {"Menu", "Uppercase", GameSettings.Uppercase},   {"Menu", "Substitute", GameSettings.Substitute},
+               {"Menu", "Lax", GameSettings.Lax},               {"List", "Wordlist", GameSettings.Wordlist}};
 const char* const Defaults = "3 1 1 10 0 0 1 1 0 0 0 0 ''";
 
 class SectionsTest : public ::testing::Test {
@@ -27,28 +29,23 @@ protected:
         SetSettingsStore(m_old);
         GameSettings.ResetToDefaults();
     }
-    static void SetAll(int value)
+    // Every setting in one line after a load over values that show any value not read.
+    static std::string Line(void (*load)())
     {
-        for (auto* field : Fields)
-            *field = value;
+        for (auto& number : Numbers)
+            number.field = 77;
         GameSettings.Listpath = "C:\\alt.txt";
-    }
-    // Every setting in one line.
-    static std::string Line()
-    {
+        load();
         std::string line;
-        for (const auto* field : Fields)
-            line += std::to_string(field->load()) + " ";
+        for (const auto& number : Numbers)
+            line += std::to_string(number.field.load()) + " ";
         return line + "'" + GameSettings.Listpath + "'";
     }
-    // Loads the three sections over values that show any value not read.
-    static std::string LoadAll()
+    static void LoadAll()
     {
-        SetAll(77);
         LoadGameSettings();
         LoadMenuSettings();
         LoadListSettings();
-        return Line();
     }
 
     CMemoryRegistry m_store;
@@ -57,26 +54,24 @@ protected:
 
 TEST_F(SectionsTest, EmptyStoreAndResetGiveTheDefaults)
 {
-    EXPECT_EQ(Defaults, LoadAll());
-    SetAll(77);
-    GameSettings.ResetToDefaults();
-    EXPECT_EQ(Defaults, Line());
+    EXPECT_EQ(Defaults, Line(LoadAll));
+    EXPECT_EQ(Defaults, Line([] { GameSettings.ResetToDefaults(); }));
 }
 
 TEST_F(SectionsTest, ValuesAreReadUnderTheirNamesAndSavedWhole)
 {
     const std::string path = "C:\\" + std::string(300, 'p') + ".txt";
     for (size_t i = 0; i < 12; ++i)
-        m_store.WriteDword(Names[i][0], Names[i][1], static_cast<uint32_t>(40 + i));
+        m_store.WriteDword(Numbers[i].section, Numbers[i].name, static_cast<uint32_t>(40 + i));
     m_store.WriteString("List", "Listpath", path);
-    EXPECT_EQ("40 41 42 43 44 45 46 47 48 49 50 51 '" + path + "'", LoadAll());
-
+    const std::string loaded = "40 41 42 43 44 45 46 47 48 49 50 51 '" + path + "'";
+    EXPECT_EQ(loaded, Line(LoadAll));
     CMemoryRegistry fresh;
     SetSettingsStore(&fresh);
     SaveGameSettings();
     SaveMenuSettings();
     SaveListSettings();
-    EXPECT_EQ("40 41 42 43 44 45 46 47 48 49 50 51 '" + path + "'", LoadAll()) << "after a restart";
+    EXPECT_EQ(loaded, Line(LoadAll)) << "after a restart";
 }
 
 TEST_F(SectionsTest, ValuesOfTheWrongTypeReadAsDefaults)
@@ -84,7 +79,7 @@ TEST_F(SectionsTest, ValuesOfTheWrongTypeReadAsDefaults)
     m_store.WriteString("Game", "WordLimit", "12");
     m_store.WriteDword("List", "Listpath", 5);
     m_store.WriteDword("Game", "AngLimit", 0xFFFFFFFFu);
-    EXPECT_EQ("-1 1 1 10 0 0 1 1 0 0 0 0 ''", LoadAll()) << "a stored number is used unchanged";
+    EXPECT_EQ("-1 1 1 10 0 0 1 1 0 0 0 0 ''", Line(LoadAll)) << "a stored number is used unchanged";
     EXPECT_EQ("kein Text", m_store.ReadString("List", "Listpath", "kein Text"));
 }
 
@@ -93,21 +88,19 @@ TEST_F(SectionsTest, ValuesOfTheWrongTypeReadAsDefaults)
 TEST(RegistryValueTest, TypeAndSizeDecideWhatAValueMeans)
 {
     const std::pair<uint32_t, std::string> values[] = {
-        {4, std::string("\x78\x56\x34\x12", 4)},      {4, std::string("\x05\x00", 2)},
-        {4, std::string("\x01\x00\x00\x00\x00", 5)},  {3, std::string("\x05\x00\x00\x00", 4)},
-        {11, std::string("\x05\x00\x00\x00", 4)},     {1, std::string("C:\\a.txt\0rest", 13)},
-        {1, "C:\\a.txt"},                             {1, "A"},
-        {1, ""},                                      {2, std::string("%TEMP%\0", 7)},
+        {4, std::string("\x78\x56\x34\x12", 4)},     {4, std::string("\x05\x00", 2)},
+        {4, std::string("\x01\x00\x00\x00\x00", 5)}, {3, std::string("\x05\x00\x00\x00", 4)},
+        {11, std::string("\x05\x00\x00\x00", 4)},    {1, std::string("C:\\a.txt\0rest", 13)},
+        {1, "C:\\a.txt"},                            {1, "A"},
+        {1, ""},                                     {2, std::string("%TEMP%\0", 7)},
     };
     std::string meanings;
     for (const auto& v : values) {
         uint32_t number = 99;
         std::string text = "old";
-        if (DwordFromRegistryValue(v.first, v.second.data(), v.second.size(), number))
-            meanings += std::to_string(number);
-        if (StringFromRegistryValue(v.first, v.second.data(), v.second.size(), text))
-            meanings += "'" + text + "'";
-        meanings += number == 99 && text == "old" ? "-;" : ";";
+        const bool isNumber = DwordFromRegistryValue(v.first, v.second.data(), v.second.size(), number);
+        const bool isText = StringFromRegistryValue(v.first, v.second.data(), v.second.size(), text);
+        meanings += (isNumber ? std::to_string(number) : isText ? "'" + text + "'" : "-") + ";";
     }
     EXPECT_EQ("305419896;-;-;-;-;'C:\\a.txt';'C:\\a.txt';'A';'';-;", meanings);
 }

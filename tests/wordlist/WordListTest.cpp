@@ -19,7 +19,8 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-std::vector<std::pair<std::string, int>> g_messages;
+using Messages = std::vector<std::pair<std::string, int>>;
+Messages g_messages;
 
 class WordListTest : public ::testing::Test {
 protected:
@@ -65,9 +66,7 @@ protected:
     {
         EXPECT_FALSE(LoadWordList()) << what;
         EXPECT_EQ(0, WordCount()) << what;
-        EXPECT_EQ(1u, g_messages.size()) << what;
-        EXPECT_EQ(std::make_pair(std::string("Wortlistendatei konnte nicht geöffnet werden."), int(MessageError)),
-                  g_messages.back()) << what;
+        EXPECT_EQ(Messages({{"Wortlistendatei konnte nicht geöffnet werden.", MessageError}}), g_messages) << what;
         g_messages.clear();
     }
     static void ExpectSameAsReference(const std::string& startWord)
@@ -193,14 +192,12 @@ TEST_F(WordListTest, QuickSearchOverAnOwnListUnderEveryCombinationOfFlags)
 TEST_F(WordListTest, QuickSearchOverTheBuiltStandardList)
 {
     ASSERT_TRUE(LoadStandardWordList(ANAGRILLA_STANDARD_LIST));
-    EXPECT_GT(WordCount(), 200000);
     EXPECT_EQ(15, MaxWordLength());
     EXPECT_LE(WordListMemoryBytes(), 2 * std::filesystem::file_size(ANAGRILLA_STANDARD_LIST)) << "at most twice the file";
     ExpectSameAsReference("STRASSENBAHN");
     GameSettings.Lax = 1;
-    ExpectSameAsReference("Blumentopf"); // a mixed-case start word
     GameSettings.AngLimit = 6;
-    ExpectSameAsReference("ERNTEDANKE");
+    ExpectSameAsReference("Erntedanke"); // a mixed-case start word
 }
 
 } // namespace
