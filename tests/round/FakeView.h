@@ -42,8 +42,8 @@ inline bool WaitUntil(const std::function<bool()>& done)
 class FakeView : public IGameView {
 public:
     // --- touched by workers: guarded
-    std::string Status() { return Locked(status); }
-    std::vector<std::string> TimeTexts() { return Locked(timeTexts); }
+    std::string Status() { std::lock_guard<std::mutex> lock(mutex); return status; }
+    std::vector<std::string> TimeTexts() { std::lock_guard<std::mutex> lock(mutex); return timeTexts; }
     std::string TimeText() { return TimeTexts().empty() ? "" : TimeTexts().back(); }
     void SetStatusText(const char* text) override { std::lock_guard<std::mutex> lock(mutex); status = text; }
     void SetTimeText(const char* text) override { std::lock_guard<std::mutex> lock(mutex); timeTexts.push_back(text); }
@@ -190,11 +190,6 @@ public:
     std::string LastMessage() const { return messages.empty() ? std::string() : messages.back(); }
 
 private:
-    template <class T> T Locked(const T& value)
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        return value;
-    }
     std::mutex mutex;
     std::string status;
     std::vector<std::string> timeTexts;
