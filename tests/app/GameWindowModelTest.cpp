@@ -22,9 +22,11 @@ TEST(LetterRow, IsCentredOnTheBandWithTenPixelGaps)
     // Nine letters (the welcome row) in an even width: equal margins of 55.
     EXPECT_EQ("375,255-405,285", Rect(LetterButtonRect(460, 9, 8)));
     // Wider than the window: (101 - 400 + 30) / 2 truncates to -134; flooring would give -135.
-    EXPECT_EQ(std::make_pair(-144, -145), std::make_pair(FirstLetterButtonLeft(101, 10), FirstLetterButtonLeft(100, 10)));
+    EXPECT_EQ(std::make_pair(-144, -145),
+              std::make_pair(FirstLetterButtonLeft(101, 10), FirstLetterButtonLeft(100, 10)));
     // The band of the standard dialog font is 250 to 289; the odd pixel goes below.
-    EXPECT_EQ(std::make_pair(255, 234), std::make_pair(LetterButtonTopOnBand(250, 289), LetterButtonTopOnBand(231, 267)));
+    EXPECT_EQ(std::make_pair(255, 234),
+              std::make_pair(LetterButtonTopOnBand(250, 289), LetterButtonTopOnBand(231, 267)));
     EXPECT_EQ("31,234-61,264", Rect(LetterButtonRect(453, 10, 0, 234)));
 }
 

@@ -31,8 +31,8 @@ TEST(WordTest, LettersTheirCapitalsAndNormalisation)
     EXPECT_EQ("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyzÄÖÜßäöü", letters);
     UpperCaseWord(letters);
     EXPECT_EQ("ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜßÄÖÜ", letters) << "ß stays";
-    EXPECT_EQ("100", std::to_string(EqualsIgnoreCase("Bären", "bÄREN")) + std::to_string(EqualsIgnoreCase("Baren", "Bären")) +
-                         std::to_string(EqualsIgnoreCase("Bar", "Bare")));
+    EXPECT_EQ("100", std::to_string(EqualsIgnoreCase("Bären", "bÄREN")) +
+                         std::to_string(EqualsIgnoreCase("Baren", "Bären")) + std::to_string(EqualsIgnoreCase("Bar", "Bare")));
 
     // Word, substitution, characters kept besides letters; the result.
     const char* const cases[][4] = {{"Straße", "1", "", "Strasse"},          {"Käse-Brot 2", "", "", "KäseBrot"},

@@ -45,8 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (EffectiveUpper())
         UpperCaseWord(search.letters);
     CancelEvent.Reset();
-    if (!search.letters.empty() && (SearchThreadProc(&search) != 1 || search.candidates != ReferenceSearch(search.letters) ||
-                                    search.total != static_cast<int>(search.candidates.size())))
+    if (!search.letters.empty() &&
+        (SearchThreadProc(&search) != 1 || search.candidates != ReferenceSearch(search.letters) ||
+         search.total != static_cast<int>(search.candidates.size())))
         std::abort();
     return 0;
 }
