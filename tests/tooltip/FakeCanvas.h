@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+inline std::string N(int64_t value) { return std::to_string(value); }
+
 // A canvas with fixed metrics that writes what is drawn into one line of
 // text. A font of height h has the ascent h - h/4, the descent h/4, and
 // every character is h/2 wide, so layouts can be worked out by hand.
@@ -25,8 +27,7 @@ public:
     }
     static std::string Box(const MarkupRect& r)
     {
-        return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-               std::to_string(r.bottom) + "]";
+        return "[" + N(r.left) + "," + N(r.top) + "," + N(r.right) + "," + N(r.bottom) + "]";
     }
 
     FontMetrics SelectFont(const FontRequest& wish) override
@@ -41,44 +42,31 @@ public:
     int XHeight() override { return font.height / 2; }
     void PaintText(int x, int y, const std::string& text, uint32_t colour, bool opaque, uint32_t background) override
     {
-        Add("'" + text + "'@" + std::to_string(x) + "," + std::to_string(y));
-        if (font.height != 13)
-            trace += "/h" + std::to_string(font.height);
-        if (font.weight != 400)
-            trace += "/w" + std::to_string(font.weight);
-        trace += std::string(font.italic ? "/i" : "") + (font.underline ? "/u" : "") + (font.strikeOut ? "/s" : "");
-        if (font.family != "verdana")
-            trace += "/" + font.family;
-        if (colour != 0)
-            trace += "/" + Hex(colour);
-        if (opaque)
-            trace += "/on" + Hex(background);
+        Add("'" + text + "'@" + N(x) + "," + N(y) + (font.height != 13 ? "/h" + N(font.height) : "") +
+            (font.weight != 400 ? "/w" + N(font.weight) : "") + (font.italic ? "/i" : "") +
+            (font.underline ? "/u" : "") + (font.strikeOut ? "/s" : "") +
+            (font.family != "verdana" ? "/" + font.family : "") + (colour ? "/" + Hex(colour) : "") +
+            (opaque ? "/on" + Hex(background) : ""));
     }
     void DrawPolyline(const MarkupPoint* points, int count, uint32_t colour, int width, PenStyle style) override
     {
         std::string line = "line(";
         for (int i = 0; i < count; ++i)
-            line += (i ? " " : "") + std::to_string(points[i].x) + "," + std::to_string(points[i].y);
-        Add(line + ")w" + std::to_string(width) + (style == PenDash ? "/dash" : style == PenDot ? "/dot" : "") +
-            Hex(colour));
+            line += (i ? " " : "") + N(points[i].x) + "," + N(points[i].y);
+        Add(line + ")w" + N(width) + (style == PenDash ? "/dash" : style == PenDot ? "/dot" : "") + Hex(colour));
     }
     void FillRect(const MarkupRect& rect, uint32_t colour) override { Add("fill" + Box(rect) + Hex(colour)); }
-    void DrawBackground(const MarkupRect& rect, int effect, uint32_t c1, uint32_t c2, uint32_t c3, int,
-                        int) override
+    void DrawBackground(const MarkupRect& rect, int effect, uint32_t c1, uint32_t c2, uint32_t c3, int, int) override
     {
-        Add("bg" + Box(rect) + "e" + std::to_string(effect) + Hex(c1) + Hex(c2) + Hex(c3));
+        Add("bg" + Box(rect) + "e" + N(effect) + Hex(c1) + Hex(c2) + Hex(c3));
     }
     void TileImage(const MarkupRect& rect, const IMarkupImage&) override { Add("tile" + Box(rect)); }
     void DrawImage(const IMarkupImage&, const MarkupRect& rect, const ImageDrawing& d) override
     {
-        Add("image" + Box(rect));
-        if (d.style)
-            trace += "/style" + std::to_string(d.style);
-        if (d.hasMask)
-            trace += "/mask" + Hex(d.maskColour);
-        if (d.shadowOn)
-            trace += "/shadow" + std::to_string(d.shadowX) + "," + std::to_string(d.shadowY) + "," +
-                     std::to_string(d.blurX) + "," + std::to_string(d.blurY) + "," + std::to_string(d.darkness);
+        const std::string shadow = "/shadow" + N(d.shadowX) + "," + N(d.shadowY) + "," + N(d.blurX) + "," +
+                                   N(d.blurY) + "," + N(d.darkness);
+        Add("image" + Box(rect) + (d.style ? "/style" + N(d.style) : "") +
+            (d.hasMask ? "/mask" + Hex(d.maskColour) : "") + (d.shadowOn ? shadow : ""));
     }
     void PushClip(const MarkupRect& rect) override { Add("clip" + Box(rect) + "{"); }
     void PopClip() override { Add("}"); }
@@ -88,9 +76,9 @@ private:
     void Add(const std::string& call) { trace += (trace.empty() ? "" : " ") + call; }
 };
 
-// Images of a fixed size for any request with a file name or resource;
-// writes the images asked for, the addresses opened, the messages sent and
-// the hand cursors set into one line.
+// Images 20 x 10 for any request with a file name or resource; writes the
+// images asked for, the addresses opened, the messages sent and the hand
+// cursors set into one line.
 class FakeHost : public IMarkupHost
 {
 public:
@@ -104,30 +92,25 @@ public:
 
     std::shared_ptr<IMarkupImage> OpenImage(const ImageRequest& r) override
     {
-        Add("open" + std::to_string(r.kind) + (r.hasIdRes ? "/res" + std::to_string(r.idRes) : "") +
-            (r.hasIdDll ? "/dll" + std::to_string(r.idDll) : "") + (r.srcDll.empty() ? "" : "/" + r.srcDll) +
-            (r.file.empty() ? "" : "/" + r.file) + (r.handle ? "/handle" + std::to_string(r.handle) : "") +
-            (r.index ? "/index" + std::to_string(r.index) : "") + (r.cx ? "/cx" + std::to_string(r.cx) : "") +
-            (r.cy ? "/cy" + std::to_string(r.cy) : ""));
-        if (r.file.empty() && !r.hasIdRes)
-            return nullptr;
-        return std::make_shared<Picture>();
+        Add("open" + N(r.kind) + (r.hasIdRes ? "/res" + N(r.idRes) : "") + (r.hasIdDll ? "/dll" + N(r.idDll) : "") +
+            (r.srcDll.empty() ? "" : "/" + r.srcDll) + (r.file.empty() ? "" : "/" + r.file) +
+            (r.handle ? "/handle" + N(int64_t(r.handle)) : "") + (r.index ? "/index" + N(r.index) : "") +
+            (r.cx ? "/cx" + N(r.cx) : "") + (r.cy ? "/cy" + N(r.cy) : ""));
+        return r.file.empty() && !r.hasIdRes ? nullptr : std::make_shared<Picture>();
     }
     bool FetchString(unsigned id, bool fromModule, const std::string& module, std::string& text) override
     {
         if (fromModule)
-            Add("dllstring" + std::to_string(id) + "/" + module);
-        if (fromModule || id != 7)
-            return false;
+            Add("dllstring" + N(id) + "/" + module);
         text = "Sieben";
-        return true;
+        return !fromModule && id == 7;
     }
     void OpenAddress(const std::string& address) override { Add("url:" + address); }
     void SendWindowMessage(void*, unsigned message, intptr_t wParam, intptr_t lParam) override
     {
         // Click messages carry the target text; hover messages a parameter.
-        Add("msg" + std::to_string(message) + "/" + std::to_string(wParam) + "/" +
-            (message == 0x500 ? std::string(reinterpret_cast<const char*>(lParam)) : std::to_string(lParam)));
+        Add("msg" + N(message) + "/" + N(wParam) + "/" +
+            (message == 0x500 ? std::string(reinterpret_cast<const char*>(lParam)) : N(lParam)));
     }
     bool SetHandCursor() override
     {

@@ -1,9 +1,10 @@
 // The style sheet: rules, declarations, lengths and colours.
+#include "tests/tooltip/FakeCanvas.h"
 #include "tooltip/StyleSheet.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -15,44 +16,26 @@ protected:
     CStyleSheet sheet{names};
 
     // The fields that differ from a fresh style, as "name=value ...".
-    static std::string Changed(const TextStyle& s)
+    static std::string Changed(const TextStyle& style)
     {
-        const TextStyle d;
+        const auto fields = [](const TextStyle& s) -> std::vector<std::pair<const char*, std::string>> {
+            return {{"size", N(s.fontSize)}, {"weight", N(s.fontWeight)}, {"family", s.fontFamily},
+                    {"flags", std::string(s.italic ? "i" : "") + (s.underline ? "u" : "") + (s.lineThrough ? "s" : "") +
+                                  (s.overline ? "o" : "")},
+                    {"colour", FakeCanvas::Hex(s.textColor)}, {"bg", FakeCanvas::Hex(s.backgroundColor)},
+                    {"mode", N(s.backgroundMode)}, {"light", FakeCanvas::Hex(s.borderColorLight)},
+                    {"dark", FakeCanvas::Hex(s.borderColorDark)}, {"align", N(s.textAlign)},
+                    {"valign", N(s.verticalAlign)}, {"border", N(s.borderStyle)}, {"width", N(s.borderWidth)},
+                    {"transform", N(s.textTransform)},
+                    {"box", N(s.marginLeft) + " " + N(s.marginRight) + " " + N(s.marginTop) + " " + N(s.marginBottom) +
+                                " " + N(s.paddingLeft) + " " + N(s.paddingRight) + " " + N(s.paddingTop) + " " +
+                                N(s.paddingBottom)}};
+        };
+        const auto fresh = fields(TextStyle()), now = fields(style);
         std::string text;
-        const auto add = [&](const char* name, bool differs, const std::string& value) {
-            if (differs)
-                text += std::string(text.empty() ? "" : " ") + name + "=" + value;
-        };
-        const auto number = [&](const char* name, int64_t value, int64_t fresh) {
-            add(name, value != fresh, std::to_string(value));
-        };
-        number("size", s.fontSize, d.fontSize);
-        number("weight", s.fontWeight, d.fontWeight);
-        add("family", s.fontFamily != d.fontFamily, s.fontFamily);
-        const std::string flags = std::string(s.italic ? "i" : "") + (s.underline ? "u" : "") +
-                                  (s.lineThrough ? "s" : "") + (s.overline ? "o" : "");
-        add("flags", !flags.empty(), flags);
-        const auto colour = [&](const char* name, uint32_t value, uint32_t fresh) {
-            char hex[16];
-            std::snprintf(hex, sizeof hex, "%06x", static_cast<unsigned>(value));
-            add(name, value != fresh, hex);
-        };
-        colour("colour", s.textColor, d.textColor);
-        colour("bg", s.backgroundColor, d.backgroundColor);
-        number("mode", s.backgroundMode, d.backgroundMode);
-        colour("light", s.borderColorLight, d.borderColorLight);
-        colour("dark", s.borderColorDark, d.borderColorDark);
-        number("align", s.textAlign, d.textAlign);
-        number("valign", s.verticalAlign, d.verticalAlign);
-        number("border", s.borderStyle, d.borderStyle);
-        number("width", s.borderWidth, d.borderWidth);
-        number("transform", s.textTransform, d.textTransform);
-        const int box[] = {s.marginLeft, s.marginRight, s.marginTop, s.marginBottom,
-                           s.paddingLeft, s.paddingRight, s.paddingTop, s.paddingBottom};
-        std::string boxText;
-        for (int side : box)
-            boxText += " " + std::to_string(side);
-        add("box", boxText != " 2 2 2 2 0 0 0 0", boxText.substr(1));
+        for (std::size_t i = 0; i < now.size(); ++i)
+            if (now[i].second != fresh[i].second)
+                text += std::string(text.empty() ? "" : " ") + now[i].first + "=" + now[i].second;
         return text;
     }
     std::string Apply(const std::string& declarations)
@@ -75,9 +58,9 @@ TEST_F(StyleSheetTest, DefaultSheetAndItsRules)
     // 10pt at 96 dpi, truncated; names lower-cased, quotes and all.
     const std::pair<const char*, const char*> rules[] = {
         {"body", "size=13 family=verdana"},
-        {"pre", "size=12 family=courier bg=bbedfb mode=2"},
-        {"h2", "size=17 weight=700 family=verdana colour=0099ff"},
-        {"a:hover", "flags=u colour=ff0000"},
+        {"pre", "size=12 family=courier bg=#bbedfb mode=2"},
+        {"h2", "size=17 weight=700 family=verdana colour=#0099ff"},
+        {"a:hover", "flags=u colour=#ff0000"},
         {"nothing", ""},
     };
     for (const auto& r : rules) {
@@ -104,43 +87,28 @@ TEST_F(StyleSheetTest, SheetSyntax)
 TEST_F(StyleSheetTest, Declarations)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"COLOR: Red ;", "colour=0000ff"},
-        {"font-family:\"A;B\"; color:red", "family=a;b colour=0000ff"},
-        {"font-family:", ""},
-        {"font-size:3", "size=12"},
-        {"font-size:150%", "size=24"},
-        {"font-weight:bold", "weight=700"},
-        {"font-weight:bolder", "weight=900"},
-        {"font-weight:lighter", "weight=100"},
-        {"font-weight:600", "weight=600"},
-        {"font-weight:bold; font-weight:normal", ""},
+        {"COLOR: Red ;", "colour=#0000ff"}, {"font-family:\"A;B\"; color:red", "family=a;b colour=#0000ff"},
+        {"font-family:", ""}, {"font-size:3", "size=12"}, {"font-size:150%", "size=24"},
+        {"font-weight:bold", "weight=700"}, {"font-weight:bolder", "weight=900"},
+        {"font-weight:lighter", "weight=100"}, {"font-weight:600", "weight=600"},
         // Without a colon the value is empty, which means normal.
-        {"font-weight:bold; font-weight 700", ""},
-        {"font-style:oblique", "flags=i"},
-        {"font-style:italic; font-style:slanted", "flags=i"},
-        {"font-style:italic; font-style:", ""},
-        {"text-align:center", "align=1"},
-        {"text-align:right; text-align:justify", "align=2"},
-        {"text-align:right; text-align:", ""},
-        {"vertical-align:vcenter", "valign=1"},
-        {"vertical-align:top", "valign=0"},
-        {"vertical-align:bottom; vertical-align:", ""},
-        {"text-transform:capitalize", "transform=3"},
+        {"font-weight:bold; font-weight:normal", ""}, {"font-weight:bold; font-weight 700", ""},
+        {"font-style:oblique", "flags=i"}, {"font-style:italic; font-style:slanted", "flags=i"},
+        {"font-style:italic; font-style:", ""}, {"text-align:center", "align=1"},
+        {"text-align:right; text-align:justify", "align=2"}, {"text-align:right; text-align:", ""},
+        {"vertical-align:vcenter", "valign=1"}, {"vertical-align:top", "valign=0"},
+        {"vertical-align:bottom; vertical-align:", ""}, {"text-transform:capitalize", "transform=3"},
         {"text-transform:upper; text-transform:uppercase; text-transform:none", ""},
-        {"border-style:double; border-style:groove", "border=6"},
-        {"border-style:dotted; border-style:", ""},
-        {"background-color:#000080", "bg=800000 mode=2"},
-        {"background-color:#000080; background-color:transparent", "bg=800000"},
-        {"background-color:#000080; background-color:", "bg=800000"},
+        {"border-style:double; border-style:groove", "border=6"}, {"border-style:dotted; border-style:", ""},
+        {"background-color:#000080", "bg=#800000 mode=2"},
+        {"background-color:#000080; background-color:transparent", "bg=#800000"},
+        {"background-color:#000080; background-color:", "bg=#800000"},
         {"text-decoration: underline,overline", "flags=uo"},
         {"text-decoration:underline overline line-through; text-decoration:", ""},
         {"text-decoration:underline,overline; text-decoration: none line-through blink", "flags=s"},
-        {"border-color:#102030", "light=302010 dark=302010"},
-        {"border-width:8px; border-width:thin", "width=6"},
-        {"border-width:8px; border-width:thick", "width=10"},
-        {"border-width:8px; border-width:medium", "width=8"},
-        {"border-width:8px; border-width:50%", "width=4"},
-        {"size:3px", "width=3"},
+        {"border-color:#102030", "light=#302010 dark=#302010"}, {"border-width:8px; border-width:thin", "width=6"},
+        {"border-width:8px; border-width:thick", "width=10"}, {"border-width:8px; border-width:medium", "width=8"},
+        {"border-width:8px; border-width:50%", "width=4"}, {"size:3px", "width=3"},
         // Each side its own, bare numbers as pixels, an unknown property none.
         {"margin-left:1; margin-right:3; margin-top:4; margin-bottom:5; padding-left:6; padding-right:7; "
          "padding-top:1; padding-bottom:3; zoom:9", "box=1 3 4 5 6 7 1 3"},
@@ -152,6 +120,8 @@ TEST_F(StyleSheetTest, Declarations)
 
 TEST_F(StyleSheetTest, Lengths)
 {
+    // Bare numbers as font sizes are HTML sizes; 1cm is 37.8 truncated. The
+    // sign has no effect, except on percentages.
     const struct
     {
         const char* text;
@@ -159,12 +129,10 @@ TEST_F(StyleSheetTest, Lengths)
         bool fontSize;
         int expected;
     } cases[] = {
-        // Bare numbers as font sizes are HTML sizes; 1cm is 37.8 truncated.
         {"3", 16, true, 12}, {"3", 16, false, 3}, {"8", 16, true, 8}, {"7", 16, true, 36}, {"150%", 16, true, 24},
         {"65%", 16, false, 10}, {"10pt", 0, true, 13}, {"7px", 0, false, 7}, {"1in", 0, false, 96},
-        {"1cm", 0, false, 37}, {"10mm", 0, false, 37}, {"1pc", 0, false, 16},
-        // The sign has no effect, except on percentages.
-        {"", 16, true, 16}, {"-4px", 9, false, 4}, {"+4", 9, false, 4}, {"abc", 9, false, 0}, {"px", 9, false, 0},
+        {"1cm", 0, false, 37}, {"10mm", 0, false, 37}, {"1pc", 0, false, 16}, {"", 16, true, 16},
+        {"-4px", 9, false, 4}, {"+4", 9, false, 4}, {"abc", 9, false, 0}, {"px", 9, false, 0},
         {"99999999999999999999px", 0, false, MaxLength}, {"99999999999in", 0, false, MaxLength},
         {"99999999999%", 16, false, MaxLength}, {"-50%", 16, false, -8},
     };
