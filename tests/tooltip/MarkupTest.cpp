@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // Pieces as "[run<tag>]" each, "[run]" alone when no tag followed.
@@ -45,13 +47,8 @@ TEST(MarkupReader, TagsNamesAttributesAndCounts)
 {
     const std::pair<const char*, const char*> cases[] = {
         {" A HREF = \"HTTP://X.DE/A B\"Msg=Go target id=1 id=2", "a 1: href=http://x.de/a b msg=go target= id=1 id=2"},
-        {"/Strike", "/strike 1:"},
-        {"br=2", "br 2:"},
-        {"br", "br 1:"},
-        {"t=99999999999 x", "t 100: x="},
-        {"br=x", "br 0:"},
-        {"font  size=\"3", "font 1: size=3"},
-        {"x = y=1", "x 1:"},
+        {"/Strike", "/strike 1:"}, {"br=2", "br 2:"}, {"br", "br 1:"}, {"t=99999999999 x", "t 100: x="},
+        {"br=x", "br 0:"}, {"font  size=\"3", "font 1: size=3"}, {"x = y=1", "x 1:"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.second, Read(c.first)) << c.first;
@@ -136,8 +133,7 @@ TEST_F(MarkupDrawing, LinksHoverAndClick)
     EXPECT_EQ("73x14: 'Web'@0,0/#ff0000 ' '@18,0 'Msg'@24,0/#ff0000 ' '@42,0 'None'@48,0/#ff0000", Run(text));
     std::string links;
     for (const LinkArea& link : renderer.Links())
-        links += FakeCanvas::Box(link.rect) + std::to_string(link.kind) + std::to_string(link.index) + link.target +
-            " ";
+        links += FakeCanvas::Box(link.rect) + N(link.kind) + N(link.index) + link.target + " ";
     EXPECT_EQ("[0,0,18,13]10http://example.org/x [24,0,42,13]21hallo [48,0,72,13]22 ", links);
 
     EXPECT_TRUE(renderer.OnSetCursor(MarkupPoint{1, 1}));
@@ -192,19 +188,14 @@ TEST(BrowserCommand, CutsThePlaceholderAndAppendsTheAddress)
 TEST(StripCell, CellsOfAStrip)
 {
     // A cell size of 0 takes the whole strip instead of dividing by it.
-    const struct
-    {
-        int width, height, index, cx, cy;
-        const char* expected;
-    } cases[] = {
-        {48, 16, 2, 16, 0, "[32,0,48,16]"}, {48, 16, 3, 16, 16, "none"}, {48, 16, -1, 16, 16, "none"},
-        {48, 16, 0, 0, 0, "[0,0,48,16]"},   {48, 16, 1, 0, 0, "none"},    {48, 16, 0, 100, 8, "[0,0,48,8]"},
-        {0, 16, 0, 0, 0, "none"},           {48, 0, 0, 0, 0, "none"},
-    };
+    const std::pair<std::vector<int>, const char*> cases[] = {
+        {{48, 16, 2, 16, 0}, "[32,0,48,16]"}, {{48, 16, 3, 16, 16}, "none"}, {{48, 16, -1, 16, 16}, "none"},
+        {{48, 16, 0, 0, 0}, "[0,0,48,16]"},   {{48, 16, 1, 0, 0}, "none"},    {{48, 16, 0, 100, 8}, "[0,0,48,8]"},
+        {{0, 16, 0, 0, 0}, "none"},           {{48, 0, 0, 0, 0}, "none"}};
     for (const auto& c : cases) {
         MarkupRect cell;
-        const bool found = StripCellRect(c.width, c.height, c.index, c.cx, c.cy, cell);
-        EXPECT_EQ(c.expected, found ? FakeCanvas::Box(cell) : "none") << c.index << " " << c.cx;
+        const std::vector<int>& a = c.first;
+        EXPECT_EQ(c.second, StripCellRect(a[0], a[1], a[2], a[3], a[4], cell) ? FakeCanvas::Box(cell) : "none");
     }
 }
 
