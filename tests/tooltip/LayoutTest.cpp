@@ -50,20 +50,19 @@ TEST_F(Layout, AlignmentWithinTheArea)
 
 TEST_F(Layout, HorizontalRules)
 {
-    const std::string line = "<font size=16px>aaaaaaaaaaaaaaaaaaaaaaaaa\n";
-    const std::pair<std::string, const char*> cases[] = {
+    const RenderCase cases[] = {
         // A 50 % rule of the widest line, in the middle of a line of thickness + 8.
-        {line + "<hr width=50% size=3 color=red>",
-            "201x28: 'aaaaaaaaaaaaaaaaaaaaaaaaa'@0,0/h16 line(0,21 100,21)w3#0000ff"},
+        {"<font size=16px>aaaaaaaaaa\n<hr width=50% size=3 color=red>",
+            "81x28: 'aaaaaaaaaa'@0,0/h16 line(0,21 40,21)w3#0000ff"},
         // A part-width rule starts at the pen, which a centred or right-aligned
         // line of no width leaves in the middle or at the right edge.
-        {line + "<center><hr width=50%>", "201x27: 'aaaaaaaaaaaaaaaaaaaaaaaaa'@0,0/h16 line(100,21 200,21)w2#000000"},
-        {line + "<right><hr width=50%>", "201x27: 'aaaaaaaaaaaaaaaaaaaaaaaaa'@0,0/h16 line(200,21 300,21)w2#000000"},
-        {"<hr width=0>x", "7x14: 'x'@0,0"},
-        {"<hr size=0>x", "7x14: 'x'@0,0"},
+        {"<font size=16px>aaaaaaaaaa\n<center><hr width=50%>",
+            "81x27: 'aaaaaaaaaa'@0,0/h16 line(40,21 80,21)w2#000000"},
+        {"<font size=16px>aaaaaaaaaa\n<right><hr width=50%>",
+            "81x27: 'aaaaaaaaaa'@0,0/h16 line(80,21 120,21)w2#000000"},
+        {"<hr width=0>x", "7x14: 'x'@0,0"}, {"<hr size=0>x", "7x14: 'x'@0,0"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.second, Run(c.first)) << c.first;
+    ExpectRuns(cases);
     // A rule in pixels widens its line; the default colour is the light
     // border colour, which the style sheet may set.
     renderer.SetStyleSheet("hr {border-color:#010203; border-width:1}");

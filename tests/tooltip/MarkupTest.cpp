@@ -89,7 +89,8 @@ TEST_F(MarkupDrawing, TagsChangeTheFontOfTheRunsAfterThem)
         {"<b><span id=1>a</span>b</b>c", "19x14: 'a'@0,0/w800 'b'@6,0/w800 'c'@12,0"},
         {"<font style=o>ab</font><font style=bo color=blue>cd</font>",
          "25x14: 'ab'@0,0 line(0,0 12,0)w1#000000 'cd'@12,0/w700/#ff0000 line(12,0 24,0)w2#ff0000"},
-        {"<font style=biuso>a<font style=\"-b-i x+u-o\">b", "13x14: 'a'@0,0/w700/i/u/s line(0,0 6,0)w2#000000 'b'@6,0/u/s"},
+        {"<font style=biuso>a<font style=\"-b-i x+u-o\">b",
+            "13x14: 'a'@0,0/w700/i/u/s line(0,0 6,0)w2#000000 'b'@6,0/u/s"},
         {"<string idres=7>|<string idres=8>|<string iddll=7 srcdll=x.dll>", "49x14: 'Sieben'@0,0 '|'@36,0 '|'@42,0"},
     };
     ExpectRuns(cases);
