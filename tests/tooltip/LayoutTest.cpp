@@ -125,19 +125,17 @@ TEST_F(Layout, TablesAndTheirWidths)
         {"<table cellspacing=0><tr><td><font size=40px>X</td><td width=3em>y</td><td cellpadding=1ex>z</td>"
          "</tr></table>",
              "78x41: clip[0,0,20,40]{ 'X'@0,0/h40 } clip[20,0,59,40]{ 'y'@20,0 } clip[65,6,71,34]{ 'z'@65,6 }"},
-        {"<table border=3 cellpadding=4 cellspacing=1 bgcolor=red bordercolorlight=#ffffff><tr><td>ab</td>"
-         "<td bgcolor=blue bgeffect=hgradient bgmidcolor=lime bgendcolor=white>c</td></tr></table>",
-             "48x32: bg[0,0,47,31]e0#0000ff#ffffff#ffffff line(1,30 1,1 46,1)w3#ffffff line(46,1 46,30 1,30)w3#000000 "
-             "line(4,27 4,4 26,4)w1#ffffff line(26,4 26,27 4,27)w1#000000 clip[9,9,21,22]{ 'ab'@9,9 } "
-             "bg[27,4,43,27]e1#ff0000#00ff00#ffffff line(27,27 27,4 43,4)w1#ffffff line(43,4 43,27 27,27)w1#000000 "
-             "clip[32,9,38,22]{ 'c'@32,9 }"},
-        {"<table border=2 borderstyle=double cellspacing=0 bordercolor=#0000ff><tr><td valign=bottom "
-         "background=b.bmp>a</td><td bgeffect=7 valign=middle><font size=40px>b</td></tr></table>",
-             "51x59: line(1,57 1,1 49,1)w2#ff0000 line(49,1 49,57 1,57)w2#ff0000 line(5,53 5,5 45,5)w2#ff0000 "
-             "line(45,5 45,53 5,53)w2#ff0000 tile[6,6,18,52] line(6,52 6,6 18,6)w1#ff0000 line(18,6 18,52 "
-             "6,52)w1#ff0000 line(8,50 8,8 16,8)w1#ff0000 line(16,8 16,50 8,50)w1#ff0000 clip[9,9,15,49]{ 'a'@9,39 } "
-             "bg[18,6,44,52]e7#ffffff#ffffff#ffffff line(18,52 18,6 44,6)w1#ff0000 line(44,6 44,52 18,52)w1#ff0000 "
-             "line(20,50 20,8 42,8)w1#ff0000 line(42,8 42,50 20,50)w1#ff0000 clip[21,9,41,49]{ 'b'@21,9/h40 }"},
+        {"<table border=2 borderstyle=double cellpadding=1 bgcolor=red bordercolor=#0000ff bordercolorlight=#ffffff>"
+         "<tr><td bgeffect=hgradient bgmidcolor=lime bgendcolor=white><font size=40px>X<td background=b.bmp "
+         "valign=middle>b<td bgeffect=7 valign=bottom>c",
+         "77x65: bg[0,0,76,64]e0#0000ff#ffffff#ffffff line(1,63 1,1 75,1)w2#ffffff line(75,1 75,63 1,63)w2#ff0000 "
+             "line(5,59 5,5 71,5)w2#ffffff line(71,5 71,59 5,59)w2#ff0000 bg[8,8,36,56]e1#0000ff#00ff00#ffffff "
+             "line(8,56 8,8 36,8)w1#ffffff line(36,8 36,56 8,56)w1#ff0000 line(10,54 10,10 34,10)w1#ffffff line(34,10 "
+             "34,54 10,54)w1#ff0000 clip[12,12,32,52]{ 'X'@12,12/h40 } tile[38,8,52,56] line(38,56 38,8 52,8)w1#ffffff "
+             "line(52,8 52,56 38,56)w1#ff0000 line(40,54 40,10 50,10)w1#ffffff line(50,10 50,54 40,54)w1#ff0000 "
+             "clip[42,12,48,52]{ 'b'@42,25 } bg[54,8,68,56]e7#0000ff#ffffff#ffffff line(54,56 54,8 68,8)w1#ffffff "
+             "line(68,8 68,56 54,56)w1#ff0000 line(56,54 56,10 66,10)w1#ffffff line(66,10 66,54 56,54)w1#ff0000 "
+             "clip[58,12,64,52]{ 'c'@58,42 }"},
         {"<table cellspacing=0><tr><td>"
          "<table cellspacing=1><tr><td>ab</td><td>c</td></tr></table>"
          "</td><td>z</td></tr></table>",

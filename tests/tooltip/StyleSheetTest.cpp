@@ -57,10 +57,8 @@ TEST_F(StyleSheetTest, DefaultSheetAndItsRules)
     EXPECT_EQ("font-size:65%; vertical-align:top", sheet.GetStyleRule("sup"));
     // 10pt at 96 dpi, truncated; names lower-cased, quotes and all.
     const std::pair<const char*, const char*> rules[] = {
-        {"body", "size=13 family=verdana"},
-        {"pre", "size=12 family=courier bg=#bbedfb mode=2"},
-        {"h2", "size=17 weight=700 family=verdana colour=#0099ff"},
-        {"a:hover", "flags=u colour=#ff0000"},
+        {"body", "size=13 family=verdana"}, {"pre", "size=12 family=courier bg=#bbedfb mode=2"},
+        {"h2", "size=17 weight=700 family=verdana colour=#0099ff"}, {"a:hover", "flags=u colour=#ff0000"},
         {"nothing", ""},
     };
     for (const auto& r : rules) {
