@@ -53,7 +53,8 @@ TEST(ColorNames, EffectNamesAndNumbers)
                              "3hgradient", "3vgradient", "noise", "diagshade", "hshade", "vshade", "hbump", "vbump",
                              "softbump", "hardbump", "metal", "Metal", "7", ""}) {
         int effect = 99;
-        effects += (EffectFromName(name, effect) ? "" : "no") + std::to_string(effect) + " ";
+        const bool known = EffectFromName(name, effect);
+        effects += (known ? "" : "no") + std::to_string(effect) + " ";
     }
     EXPECT_EQ("-1 0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 no99 no99 no99 ", effects);
 }

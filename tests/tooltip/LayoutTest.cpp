@@ -1,6 +1,5 @@
 // Lines, rules, borders and tables: where things land and what they measure.
 #include "tests/tooltip/RendererFixture.h"
-#include "tooltip/MarkupReader.h"
 
 #include <gtest/gtest.h>
 

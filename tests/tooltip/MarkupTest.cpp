@@ -1,10 +1,8 @@
 // The markup's reader and the drawing of text runs, fonts, links and images.
 #include "tests/tooltip/RendererFixture.h"
 #include "tooltip/BrowserCommand.h"
-#include "tooltip/DrawEffects.h"
 #include "tooltip/MarkupReader.h"
 #include "tooltip/StripCell.h"
-#include "tooltip/TextStyle.h"
 
 #include <gtest/gtest.h>
 
