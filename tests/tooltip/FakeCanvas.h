@@ -1,61 +1,39 @@
 #pragma once
 #include "tooltip/MarkupCanvas.h"
 
-#include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
-#include <vector>
 
-// A canvas with fixed metrics that records what is drawn. A font of height
-// h has the ascent h - h/4, the descent h/4, and every character is h/2
-// wide, so layouts can be worked out by hand.
+inline std::string N(int64_t value) { return std::to_string(value); }
+
+// A canvas with fixed metrics that writes what is drawn into one line of
+// text. A font of height h has the ascent h - h/4, the descent h/4, and
+// every character is h/2 wide, so layouts can be worked out by hand.
+// Texts read 'run'@x,y followed by what differs from the 13-pixel black
+// Verdana of the default body.
 class FakeCanvas : public IMarkupCanvas
 {
 public:
-    struct TextCall
-    {
-        int x, y;
-        std::string text;
-        FontRequest font;
-        uint32_t colour;
-        bool opaque;
-        uint32_t background;
-    };
-    struct LineCall
-    {
-        std::vector<MarkupPoint> points;
-        uint32_t colour;
-        int width;
-        PenStyle style;
-    };
-    struct BackgroundCall
-    {
-        MarkupRect rect;
-        int effect;
-        uint32_t colour1, colour2, colour3;
-    };
-    struct ImageCall
-    {
-        MarkupRect rect;
-        ImageDrawing drawing;
-    };
-
     int dpi = 96;
     FontRequest font;
-    std::vector<TextCall> texts;
-    std::vector<LineCall> lines;
-    std::vector<BackgroundCall> backgrounds;
-    std::vector<ImageCall> images;
-    std::vector<MarkupRect> clips;
-    int clipDepth = 0;
-    int maxClipDepth = 0;
+    std::string trace;
 
-    static FontMetrics MetricsOf(int height) { return FontMetrics{height, height - height / 4, height / 4}; }
+    static std::string Hex(uint32_t colour)
+    {
+        char text[16];
+        std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(colour));
+        return text;
+    }
+    static std::string Box(const MarkupRect& r)
+    {
+        return "[" + N(r.left) + "," + N(r.top) + "," + N(r.right) + "," + N(r.bottom) + "]";
+    }
 
     FontMetrics SelectFont(const FontRequest& wish) override
     {
         font = wish;
-        return MetricsOf(wish.height);
+        return FontMetrics{wish.height, wish.height - wish.height / 4, wish.height / 4};
     }
     MarkupSize TextExtent(const std::string& text) override
     {
@@ -64,98 +42,82 @@ public:
     int XHeight() override { return font.height / 2; }
     void PaintText(int x, int y, const std::string& text, uint32_t colour, bool opaque, uint32_t background) override
     {
-        texts.push_back(TextCall{x, y, text, font, colour, opaque, background});
+        Add("'" + text + "'@" + N(x) + "," + N(y) + (font.height != 13 ? "/h" + N(font.height) : "") +
+            (font.weight != 400 ? "/w" + N(font.weight) : "") + (font.italic ? "/i" : "") +
+            (font.underline ? "/u" : "") + (font.strikeOut ? "/s" : "") +
+            (font.family != "verdana" ? "/" + font.family : "") + (colour ? "/" + Hex(colour) : "") +
+            (opaque ? "/on" + Hex(background) : ""));
     }
     void DrawPolyline(const MarkupPoint* points, int count, uint32_t colour, int width, PenStyle style) override
     {
-        lines.push_back(LineCall{std::vector<MarkupPoint>(points, points + count), colour, width, style});
+        std::string line = "line(";
+        for (int i = 0; i < count; ++i)
+            line += (i ? " " : "") + N(points[i].x) + "," + N(points[i].y);
+        Add(line + ")w" + N(width) + (style == PenDash ? "/dash" : style == PenDot ? "/dot" : "") + Hex(colour));
     }
-    void FillRect(const MarkupRect& rect, uint32_t colour) override
+    void FillRect(const MarkupRect& rect, uint32_t colour) override { Add("fill" + Box(rect) + Hex(colour)); }
+    void DrawBackground(const MarkupRect& rect, int effect, uint32_t c1, uint32_t c2, uint32_t c3, int, int) override
     {
-        backgrounds.push_back(BackgroundCall{rect, 0, colour, colour, colour});
+        Add("bg" + Box(rect) + "e" + N(effect) + Hex(c1) + Hex(c2) + Hex(c3));
     }
-    void DrawBackground(const MarkupRect& rect, int effect, uint32_t c1, uint32_t c2, uint32_t c3, int,
-                        int) override
+    void TileImage(const MarkupRect& rect, const IMarkupImage&) override { Add("tile" + Box(rect)); }
+    void DrawImage(const IMarkupImage&, const MarkupRect& rect, const ImageDrawing& d) override
     {
-        backgrounds.push_back(BackgroundCall{rect, effect, c1, c2, c3});
+        const std::string shadow = "/shadow" + N(d.shadowX) + "," + N(d.shadowY) + "," + N(d.blurX) + "," +
+                                   N(d.blurY) + "," + N(d.darkness);
+        Add("image" + Box(rect) + (d.style ? "/style" + N(d.style) : "") +
+            (d.hasMask ? "/mask" + Hex(d.maskColour) : "") + (d.shadowOn ? shadow : ""));
     }
-    void TileImage(const MarkupRect& rect, const IMarkupImage&) override
-    {
-        backgrounds.push_back(BackgroundCall{rect, -1, 0, 0, 0});
-    }
-    void DrawImage(const IMarkupImage&, const MarkupRect& rect, const ImageDrawing& drawing) override
-    {
-        images.push_back(ImageCall{rect, drawing});
-    }
-    void PushClip(const MarkupRect& rect) override
-    {
-        clips.push_back(rect);
-        maxClipDepth = std::max(maxClipDepth, ++clipDepth);
-    }
-    void PopClip() override { --clipDepth; }
+    void PushClip(const MarkupRect& rect) override { Add("clip" + Box(rect) + "{"); }
+    void PopClip() override { Add("}"); }
     int DotsPerInch() override { return dpi; }
 
-    // The first text call with exactly this text, or null.
-    const TextCall* Find(const std::string& text) const
-    {
-        for (const TextCall& call : texts)
-            if (call.text == text)
-                return &call;
-        return nullptr;
-    }
+private:
+    void Add(const std::string& call) { trace += (trace.empty() ? "" : " ") + call; }
 };
 
-// Images of a fixed size for any request with a file name; records the
-// links opened, the messages sent and the strings asked for.
+// Images 20 x 10 for any request with a file name or resource; writes the
+// images asked for, the addresses opened, the messages sent and the hand
+// cursors set into one line.
 class FakeHost : public IMarkupHost
 {
 public:
     struct Picture : IMarkupImage
     {
-        int width, height;
-        Picture(int w, int h) : width(w), height(h) {}
-        int Width() const override { return width; }
-        int Height() const override { return height; }
-    };
-    struct Message
-    {
-        void* window;
-        unsigned message;
-        intptr_t wParam;
-        std::string text;
+        int Width() const override { return 20; }
+        int Height() const override { return 10; }
     };
 
-    int imageWidth = 20;
-    int imageHeight = 10;
-    std::vector<ImageRequest> requests;
-    std::vector<std::string> opened;
-    std::vector<Message> messages;
-    int handCursors = 0;
+    std::string log;
 
-    std::shared_ptr<IMarkupImage> OpenImage(const ImageRequest& request) override
+    std::shared_ptr<IMarkupImage> OpenImage(const ImageRequest& r) override
     {
-        requests.push_back(request);
-        if (request.file.empty() && !request.hasIdRes)
-            return nullptr;
-        return std::make_shared<Picture>(imageWidth, imageHeight);
+        Add("open" + N(r.kind) + (r.hasIdRes ? "/res" + N(r.idRes) : "") + (r.hasIdDll ? "/dll" + N(r.idDll) : "") +
+            (r.srcDll.empty() ? "" : "/" + r.srcDll) + (r.file.empty() ? "" : "/" + r.file) +
+            (r.handle ? "/handle" + N(int64_t(r.handle)) : "") + (r.index ? "/index" + N(r.index) : "") +
+            (r.cx ? "/cx" + N(r.cx) : "") + (r.cy ? "/cy" + N(r.cy) : ""));
+        return r.file.empty() && !r.hasIdRes ? nullptr : std::make_shared<Picture>();
     }
-    bool FetchString(unsigned id, bool fromModule, const std::string&, std::string& text) override
+    bool FetchString(unsigned id, bool fromModule, const std::string& module, std::string& text) override
     {
-        if (fromModule || id != 7)
-            return false;
+        if (fromModule)
+            Add("dllstring" + N(id) + "/" + module);
         text = "Sieben";
-        return true;
+        return !fromModule && id == 7;
     }
-    void OpenAddress(const std::string& address) override { opened.push_back(address); }
-    void SendWindowMessage(void* window, unsigned message, intptr_t wParam, intptr_t lParam) override
+    void OpenAddress(const std::string& address) override { Add("url:" + address); }
+    void SendWindowMessage(void*, unsigned message, intptr_t wParam, intptr_t lParam) override
     {
         // Click messages carry the target text; hover messages a parameter.
-        std::string text = message == 0x500 ? std::string(reinterpret_cast<const char*>(lParam)) : std::string();
-        messages.push_back(Message{window, message, wParam, text});
+        Add("msg" + N(message) + "/" + N(wParam) + "/" +
+            (message == 0x500 ? std::string(reinterpret_cast<const char*>(lParam)) : N(lParam)));
     }
     bool SetHandCursor() override
     {
-        ++handCursors;
+        Add("hand");
         return true;
     }
+
+private:
+    void Add(const std::string& entry) { log += (log.empty() ? "" : " ") + entry; }
 };

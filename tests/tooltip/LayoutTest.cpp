@@ -1,6 +1,5 @@
+// Lines, rules, borders and tables: where things land and what they measure.
 #include "tests/tooltip/RendererFixture.h"
-#include "tooltip/MarkupReader.h"
-#include "tooltip/MarkupRenderer.h"
 
 #include <gtest/gtest.h>
 
@@ -10,394 +9,181 @@ namespace {
 class Layout : public RendererTest
 {
 protected:
-    // Rows x columns, each cell's row and column (+ its column span), then the texts drawn.
+    // Rows x columns, then each cell's row and column (+ its column span).
     std::string TableShape(const std::string& rows)
     {
-        Render("<table>" + rows + "</table>");
+        Run("<table>" + rows + "</table>");
         const TableLayout& table = *renderer.Layout().tables.at(0);
-        std::string shape = std::to_string(table.rows) + "x" + std::to_string(table.columns);
+        std::string shape = N(table.rows) + "x" + N(table.columns);
         for (const CellLayout& cell : table.cells)
-            shape += " " + std::to_string(cell.row) + "," + std::to_string(cell.column) +
-                     (cell.columnSpan > 1 ? "+" + std::to_string(cell.columnSpan) : "");
-        shape += ":";
-        for (const FakeCanvas::TextCall& call : canvas.texts)
-            shape += " " + call.text;
+            shape += " " + N(cell.row) + "," + N(cell.column) + (cell.columnSpan > 1 ? "+" + N(cell.columnSpan) : "");
         return shape;
     }
 };
 
-void ExpectPoint(const MarkupPoint& point, int x, int y)
+TEST_F(Layout, LinesAndTheirHeights)
 {
-    EXPECT_EQ(x, point.x);
-    EXPECT_EQ(y, point.y);
+    const RenderCase cases[] = {
+        // A final break adds an empty line of the font in force at the end.
+        {"Hallo", "31x14: 'Hallo'@0,0"}, {"Hallo\n", "31x27: 'Hallo'@0,0"}, {"Hallo<br>", "31x27: 'Hallo'@0,0"},
+        {"Hallo\n<h1>", "31x32: 'Hallo'@0,0"}, {"Hallo<br=3>", "31x53: 'Hallo'@0,0"}, {"a\n\t", "33x27: 'a'@0,0"},
+        {"<bmp file=a>", "21x11: image[0,0,20,10]"},
+        // Hostile counts and sizes stay bounded.
+        {"<br=99999999>", "1x1314: "}, {"<t=99999999>", "3201x14: "},
+        {"<font size=99999999px>x", "501x1001: 'x'@0,0/h1000"},
+    };
+    ExpectRuns(cases);
 }
 
-TEST_F(Layout, OneLineMeasuresItsExtentPlusOneAFinalBreakAddsAnEmptyLine)
+TEST_F(Layout, AlignmentWithinTheArea)
 {
-    const MarkupSize size = renderer.Measure(canvas, "Hallo");
-    EXPECT_EQ(31, size.cx);
-    EXPECT_EQ(14, size.cy);
-    ASSERT_EQ(1u, renderer.Layout().lines.size());
-    EXPECT_EQ(10, renderer.Layout().lines[0].ascent);
-    EXPECT_EQ(3, renderer.Layout().lines[0].descent);
-
-    EXPECT_EQ(27, renderer.Measure(canvas, "Hallo\n").cy);
-    EXPECT_EQ(27, renderer.Measure(canvas, "Hallo<br>").cy);
-    // The empty line has the height of the font in force at its end.
-    EXPECT_EQ(14 + 18, renderer.Measure(canvas, "Hallo\n<h1>").cy);
-    EXPECT_EQ(14 + 3 * 13, renderer.Measure(canvas, "Hallo<br=3>").cy);
-}
-
-TEST_F(Layout, LineAlignment)
-{
-    // A line of width 50 in an area 151 wide starts 50 pixels right.
-    const std::string text = "<font size=10px><center>aaaaaaaaaa</center>\n<right>bbbbb</right>\ncc";
-    const MarkupSize size = renderer.Measure(canvas, text);
+    // 50 wide in an area of 151.
+    EXPECT_EQ("51x31: 'aaaaaaaaaa'@50,0/h10 'bbbbb'@126,10/h10 'cc'@0,20/h10", Run(
+        "<font size=10px><center>aaaaaaaaaa</center>\n<right>bbbbb</right>\ncc", 101));
+    // Drawing another text measures it first.
+    renderer.Measure(canvas, "short");
     canvas = FakeCanvas();
-    renderer.Draw(canvas, text, MarkupRect{10, 0, 10 + 152, size.cy});
-    EXPECT_EQ(10 + 50, Text("aaaaaaaaaa").x);
-    EXPECT_EQ(10 + 151 - 25, Text("bbbbb").x);
-    EXPECT_EQ(10, Text("cc").x);
-}
-
-TEST_F(Layout, RunsOfOneLineShareTheBaseline)
-{
-    Render("<font size=20px>A</font><font size=12px>b</font>\nc");
-    const LineRecord& line = renderer.Layout().lines[0];
-    EXPECT_EQ(20, line.height); // ascent 15 + descent 5
-    EXPECT_EQ(0 + 15, Text("A").y + 15);
-    EXPECT_EQ(15, Text("b").y + 9); // baseline of the 12-pixel run
-    EXPECT_EQ(20, Text("c").y);
-}
-
-TEST_F(Layout, VerticalAlignmentWithinTheLine)
-{
-    Render("<font size=20px>A</font><top><font size=12px>t</font></top><middle><font size=12px>m</font>"
-           "</middle><bottom><font size=12px>b</font>");
-    EXPECT_EQ(0, Text("t").y);
-    EXPECT_EQ(4, Text("m").y);  // (20 - 12) / 2
-    EXPECT_EQ(11, Text("b").y); // 20 - ascent 9
-}
-
-TEST_F(Layout, OverlineFollowsTheWeight)
-{
-    Render("<font style=o>ab</font><font style=bo>cd</font>");
-    ASSERT_EQ(2u, canvas.lines.size());
-    EXPECT_EQ(1, canvas.lines[0].width);
-    EXPECT_EQ(2, canvas.lines[1].width);
-    EXPECT_EQ(12, canvas.lines[0].points[1].x - canvas.lines[0].points[0].x);
+    renderer.Draw(canvas, "<center>ab</center>\nabcdefgh", MarkupRect{0, 0, 49, 40});
+    EXPECT_EQ("'ab'@18,0 'abcdefgh'@0,13", canvas.trace);
 }
 
 TEST_F(Layout, HorizontalRules)
 {
-    // A 50 % rule in a text whose widest line is 200 pixels is 100 long.
-    const std::string text = "<font size=16px>" + std::string(25, 'a') + "\n<hr width=50% size=3 color=red>";
-    const MarkupSize size = Render(text);
-    EXPECT_EQ(201, size.cx);
-    EXPECT_EQ(16 + 11 + 1, size.cy); // the rule's line: thickness + 8
-    ASSERT_EQ(1u, canvas.lines.size());
-    const auto& rule = canvas.lines[0];
-    EXPECT_EQ(0, rule.points[0].x);
-    EXPECT_EQ(100, rule.points[1].x);
-    EXPECT_EQ(16 + 5, rule.points[0].y); // middle of the line
-    EXPECT_EQ(3, rule.width);
-    EXPECT_EQ(0x0000FFu, rule.colour);
-
+    const RenderCase cases[] = {
+        // A 50 % rule of the widest line, in the middle of a line of thickness + 8.
+        {"<font size=16px>aaaaaaaaaa\n<hr width=50% size=3 color=red>",
+            "81x28: 'aaaaaaaaaa'@0,0/h16 line(0,21 40,21)w3#0000ff"},
+        // A part-width rule starts at the pen, which a centred or right-aligned
+        // line of no width leaves in the middle or at the right edge.
+        {"<font size=16px>aaaaaaaaaa\n<center><hr width=50%>",
+            "81x27: 'aaaaaaaaaa'@0,0/h16 line(40,21 80,21)w2#000000"},
+        {"<font size=16px>aaaaaaaaaa\n<right><hr width=50%>",
+            "81x27: 'aaaaaaaaaa'@0,0/h16 line(80,21 120,21)w2#000000"},
+        {"<hr width=0>x", "7x14: 'x'@0,0"}, {"<hr size=0>x", "7x14: 'x'@0,0"},
+    };
+    ExpectRuns(cases);
     // A rule in pixels widens its line; the default colour is the light
     // border colour, which the style sheet may set.
-    renderer.SetStyleSheet("hr {border-color:#010203}");
-    const MarkupSize fixed = Render("<hr width=70>");
-    EXPECT_EQ(71, fixed.cx);
-    ASSERT_EQ(1u, canvas.lines.size());
-    EXPECT_EQ(0x030201u, canvas.lines[0].colour);
-    EXPECT_EQ(2, canvas.lines[0].width);
-
-    // A part-width rule starts at the pen, which a centred or right-aligned
-    // line of no width leaves in the middle or at the right edge.
-    const std::string line(25, 'a');
-    for (const auto& c : {std::pair<const char*, int>{"center", 100}, {"right", 200}}) {
-        const std::string tag = c.first;
-        Render("<font size=16px>" + line + "\n<" + tag + "><hr width=50%>");
-        ASSERT_EQ(1u, canvas.lines.size()) << tag;
-        EXPECT_EQ(c.second, canvas.lines[0].points[0].x) << tag;
-        EXPECT_EQ(c.second + 100, canvas.lines[0].points[1].x) << tag;
-    }
-    // A rule of no width draws nothing and moves nothing.
-    Render("<hr width=0>x");
-    EXPECT_TRUE(canvas.lines.empty());
-    EXPECT_EQ(0, Text("x").x);
+    renderer.SetStyleSheet("hr {border-color:#010203; border-width:1}");
+    EXPECT_EQ("71x10: line(0,4 70,4)w1#030201", Run("<hr width=70>"));
 }
 
-TEST_F(Layout, BorderOfWidthThree)
+TEST_F(Layout, Borders)
 {
-    DrawBorder(canvas, MarkupRect{0, 0, 100, 50}, 0x111111, 0x222222, BorderSolid, 3);
-    ASSERT_EQ(2u, canvas.lines.size());
-    const auto& light = canvas.lines[0].points;
-    EXPECT_EQ(0x111111u, canvas.lines[0].colour);
-    EXPECT_EQ(3, canvas.lines[0].width);
-    EXPECT_EQ(PenSolid, canvas.lines[0].style);
-    ExpectPoint(light[0], 1, 49);
-    ExpectPoint(light[1], 1, 1);
-    ExpectPoint(light[2], 99, 1);
-    const auto& dark = canvas.lines[1].points;
-    EXPECT_EQ(0x222222u, canvas.lines[1].colour);
-    ExpectPoint(dark[1], 99, 49);
-    EXPECT_EQ(1, dark[2].x);
-
-    canvas = FakeCanvas();
-    DrawBorder(canvas, MarkupRect{0, 0, 100, 50}, 0x111111, 0x222222, BorderDouble, 3);
-    ASSERT_EQ(4u, canvas.lines.size());
-    const auto& inner = canvas.lines[2].points;
-    ExpectPoint(inner[0], 7, 43);
-    EXPECT_EQ(7, inner[1].y);
-    EXPECT_EQ(93, inner[2].x);
-    ExpectPoint(canvas.lines[3].points[1], 93, 43);
-}
-
-TEST_F(Layout, BorderStylesAndNothingToDraw)
-{
-    DrawBorder(canvas, MarkupRect{0, 0, 10, 10}, 1, 2, BorderNone, 3);
-    DrawBorder(canvas, MarkupRect{0, 0, 10, 10}, 1, 2, BorderSolid, 0);
-    EXPECT_TRUE(canvas.lines.empty());
-    DrawBorder(canvas, MarkupRect{0, 0, 10, 10}, 1, 2, BorderDashed, 1);
-    DrawBorder(canvas, MarkupRect{0, 0, 10, 10}, 1, 2, BorderDotted, 1);
-    ASSERT_EQ(4u, canvas.lines.size());
-    EXPECT_EQ(PenDash, canvas.lines[0].style);
-    EXPECT_EQ(PenDot, canvas.lines[3].style);
-    EXPECT_EQ(0, canvas.lines[0].points[0].x);
+    const std::pair<int, int> borders[] = {{BorderSolid, 3}, {BorderDouble, 3}, {BorderNone, 3}, {BorderSolid, 0},
+                                            {BorderDashed, 1}, {BorderDotted, 1}};
+    for (const auto& b : borders)
+        DrawBorder(canvas, MarkupRect{0, 0, 100, 50}, 0x111111, 0x222222, b.first, b.second);
+    EXPECT_EQ("line(1,49 1,1 99,1)w3#111111 line(99,1 99,49 1,49)w3#222222 line(1,49 1,1 99,1)w3#111111 line(99,1 "
+              "99,49 1,49)w3#222222 line(7,43 7,7 93,7)w3#111111 line(93,7 93,43 7,43)w3#222222 line(0,50 0,0 "
+              "100,0)w1/dash#111111 line(100,0 100,50 0,50)w1/dash#222222 line(0,50 0,0 100,0)w1/dot#111111 "
+              "line(100,0 100,50 0,50)w1/dot#222222",
+              canvas.trace);
     EXPECT_EQ(9, BorderThickness(BorderDouble, 3));
     EXPECT_EQ(0, BorderThickness(BorderDouble, 0));
-}
-
-TEST_F(Layout, TableWithColumnSpan)
-{
-    const MarkupSize size = Render("<table>\n<tr><td>ab</td><td>abcd</td></tr>\n"
-                                   "<tr><td colspan=2> abcdefgh </td></tr></table>");
-    // Columns 12 and 24; the spanning cell of 60, blanks and all, adds 11
-    // to each.
-    EXPECT_EQ(23 + 35 + 3 * 2 + 1, size.cx);
-    EXPECT_EQ(13 + 13 + 3 * 2 + 1, size.cy);
-    const TableLayout& table = *renderer.Layout().tables.at(0);
-    EXPECT_EQ(2, table.rows);
-    EXPECT_EQ(2, table.columns);
-    EXPECT_EQ(23, table.columnWidths[0]);
-    EXPECT_EQ(35, table.columnWidths[1]);
-    ExpectAt("ab", 2, 2);
-    EXPECT_EQ(27, Text("abcd").x);
-    ExpectAt(" abcdefgh ", 2, 17);
-    EXPECT_TRUE(canvas.backgrounds.empty());
-
-    // Tabs and line ends inside a cell count as well.
-    Render("<table cellspacing=0><tr><td>a\tb\n</td></tr></table>");
-    EXPECT_EQ(32, Text("b").x);
-    EXPECT_EQ(2 * 13, renderer.Layout().tables.at(0)->height);
+    EXPECT_EQ(0, TableWidth(WidthRequest{WidthRequest::Percent, 0, true}, 0, 0, false));
 }
 
 TEST_F(Layout, ColumnsAreTheWidestRowsSpans)
 {
     const std::pair<const char*, const char*> cases[] = {
-        // A cell spanning rows adds no column to the rows below; D has no place.
-        {"<tr><td rowspan=2>A<td>B</tr><tr><td>C<td>D</tr>", "2x2 0,0 0,1 1,1: A B C"},
-        {"<tr><td colspan=3>A</tr><tr><td>B<td>C</tr>", "2x3 0,0+3 1,0 1,1: A B C"},
-        // A span is cut where the row ends.
-        {"<tr><td rowspan=2>A<td>B</tr><tr><td colspan=2>C</tr>", "2x2 0,0 0,1 1,1: A B C"},
-        {"<tr><td>A<td colspan=2>B</tr><tr><td>C</tr>", "2x3 0,0 0,1+2 1,0: A B C"},
+        // A cell spanning rows adds no column to the rows below; a span is cut
+        // where the row ends.
+        {"<tr><td colspan=3>A</tr><tr><td>B<td>C</tr>", "2x3 0,0+3 1,0 1,1"},
+        {"<tr><td rowspan=2>A<td>B</tr><tr><td colspan=2>C</tr>", "2x2 0,0 0,1 1,1"},
+        {"<tr><td>A<td colspan=2>B</tr><tr><td>C</tr>", "2x3 0,0 0,1+2 1,0"},
         // A row left open still counts; cells without a row make one.
-        {"<tr><td>A<td>B<td>C", "1x3 0,0 0,1 0,2: A B C"},
-        {"<td>A<td>B</td>", "1x2 0,0 0,1: A B"},
-        // Text between rows belongs to no cell.
-        {"<tr><td>A</tr>X<tr><td>B</td>Y</tr>", "2x1 0,0 1,0: A B"},
+        {"<tr><td>A<td>B<td>C", "1x3 0,0 0,1 0,2"}, {"<td>A<td>B</td>", "1x2 0,0 0,1"},
+        {"<tr><td>A</tr>X<tr><td>B</td>Y</tr>", "2x1 0,0 1,0"},
+        {"<tr><td colspan=99999999>a</td><td>b</td></tr>", "1x256 0,0+256"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.second, TableShape(c.first)) << c.first;
-    Render("<table><tr><td>A<td>B");
-    EXPECT_EQ(2, renderer.Layout().tables.at(0)->columns) << "a table never closed";
 }
 
-TEST_F(Layout, TableLengthsReferToTheFontAtTheTable)
+TEST_F(Layout, TablesAndTheirWidths)
 {
-    // The cell before ends in a 40-pixel font; em and ex stay those of the
-    // 13-pixel font of the table in both passes.
-    const MarkupSize size = Render("<table width=10em bgcolor=red><tr><td><font size=40px>X</td></tr></table>");
-    EXPECT_EQ(131, size.cx);
-    ASSERT_EQ(1u, canvas.backgrounds.size());
-    EXPECT_EQ(130, canvas.backgrounds[0].rect.right);
-
-    Render("<table cellspacing=0><tr><td><font size=40px>X</td><td width=3em>y</td><td cellpadding=1ex>z</td>"
-           "</tr></table>");
-    EXPECT_EQ(39, renderer.Layout().tables.at(0)->columnWidths[1]);
-    ExpectAt("z", 20 + 39 + 6, 6);
+    const RenderCase cases[] = {
+        // Text between rows belongs to no cell; D has no place in the grid.
+        {"<table><tr><td rowspan=2>A<td>B</tr>X<tr><td>C<td>D</tr></table>",
+            "19x33: clip[2,2,8,30]{ 'A'@2,2 } clip[10,2,16,15]{ 'B'@10,2 } clip[10,17,16,30]{ 'C'@10,17 }"},
+        // The spanning cell's need beyond its columns goes to each, the rest to the last.
+        {"<table cellspacing=1>\n<tr><td>ab</td><td>abcd</td></tr>\n<tr><td colspan=2> abcdefgh </td></tr></table>",
+         "63x30: clip[1,1,24,14]{ 'ab'@1,1 } clip[25,1,61,14]{ 'abcd'@25,1 } clip[1,15,61,28]{ ' abcdefgh '@1,15 }"},
+        {"<table cellspacing=0><tr><td rowspan=2><font size=41px>X</font></td><td>a</td></tr><tr><td>b</td></tr>"
+         "</table>",
+             "27x42: clip[0,0,20,41]{ 'X'@0,0/h41 } clip[20,0,26,20]{ 'a'@20,0 } clip[20,20,26,41]{ 'b'@20,20 }"},
+        {"<table cellspacing=0><tr><td>a\tb\n", "39x27: clip[0,0,38,26]{ 'a'@0,0 'b'@32,0 }"},
+        {"Intro\n<table><tr><td>x</td></tr></table>\nEnd",
+            "31x44: 'Intro'@0,0 clip[2,15,28,28]{ 'x'@2,15 } 'End'@0,30"},
+        {"<b>x<table><tr><td>in<i>side</td></tr></table>y</b>z",
+            "41x44: 'x'@0,0/w800 clip[2,15,38,28]{ 'in'@2,15/w800 'side'@14,15/w800/i } 'y'@0,30/w800 'z'@6,30"},
+        // em and ex are those of the font at the table in both passes.
+        {"<table width=10em bgcolor=red><tr><td><font size=40px>X",
+            "131x45: bg[0,0,130,44]e0#0000ff#ffffff#ffffff clip[2,2,128,42]{ 'X'@2,2/h40 }"},
+        {"<table cellspacing=0><tr><td><font size=40px>X</td><td width=3em>y</td><td cellpadding=1ex>z</td>"
+         "</tr></table>",
+             "78x41: clip[0,0,20,40]{ 'X'@0,0/h40 } clip[20,0,59,40]{ 'y'@20,0 } clip[65,6,71,34]{ 'z'@65,6 }"},
+        {"<table border=2 borderstyle=double cellpadding=1 bgcolor=red bordercolor=#0000ff bordercolorlight=#ffffff>"
+         "<tr><td bgeffect=hgradient bgmidcolor=lime bgendcolor=white><font size=40px>X<td background=b.bmp "
+         "valign=middle>b<td bgeffect=7 valign=bottom>c",
+         "77x65: bg[0,0,76,64]e0#0000ff#ffffff#ffffff line(1,63 1,1 75,1)w2#ffffff line(75,1 75,63 1,63)w2#ff0000 "
+             "line(5,59 5,5 71,5)w2#ffffff line(71,5 71,59 5,59)w2#ff0000 bg[8,8,36,56]e1#0000ff#00ff00#ffffff "
+             "line(8,56 8,8 36,8)w1#ffffff line(36,8 36,56 8,56)w1#ff0000 line(10,54 10,10 34,10)w1#ffffff line(34,10 "
+             "34,54 10,54)w1#ff0000 clip[12,12,32,52]{ 'X'@12,12/h40 } tile[38,8,52,56] line(38,56 38,8 52,8)w1#ffffff "
+             "line(52,8 52,56 38,56)w1#ff0000 line(40,54 40,10 50,10)w1#ffffff line(50,10 50,54 40,54)w1#ff0000 "
+             "clip[42,12,48,52]{ 'b'@42,25 } bg[54,8,68,56]e7#0000ff#ffffff#ffffff line(54,56 54,8 68,8)w1#ffffff "
+             "line(68,8 68,56 54,56)w1#ff0000 line(56,54 56,10 66,10)w1#ffffff line(66,10 66,54 56,54)w1#ff0000 "
+             "clip[58,12,64,52]{ 'c'@58,42 }"},
+        {"<table cellspacing=0><tr><td>"
+         "<table cellspacing=1><tr><td>ab</td><td>c</td></tr></table>"
+         "</td><td>z</td></tr></table>",
+             "28x16: clip[0,0,21,15]{ clip[1,1,13,14]{ 'ab'@1,1 } clip[14,1,20,14]{ 'c'@14,1 } } clip[21,0,27,15]{ "
+             "'z'@21,0 }"},
+        // 50 %: measured at twice its need.
+        {"<table width=50% cellspacing=0><tr><td>abcdefghij", "121x14: clip[0,0,60,13]{ 'abcdefghij'@0,0 }"},
+        {"<table width=200% cellspacing=0><tr><td>abcdefghij", "121x14: clip[0,0,120,13]{ 'abcdefghij'@0,0 }"},
+        // Pixels, even where the content needs less or more.
+        {"<table width=80 cellspacing=0><tr><td>ab</td></tr></table>", "81x14: clip[0,0,80,13]{ 'ab'@0,0 }"},
+        {"<table width=5 cellspacing=0><tr><td>ab</td></tr></table>", "6x14: clip[0,0,12,13]{ 'ab'@0,0 }"},
+        {"<table cellspacing=0><tr><td width=4>abc<td>d",
+            "11x14: clip[0,0,4,13]{ 'abc'@0,0 } clip[4,0,10,13]{ 'd'@4,0 }"},
+        // A cell's percentage is of the table's width inside its frame.
+        {"<table width=100 border=2 cellspacing=0><tr><td width=50%>a<td>b",
+            "101x20: line(1,18 1,1 99,1)w2#000000 line(99,1 99,18 1,18)w2#000000 line(2,17 2,2 70,2)w1#000000 "
+            "line(70,2 70,17 2,17)w1#000000 clip[3,3,69,16]{ 'a'@3,3 } line(70,17 70,2 98,2)w1#000000 line(98,2 98,17 "
+            "70,17)w1#000000 clip[71,3,97,16]{ 'b'@71,3 }"},
+        {"<table width=0%><tr><td width=0%>ab</td><td width=-5%>c</td></tr></table><hr width=0%>",
+            "25x28: clip[2,2,14,15]{ 'ab'@2,2 } clip[16,2,22,15]{ 'c'@16,2 }"},
+        {"wide line of text here\n<table align=center width=40 cellspacing=0><tr><td>a</td></tr></table>b "
+         "<center>c</center>",
+             "133x40: 'wide line of text here'@0,0 clip[46,13,86,26]{ 'a'@46,13 } 'b '@0,26 'c'@12,26"},
+        {"wide line of text here\n<table align=right width=40 cellspacing=0><tr><td>a</td></tr></table>",
+            "133x27: 'wide line of text here'@0,0 clip[92,13,132,26]{ 'a'@92,13 }"},
+        {"\t<table cellspacing=0><tr><td>a</td></tr></table>b", "7x27: clip[0,0,6,13]{ 'a'@0,0 } 'b'@0,13"},
+        // Without cells there are no columns to share the width among.
+        {"<table width=50%></table>", "5x3: "},
+        {"<table border=1><tr></tr><tr></tr></table>", "5x9: line(0,8 0,0 4,0)w1#000000 line(4,0 4,8 0,8)w1#000000"},
+        {"<td>a</td><tr></table></tr>b", "13x14: 'a'@0,0 'b'@6,0"},
+    };
+    ExpectRuns(cases);
+    // Without a width a table fills the area it is drawn into.
+    EXPECT_EQ("11x18: clip[2,2,108,15]{ 'a'@2,2 }", Run("<table><tr><td>a</td></tr></table>", 100));
+    EXPECT_EQ("7x14: clip[0,0,106,13]{ 'a'@0,0 }", Run("<table cellspacing=0><tr><td>a</td></tr></table>", 100));
 }
 
-TEST_F(Layout, DrawingAnotherTextMeasuresItFirst)
+TEST_F(Layout, HostileTablesStayBounded)
 {
-    renderer.Measure(canvas, "short");
-    canvas = FakeCanvas();
-    renderer.Draw(canvas, "<center>ab</center>\nabcdefgh", MarkupRect{0, 0, 49, 40});
-    EXPECT_EQ(18, Text("ab").x); // centred by the lines of this text
-    EXPECT_EQ(2u, renderer.Layout().lines.size());
-}
-
-TEST_F(Layout, TextAroundATable)
-{
-    const MarkupSize size = Render("Intro\n<table><tr><td>x</td></tr></table>\nEnd");
-    EXPECT_EQ(0, Text("Intro").y);
-    EXPECT_EQ(13 + 2, Text("x").y);
-    EXPECT_EQ(13 + 17, Text("End").y);
-    EXPECT_EQ(13 + 17 + 13 + 1, size.cy);
-    // A table at the end of the text adds no empty line.
-    EXPECT_EQ(18, renderer.Measure(canvas, "<table><tr><td>x</td></tr></table>").cy);
-}
-
-TEST_F(Layout, RowSpanSettlesRowHeights)
-{
-    Render("<table cellspacing=0><tr><td rowspan=2><font size=40px>X</font></td><td>a</td></tr>"
-           "<tr><td>b</td></tr></table>");
-    const TableLayout& table = *renderer.Layout().tables.at(0);
-    // 40 over two rows of 13: 14 more, 7 to each.
-    EXPECT_EQ(20, table.rowHeights[0]);
-    EXPECT_EQ(20, table.rowHeights[1]);
-    EXPECT_EQ(20, Text("a").x);
-    ExpectAt("b", 20, 20);
-}
-
-TEST_F(Layout, TableBordersPaddingAndBackground)
-{
-    Render("<table border=3 cellpadding=4 cellspacing=1 bgcolor=red bordercolorlight=#ffffff><tr><td>ab</td>"
-           "<td bgcolor=blue bgeffect=hgradient bgendcolor=white>c</td></tr></table>");
-    const TableLayout& table = *renderer.Layout().tables.at(0);
-    // Cells: content + 2 x padding 4 + 2 x border 1.
-    EXPECT_EQ(12 + 10, table.columnWidths[0]);
-    EXPECT_EQ(6 + 10, table.columnWidths[1]);
-    EXPECT_EQ(22 + 16 + 3 * 1 + 2 * 3, table.width);
-    EXPECT_EQ(13 + 10 + 2 * 1 + 2 * 3, table.height);
-    ASSERT_EQ(2u, canvas.backgrounds.size());
-    EXPECT_EQ(0, canvas.backgrounds[0].effect);
-    EXPECT_EQ(0x0000FFu, canvas.backgrounds[0].colour1);
-    EXPECT_EQ(0, canvas.backgrounds[0].rect.left);
-    EXPECT_EQ(table.width, canvas.backgrounds[0].rect.right);
-    EXPECT_EQ(1, canvas.backgrounds[1].effect);
-    EXPECT_EQ(0xFF0000u, canvas.backgrounds[1].colour1);
-    EXPECT_EQ(0xFFFFFFu, canvas.backgrounds[1].colour3);
-    // Table frame of width 3, then a frame of 1 for each cell.
-    ASSERT_EQ(6u, canvas.lines.size());
-    EXPECT_EQ(3, canvas.lines[0].width);
-    EXPECT_EQ(0xFFFFFFu, canvas.lines[0].colour);
-    EXPECT_EQ(1, canvas.lines[2].width);
-    // Text inside: frame 3 + spacing 1 + cell border 1 + padding 4.
-    ExpectAt("ab", 9, 9);
-}
-
-TEST_F(Layout, DoubleTableBorderTakesThreeTimesItsWidth)
-{
-    Render("<table border=2 borderstyle=double cellspacing=0><tr><td>a</td></tr></table>");
-    const TableLayout& table = *renderer.Layout().tables.at(0);
-    // Its cell gets a double frame of width 1 too: 3 on each side.
-    EXPECT_EQ(6 + 3 + 6 + 3 + 6, table.width);
-    EXPECT_EQ(6 + 3, Text("a").x);
-}
-
-TEST_F(Layout, TableWidths)
-{
-    // Without attributes a table fills the area when drawn.
-    Render("<table><tr><td>a</td></tr></table>", 100);
-    // Drawn into 111 pixels: an area of 110 less two spacings of 2.
-    EXPECT_EQ(106, renderer.Layout().tables.at(0)->columnWidths[0]);
-
-    // 50 %: measured at twice its need, drawn at half the area.
-    const MarkupSize half = Render("<table width=50% cellspacing=0><tr><td>abcdefghij</td></tr></table>");
-    EXPECT_EQ(121, half.cx);
-    EXPECT_EQ(60, renderer.Layout().tables.at(0)->columnWidths[0]);
-
-    const MarkupSize wide = Render("<table width=200% cellspacing=0><tr><td>abcdefghij</td></tr></table>");
-    EXPECT_EQ(121, wide.cx);
-
-    // Pixels, even where the content needs more.
-    EXPECT_EQ(81, Render("<table width=80 cellspacing=0><tr><td>ab</td></tr></table>").cx);
-    EXPECT_EQ(6, Render("<table width=5 cellspacing=0><tr><td>ab</td></tr></table>").cx);
-    Render("<table cellspacing=0><tr><td width=4>abc</td><td>d</td></tr></table>");
-    EXPECT_EQ(4, Text("d").x);
-    // A cell's percentage is of the table's width inside its frame: 48 of
-    // 96, then both columns share the 40 left over.
-    Render("<table width=100 border=2 cellspacing=0><tr><td width=50%>a</td><td>b</td></tr></table>");
-    EXPECT_EQ(2 + 68 + 1, Text("b").x);
-}
-
-TEST_F(Layout, ZeroPercentWidthsDivideNothing)
-{
-    const MarkupSize size = Render("<table width=0%><tr><td width=0%>ab</td><td width=-5%>c</td></tr></table>"
-                                   "<hr width=0%>");
-    EXPECT_EQ(12 + 6 + 3 * 2 + 1, size.cx);
-    EXPECT_EQ(0, TableWidth(WidthRequest{WidthRequest::Percent, 0, true}, 0, 0, false));
-}
-
-TEST_F(Layout, CentredTable)
-{
-    Render("wide line of text here\n<table align=center width=40 cellspacing=0><tr><td>a</td></tr></table>b "
-           "<center>c</center>");
-    // Area 132, table 40: 46 from the left; its cell fills the table. The
-    // line after it starts afresh.
-    EXPECT_EQ(46, Text("a").x);
-    EXPECT_EQ(0, Text("b ").x);
-    EXPECT_EQ(12, Text("c").x);
-    // A tab before a table moves nothing after it.
-    Render("\t<table cellspacing=0><tr><td>a</td></tr></table>b");
-    EXPECT_EQ(0, Text("b").x);
-}
-
-TEST_F(Layout, NestedTables)
-{
-    const MarkupSize size = Render("<table cellspacing=0><tr><td>"
-                                   "<table cellspacing=1><tr><td>ab</td><td>c</td></tr></table>"
-                                   "</td><td>z</td></tr></table>");
-    EXPECT_EQ(12 + 6 + 3 + 6 + 1, size.cx);
-    EXPECT_EQ(15 + 1, size.cy);
-    ExpectAt("ab", 1, 1);
-    EXPECT_EQ(14, Text("c").x);
-    EXPECT_EQ(21, Text("z").x);
-    EXPECT_GE(canvas.maxClipDepth, 2);
-    EXPECT_EQ(0, canvas.clipDepth);
-}
-
-TEST_F(Layout, StyleCarriesIntoCellsAndNotOut)
-{
-    Render("<b>x<table><tr><td>in<i>side</td></tr></table>y</b>z");
-    EXPECT_EQ(800, Text("in").font.weight);
-    EXPECT_TRUE(Text("side").font.italic);
-    EXPECT_FALSE(Text("y").font.italic);
-    EXPECT_EQ(800, Text("y").font.weight);
-    EXPECT_EQ(400, Text("z").font.weight);
-}
-
-TEST_F(Layout, HostileMarkupStaysBounded)
-{
-    EXPECT_EQ(14 + MaxTagCount * 13, renderer.Measure(canvas, "<br=99999999>").cy);
-    EXPECT_EQ(1 + MaxTagCount * 32, renderer.Measure(canvas, "<t=99999999>").cx);
-    EXPECT_EQ(MaxFontHeight + 1, renderer.Measure(canvas, "<font size=99999999px>x").cy);
-
-    Render("<table><tr><td colspan=99999999>a</td><td>b</td></tr></table>");
-    EXPECT_EQ(MaxTableColumns, renderer.Layout().tables.at(0)->columns);
-    EXPECT_EQ(nullptr, canvas.Find("b")); // beyond the last column
-
     std::string deep;
     for (int i = 0; i < 2000; ++i)
         deep += "<table><tr><td>";
-    deep += "core";
-    const MarkupSize size = Render(deep);
-    EXPECT_GT(size.cy, 1);
-    EXPECT_EQ(nullptr, canvas.Find("core")); // deeper than tables may nest
-    std::string nine;
-    for (int i = 0; i < 9; ++i)
-        nine += "<table><tr><td>";
-    const MarkupSize bounded = renderer.Measure(canvas, nine + "core");
-    EXPECT_EQ(size.cx * 10000 + size.cy, bounded.cx * 10000 + bounded.cy) << "both passes stop at the same depth";
-
-    Render("<b<i<table<tr<td<font size=");
-    // Tables without cells have no columns to share width among.
-    EXPECT_EQ(2 * 2 + 1, Render("<table width=50%></table>").cx); // one spacing, doubled
-    EXPECT_EQ(2 + 3 * 2 + 1, Render("<table border=1><tr></tr><tr></tr></table>", 30).cy);
-    Render("<td>a</td><tr></table></tr>b");
-    EXPECT_EQ(6, Text("b").x); // table tags outside a table are ignored
+    // Eight levels of cells, and no text deeper down.
+    const std::string nine = Run(deep.substr(0, 9 * 15) + "core");
+    EXPECT_EQ("33x46: clip[2,2,30,43]{ clip[4,4,28,41]{ clip[6,6,26,39]{ clip[8,8,24,37]{ clip[10,10,22,35]{ "
+              "clip[12,12,20,33]{ clip[14,14,18,31]{ clip[16,16,16,29]{ } } } } } } } }",
+              nine);
+    EXPECT_EQ(nine, Run(deep + "core")) << "both passes stop at the same depth";
+    EXPECT_EQ("1x14: ", Run("<b<i<table<tr<td<font size="));
 }
 
 } // namespace

@@ -1,10 +1,8 @@
+// The markup's reader and the drawing of text runs, fonts, links and images.
 #include "tests/tooltip/RendererFixture.h"
 #include "tooltip/BrowserCommand.h"
-#include "tooltip/DrawEffects.h"
 #include "tooltip/MarkupReader.h"
-#include "tooltip/MarkupRenderer.h"
 #include "tooltip/StripCell.h"
-#include "tooltip/TextStyle.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +10,7 @@
 
 namespace {
 
-// Pieces as "run<tag>" each, "run" alone when no tag followed.
+// Pieces as "[run<tag>]" each, "[run]" alone when no tag followed.
 std::string Cut(const std::string& text, bool escape = true)
 {
     std::string pieces;
@@ -23,7 +21,17 @@ std::string Cut(const std::string& text, bool escape = true)
     return pieces;
 }
 
-TEST(MarkupScanner, CutsRunsAndTags)
+// "name count: attribute=value ...", a leading "/" for a closing tag.
+std::string Read(const std::string& text)
+{
+    const MarkupTag tag = ReadTag(text);
+    std::string shown = (tag.closing ? "/" : "") + tag.name + " " + std::to_string(tag.count) + ":";
+    for (const auto& attribute : tag.attributes)
+        shown += " " + attribute.first + "=" + attribute.second;
+    return shown;
+}
+
+TEST(MarkupReader, CutsRunsAndTags)
 {
     // ">" outside a tag is text; an unterminated tag ends with the text.
     EXPECT_EQ("[a<b<i>][c>d<\t>][e<x>]", Cut("a<<b<i>c>d\te<x"));
@@ -33,249 +41,133 @@ TEST(MarkupScanner, CutsRunsAndTags)
     EXPECT_EQ("[abc]", Cut("a\tb\nc", false));
 }
 
-TEST(MarkupTagReader, NamesAttributesAndCounts)
+TEST(MarkupReader, TagsNamesAttributesAndCounts)
 {
-    const MarkupTag a = ReadTag(" A HREF = \"HTTP://X.DE/A B\" Msg=Go target id=1 id=2");
-    EXPECT_EQ("a", a.name);
-    EXPECT_FALSE(a.closing);
-    EXPECT_EQ("http://x.de/a b", a.Value("href"));
-    EXPECT_EQ("go", a.Value("msg"));
-    ASSERT_NE(nullptr, a.Find("target"));
-    EXPECT_EQ("", a.Value("target"));
-    EXPECT_EQ("2", a.Value("id")); // the last value counts
+    const std::pair<const char*, const char*> cases[] = {
+        {" A HREF = \"HTTP://X.DE/A B\"Msg=Go target id=1 id=2", "a 1: href=http://x.de/a b msg=go target= id=1 id=2"},
+        {"/Strike", "/strike 1:"}, {"br=2", "br 2:"}, {"br", "br 1:"}, {"t=99999999999 x", "t 100: x="},
+        {"br=x", "br 0:"}, {"font  size=\"3", "font 1: size=3"}, {"x = y=1", "x 1:"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.second, Read(c.first)) << c.first;
+    const MarkupTag a = ReadTag("a id=1 id=2 target");
+    EXPECT_EQ("2", a.Value("id")) << "the last value counts";
     EXPECT_EQ(nullptr, a.Find("none"));
+    ASSERT_NE(nullptr, a.Find("target"));
 
-    const MarkupTag close = ReadTag("/Strike");
-    EXPECT_TRUE(close.closing);
-    EXPECT_EQ("strike", close.name);
-
-    EXPECT_EQ(2, ReadTag("br=2").count);
-    EXPECT_EQ(1, ReadTag("br").count);
-    EXPECT_EQ(MaxTagCount, ReadTag("t=99999999999").count);
-    EXPECT_EQ(0, ReadTag("br=x").count);
-}
-
-TEST(MarkupTagReader, CanonicalNames)
-{
     for (const auto& c : {std::pair<const char*, const char*>{"b", "bold"}, {"em", "italic"}, {"s", "strikeout"},
                           {"strike", "strikeout"}, {"middle", "vcenter"}, {"a", "link"}, {"h3", "h3"}, {"p", ""},
                           {"br", ""}})
         EXPECT_EQ(c.second, CanonicalTagName(c.first)) << c.first;
 }
 
-TEST(MarkupLetters, FontAndImageStyles)
-{
-    TextStyle style;
-    ApplyFontStyleLetters("biuso", style);
-    EXPECT_EQ(700, style.fontWeight);
-    EXPECT_TRUE(style.italic && style.underline && style.lineThrough && style.overline);
-    ApplyFontStyleLetters("-b-i x+u-o", style);
-    EXPECT_EQ(400, style.fontWeight);
-    EXPECT_FALSE(style.italic);
-    EXPECT_TRUE(style.underline);
-    EXPECT_FALSE(style.overline);
+using MarkupDrawing = RendererTest;
 
-    EXPECT_EQ(0x07, ImageStyleBits("gdlxs", false, true));
-    EXPECT_EQ(0x201, ImageStyleBits("gs", true, true));
-    EXPECT_EQ(0x102, ImageStyleBits("ds", true, false));
+TEST_F(MarkupDrawing, TagsChangeTheFontOfTheRunsAfterThem)
+{
+    const RenderCase cases[] = {
+        {"a<<b\r\nc\nd<", "19x40: 'a<b'@0,0 'c'@0,13 'd<'@0,26"},
+        {"<b>one<b>two</b></b>three<i>four<em>five</em></i>",
+            "115x14: 'one'@0,0/w800 'two'@18,0/w900 'three'@36,0 'four'@66,0/i 'five'@90,0"},
+        // Closing tags that do not match the innermost open one are ignored.
+        {"<b><i>p</b>q</i>r</b>s</u>", "25x14: 'p'@0,0/w800/i 'q'@6,0/w800/i 'r'@12,0/w800 's'@18,0"},
+        {"<strike>a</s>b<u>c", "19x14: 'a'@0,0/s 'b'@6,0 'c'@12,0/u"},
+        {"<font color=#ff0000 size=4>red</font><font size=+3 face=Arial weight=bold>x</font>"
+         "<font size=200% style=iu bkgnd=yellow>y</font><font face=\"\" size=6>z",
+         "53x27: 'red'@0,9/h14/#0000ff 'x'@21,11/h12/w700/arial 'y'@27,0/h26/i/u/on#00ffff 'z'@40,2/h24"},
+        {"<font size=20px><font size=2em>a</font><font size=2ex>b</font></font><font size=1in>c",
+            "79x97: 'a'@0,42/h40 'b'@20,57/h20 'c'@30,0/h96"},
+        {"<h1>big</h1><p>para</p><span class=cpp-comment>note</span><span>plain</span><code>c</code><sub>low</sub>",
+         "124x19: 'big'@0,0/h18/w700 'para'@27,4 'note'@51,4/i/#008000 'plain'@75,4 'c'@105,4/arial/#000099 "
+         "'low'@111,12/h8"},
+        // A span without a class makes no entry: its closing tag ends the bold.
+        {"<b><span id=1>a</span>b</b>c", "19x14: 'a'@0,0/w800 'b'@6,0/w800 'c'@12,0"},
+        {"<font style=o>ab</font><font style=bo color=blue>cd</font>",
+         "25x14: 'ab'@0,0 line(0,0 12,0)w1#000000 'cd'@12,0/w700/#ff0000 line(12,0 24,0)w2#ff0000"},
+        {"<font style=biuso>a<font style=\"-b-i x+u-o\">b",
+            "13x14: 'a'@0,0/w700/i/u/s line(0,0 6,0)w2#000000 'b'@6,0/u/s"},
+        {"<string idres=7>|<string idres=8>|<string iddll=7 srcdll=x.dll>", "49x14: 'Sieben'@0,0 '|'@36,0 '|'@42,0"},
+    };
+    ExpectRuns(cases);
 }
 
-class MarkupDrawing : public RendererTest
+TEST_F(MarkupDrawing, RunsShareTheBaselineOrAlignToTheLine)
 {
-};
-
-TEST_F(MarkupDrawing, BodyRuleAppliesToTheWholeText)
-{
-    Render("Hallo");
-    EXPECT_EQ(13, Text("Hallo").font.height);
-    EXPECT_EQ("verdana", Text("Hallo").font.family);
-    EXPECT_EQ(400, Text("Hallo").font.weight);
+    const RenderCase cases[] = {
+        {"<font size=20px>A</font><font size=12px>b</font>\nc", "17x34: 'A'@0,0/h20 'b'@10,6/h12 'c'@0,20"},
+        {"<font size=20px>A</font><top><font size=12px>t</font></top><middle><font size=12px>m</font>"
+         "</middle><bottom><font size=12px>b</font>",
+         "29x21: 'A'@0,0/h20 't'@10,0/h12 'm'@16,4/h12 'b'@22,11/h12"},
+        {"<font size=16px>aaaaa\tb<br>aaaaaaaa\tc<br>aaaaa<t=2>d<br>\te",
+         "105x65: 'aaaaa'@0,0/h16 'b'@64,0/h16 'aaaaaaaa'@0,16/h16 'c'@96,16/h16 'aaaaa'@0,32/h16 'd'@96,32/h16 "
+         "'e'@32,48/h16"},
+        // A tab as the line's first content: the line takes its alignment there.
+        {"<font size=16px><center>\t</center>x\n" "wwwwwwwwwwwwwwwwwwww",
+         "161x33: 'x'@64,0/h16 'wwwwwwwwwwwwwwwwwwww'@0,16/h16"},
+    };
+    ExpectRuns(cases);
 }
 
-TEST_F(MarkupDrawing, EscapesAndLineEnds)
+TEST_F(MarkupDrawing, TextTransformAndEscapes)
 {
-    Render("a<<b\r\nc\nd<");
-    EXPECT_EQ(0, Text("a<b").y);
-    EXPECT_EQ(13, Text("c").y); // CR LF breaks once
-    EXPECT_EQ(26, Text("d<").y);
-    EXPECT_EQ(3u, renderer.Layout().lines.size());
-}
-
-TEST_F(MarkupDrawing, NestedBoldAndItalic)
-{
-    Render("<b>one<b>two</b></b>three<i>four<em>five</em></i>");
-    ExpectWeights({{"one", 800}, {"two", 900}, {"three", 400}});
-    EXPECT_TRUE(Text("four").font.italic);
-    EXPECT_FALSE(Text("five").font.italic); // toggled twice: upright
-}
-
-TEST_F(MarkupDrawing, MismatchedClosingTagsAreIgnored)
-{
-    Render("<b>x</i>y</b>z");
-    ExpectWeights({{"y", 800}, {"z", 400}});
-
-    Render("<b><i>p</b>q</i>r</b>s</u>");
-    EXPECT_TRUE(Text("q").font.italic);
-    EXPECT_FALSE(Text("r").font.italic);
-    ExpectWeights({{"q", 800}, {"r", 800}, {"s", 400}});
-
-    // strike and s close each other.
-    Render("<strike>a</s>b");
-    EXPECT_TRUE(Text("a").font.strikeOut);
-    EXPECT_FALSE(Text("b").font.strikeOut);
-}
-
-TEST_F(MarkupDrawing, FontTag)
-{
-    Render("<font color=#ff0000 size=4>red</font><font size=+3 face=Arial weight=bold>x</font>"
-           "<font size=200% style=iu bkgnd=yellow>y</font><font face=\"\">z");
-    EXPECT_EQ(0x0000FFu, Text("red").colour);
-    EXPECT_EQ(14, Text("red").font.height);
-    EXPECT_EQ(12, Text("x").font.height); // HTML size 3, the sign ignored
-    EXPECT_EQ("arial", Text("x").font.family);
-    EXPECT_EQ(700, Text("x").font.weight);
-    EXPECT_EQ(26, Text("y").font.height);
-    EXPECT_TRUE(Text("y").font.italic && Text("y").font.underline);
-    EXPECT_TRUE(Text("y").opaque);
-    EXPECT_EQ(0x00FFFFu, Text("y").background);
-    EXPECT_EQ("verdana", Text("z").font.family);
-    EXPECT_EQ(0x000000u, Text("z").colour);
-}
-
-TEST_F(MarkupDrawing, TabStops)
-{
-    Render("<font size=16px>aaaaa\tb<br>aaaaaaaa\tc<br>aaaaa<t=2>d<br>\te");
-    for (const auto& c : {std::pair<const char*, int>{"b", 64}, {"c", 96}, {"d", 96}, {"e", 32}})
-        EXPECT_EQ(c.second, Text(c.first).x) << c.first;
-    // A tab is the line's first content: the line takes its alignment there.
-    Render("<font size=16px><center>\t</center>x\n" + std::string(20, 'w'));
-    EXPECT_EQ(64, Text("x").x) << "the centred line starts at 60, its tab goes on to 64";
-}
-
-TEST_F(MarkupDrawing, StyleRulesOfTagsAndClasses)
-{
-    Render("<h1>big</h1><p>para</p><span class=cpp-comment>note</span><span>plain</span><code>c</code>"
-           "<sub>low</sub>");
-    EXPECT_EQ(18, Text("big").font.height); // 14pt
-    EXPECT_EQ(700, Text("big").font.weight);
-    EXPECT_EQ(400, Text("para").font.weight); // p is no tag
-    EXPECT_EQ(0x008000u, Text("note").colour);
-    EXPECT_TRUE(Text("note").font.italic);
-    EXPECT_FALSE(Text("plain").font.italic);
-    EXPECT_EQ("arial", Text("c").font.family);
-    EXPECT_EQ(8, Text("low").font.height); // 65 % of 13
-}
-
-TEST_F(MarkupDrawing, SpanWithoutClassMakesNoStackEntry)
-{
-    Render("<b><span id=1>a</span>b</b>c");
-    ExpectWeights({{"b", 800}, {"c", 400}}); // the closing span did not pop the bold
-}
-
-TEST_F(MarkupDrawing, TextTransform)
-{
-    renderer.SetStyleSheet("body {text-transform:capitalize} h1 {text-transform:uppercase}");
-    Render("hello wORLD\n<h1>gr\xF6\xDF" "e</h1>");
-    EXPECT_NE(nullptr, canvas.Find("Hello World"));
-    EXPECT_NE(nullptr, canvas.Find("GR\xD6\xDF" "E"));
-}
-
-TEST_F(MarkupDrawing, StringResources)
-{
-    Render("<string idres=7>|<string idres=8>|<string iddll=7>");
-    EXPECT_NE(nullptr, canvas.Find("Sieben"));
-    EXPECT_EQ(2u, canvas.texts.size() - 1);
+    renderer.SetStyleSheet("body {text-transform:capitalize} h1 {text-transform:uppercase} "
+                           "h2 {text-transform:lowercase}");
+    EXPECT_EQ("89x33: 'Hello World'@0,0/h16/Verdana 'GR\xD6\xDF" "E \xF7\xFF'@0,16/h16/Verdana "
+              "'\xF6\xD7'@64,16/h16/Verdana",
+              Run("hello wORLD\n<h1>gr\xF6\xDF" "e \xF7\xFF</h1><h2>\xD6\xD7</h2>"));
+    renderer.SetStyleSheet(nullptr);
+    renderer.SetEscapes(false);
+    EXPECT_EQ("19x27: 'abc'@0,0 'd'@0,13", Run("a\tb\r\nc<br>d"));
 }
 
 TEST_F(MarkupDrawing, LinksHoverAndClick)
 {
-    const unsigned hoverMessage = 0x465;
+    const std::string text = "<a href=\"HTTP://Example.ORG/X\">Web</a> <a msg=Hallo>Msg</a> <a>None</a>";
     int window = 0;
-    renderer.SetHoverCallback(&window, hoverMessage, 42);
+    renderer.SetHoverCallback(&window, 0x465, 42);
     renderer.SetClickCallback(&window, 0x500);
-    Render("<a href=\"HTTP://Example.ORG/X\">Web</a> <a msg=Hallo>Msg</a> <a>None</a>");
-    EXPECT_EQ(0xFF0000u, Text("Web").colour);
-    EXPECT_FALSE(Text("Web").font.underline);
-    ASSERT_EQ(3u, renderer.Links().size());
-    EXPECT_EQ(LinkAddress, renderer.Links()[0].kind);
-    EXPECT_EQ(1, renderer.Links()[1].index);
-    EXPECT_EQ(LinkMessage, renderer.Links()[2].kind);
+    EXPECT_EQ("73x14: 'Web'@0,0/#ff0000 ' '@18,0 'Msg'@24,0/#ff0000 ' '@42,0 'None'@48,0/#ff0000", Run(text));
+    std::string links;
+    for (const LinkArea& link : renderer.Links())
+        links += FakeCanvas::Box(link.rect) + N(link.kind) + N(link.index) + link.target + " ";
+    EXPECT_EQ("[0,0,18,13]10http://example.org/x [24,0,42,13]21hallo [48,0,72,13]22 ", links);
 
-    const FakeCanvas::TextCall web = Text("Web");
-    const MarkupPoint onWeb{web.x + 1, web.y + 1};
-    EXPECT_EQ(0, renderer.HitTestLink(onWeb));
-    EXPECT_EQ(-1, renderer.HitTestLink(MarkupPoint{500, 500}));
-    EXPECT_TRUE(renderer.OnSetCursor(onWeb));
-    EXPECT_EQ(0, renderer.HoverIndex());
-    ASSERT_EQ(1u, host.messages.size());
-    EXPECT_EQ(hoverMessage, host.messages[0].message);
-    EXPECT_EQ(0, host.messages[0].wParam);
-    // Staying on the same link reports nothing new.
-    EXPECT_TRUE(renderer.OnSetCursor(MarkupPoint{web.x + 2, web.y + 2}));
-    EXPECT_EQ(1u, host.messages.size());
-
-    Render("<a href=\"HTTP://Example.ORG/X\">Web</a> <a msg=Hallo>Msg</a> <a>None</a>");
-    EXPECT_TRUE(Text("Web").font.underline); // the hovered link's style
-    EXPECT_FALSE(Text("Msg").font.underline);
-
-    EXPECT_TRUE(renderer.OnClick(onWeb));
-    ASSERT_EQ(1u, host.opened.size());
-    EXPECT_EQ("http://example.org/x", host.opened[0]);
-
-    const FakeCanvas::TextCall msg = Text("Msg");
-    EXPECT_TRUE(renderer.OnClick(MarkupPoint{msg.x, msg.y}));
-    ASSERT_EQ(2u, host.messages.size());
-    EXPECT_EQ("hallo", host.messages[1].text);
-
-    const FakeCanvas::TextCall none = Text("None");
-    const MarkupPoint onNone{none.x, none.y};
-    EXPECT_FALSE(renderer.OnSetCursor(onNone)); // no target: no hand cursor
-    EXPECT_EQ(2, renderer.HoverIndex());
-    EXPECT_FALSE(renderer.OnClick(onNone));
-
+    EXPECT_TRUE(renderer.OnSetCursor(MarkupPoint{1, 1}));
+    EXPECT_TRUE(renderer.OnSetCursor(MarkupPoint{2, 2})) << "the same link again reports nothing new";
+    EXPECT_EQ("73x14: 'Web'@0,0/u/#ff0000 ' '@18,0 'Msg'@24,0/#ff0000 ' '@42,0 'None'@48,0/#ff0000", Run(text))
+        << "the hovered link's style";
+    EXPECT_TRUE(renderer.OnClick(MarkupPoint{1, 1}));
+    EXPECT_TRUE(renderer.OnClick(MarkupPoint{30, 1}));
+    EXPECT_FALSE(renderer.OnSetCursor(MarkupPoint{60, 1})) << "no target: no hand cursor";
+    EXPECT_FALSE(renderer.OnClick(MarkupPoint{60, 1}));
     EXPECT_FALSE(renderer.OnSetCursor(MarkupPoint{500, 500}));
-    EXPECT_EQ(-2, renderer.HoverIndex());
-    EXPECT_EQ(-2, host.messages.back().wParam);
-    EXPECT_EQ(2, host.handCursors);
-}
+    EXPECT_EQ("msg1125/0/42 hand hand url:http://example.org/x msg1280/0/hallo msg1125/2/42 msg1125/-2/42", host.log);
 
-TEST_F(MarkupDrawing, RepeatedDrawingDoesNotPileUpLinks)
-{
-    const std::string text = "<a href=x>x</a>";
-    const MarkupSize size = renderer.Measure(canvas, text);
-    for (int i = 0; i < 5; ++i)
-        renderer.Draw(canvas, text, MarkupRect{0, 0, size.cx, size.cy});
-    EXPECT_EQ(1u, renderer.Links().size());
+    renderer.SetClickCallback(nullptr, 0x500);
+    EXPECT_FALSE(renderer.OnClick(MarkupPoint{30, 1})) << "a message link without a window";
+
+    // Repeated paints list the links anew.
+    renderer.Draw(canvas, text, MarkupRect{0, 0, 100, 20});
+    renderer.Draw(canvas, text, MarkupRect{0, 0, 100, 20});
+    EXPECT_EQ(3u, renderer.Links().size());
 }
 
 TEST_F(MarkupDrawing, Images)
 {
-    renderer.SetImageShadow(3, 4, true, 5, 7, 60);
-    Render("<a href=x><bmp file=a.bmp width=200% style=g hotstyle=ls mask=#ff00ff></a><icon idres=5 handle=0x1F>"
-           "<ilst file=strip.bmp index=2 cx=0 height=3><bmp file=\"\">");
-    ASSERT_EQ(3u, canvas.images.size());
-    EXPECT_EQ(40, canvas.images[0].rect.Width());
-    EXPECT_EQ(10, canvas.images[0].rect.Height());
-    EXPECT_EQ(ImageStyleGrey, canvas.images[0].drawing.style);
-    EXPECT_TRUE(canvas.images[0].drawing.hasMask);
-    EXPECT_EQ(0xFF00FFu, canvas.images[0].drawing.maskColour);
-    EXPECT_EQ(ImageIcon, host.requests[1].kind);
-    EXPECT_EQ(5u, host.requests[1].idRes);
-    EXPECT_EQ(0x1Fu, host.requests[1].handle);
-    EXPECT_EQ(ImageListItem, host.requests[2].kind);
-    EXPECT_EQ(2, host.requests[2].index);
-    EXPECT_EQ(3, canvas.images[2].rect.Height());
-    // Images share the baseline with text: the line is 10 high.
-    EXPECT_EQ(10, renderer.Layout().lines[0].height);
-
-    ASSERT_EQ(1u, renderer.Links().size());
+    renderer.SetImageShadow(0, 4, true, 5, 7, 160);
+    const std::string linked = "<a href=x><bmp file=a.bmp width=200% style=gs hotstyle=l mask=#ff00ff></a>";
+    EXPECT_EQ("81x11: image[0,0,40,10]/style513/mask#ff00ff/shadow0,4,5,7,100 image[40,0,60,10] image[60,7,80,10]",
+              Run(linked + "<icon idres=5 handle=0x1F>"
+                      "<ilst file=strip.bmp index=2 cx=3 cy=4 height=3><bmp file=\"\"><bmp iddll=9 srcdll=m.dll>"));
+    const std::string opened = "open0/a.bmp open1/res5/handle31 open2/strip.bmp/index2/cx3/cy4 open0 open0/dll9/m.dll";
+    EXPECT_EQ(opened + " " + opened, host.log) << "each pass opens the images";
+    EXPECT_EQ(1u, renderer.Links().size());
     renderer.OnSetCursor(MarkupPoint{1, 1});
-    Render("<a href=x><bmp file=a.bmp width=200% style=g hotstyle=ls mask=#ff00ff></a>");
-    EXPECT_EQ(ImageStyleLighter | ImageStyleSoftShadow, canvas.images[0].drawing.style);
-    const ImageDrawing& drawn = canvas.images[0].drawing;
-    EXPECT_TRUE(drawn.shadowOn);
-    EXPECT_EQ((std::vector<int>{3, 4, 5, 7, 60}),
-              (std::vector<int>{drawn.shadowX, drawn.shadowY, drawn.blurX, drawn.blurY, drawn.darkness}));
+    EXPECT_EQ("41x11: image[0,0,40,10]/style4/mask#ff00ff", Run(linked)) << "the hovered link's hot style";
+    renderer.SetImageShadow(0, 0, false, 5, 7, 60);
+    EXPECT_EQ("21x11: image[0,0,20,10]/style7", Run("<bmp file=a style=gdlxs>")) << "no shadow without an offset";
+    renderer.SetImageShadow(2, 0, false, 1, 1, 60);
+    EXPECT_EQ("21x11: image[0,0,20,10]/style258/shadow2,0,1,1,60", Run("<bmp file=a style=ds>"));
 }
 
 TEST(BrowserCommand, CutsThePlaceholderAndAppendsTheAddress)
@@ -291,38 +183,16 @@ TEST(BrowserCommand, CutsThePlaceholderAndAppendsTheAddress)
 
 TEST(StripCell, CellsOfAStrip)
 {
-    MarkupRect cell;
-    ASSERT_TRUE(StripCellRect(48, 16, 2, 16, 0, cell));
-    EXPECT_EQ(32, cell.left);
-    EXPECT_EQ(48, cell.right);
-    EXPECT_EQ(16, cell.bottom);
-    EXPECT_FALSE(StripCellRect(48, 16, 3, 16, 16, cell));
-    EXPECT_FALSE(StripCellRect(48, 16, -1, 16, 16, cell));
     // A cell size of 0 takes the whole strip instead of dividing by it.
-    ASSERT_TRUE(StripCellRect(48, 16, 0, 0, 0, cell));
-    EXPECT_EQ(48, cell.Width());
-    EXPECT_FALSE(StripCellRect(48, 16, 1, 0, 0, cell));
-    ASSERT_TRUE(StripCellRect(48, 16, 0, 100, 8, cell));
-    EXPECT_EQ(48, cell.Width());
-    EXPECT_EQ(8, cell.Height());
-    EXPECT_FALSE(StripCellRect(0, 16, 0, 0, 0, cell));
-}
-
-TEST_F(MarkupDrawing, LengthsReferToTheCurrentFont)
-{
-    // 2em of the 20-pixel font, 2ex of its x-height 10.
-    Render("<font size=20px><font size=2em>a</font><font size=2ex>b</font></font><font size=1in>c");
-    EXPECT_EQ(40, Text("a").font.height);
-    EXPECT_EQ(20, Text("b").font.height);
-    EXPECT_EQ(96, Text("c").font.height);
-}
-
-TEST_F(MarkupDrawing, WithoutEscapesTabsAndLineEndsAreDropped)
-{
-    renderer.SetEscapes(false);
-    Render("a\tb\r\nc<br>d");
-    EXPECT_NE(nullptr, canvas.Find("abc"));
-    EXPECT_EQ(13, Text("d").y);
+    const std::pair<std::vector<int>, const char*> cases[] = {
+        {{48, 16, 2, 16, 0}, "[32,0,48,16]"}, {{48, 16, 3, 16, 16}, "none"}, {{48, 16, -1, 16, 16}, "none"},
+        {{48, 16, 0, 0, 0}, "[0,0,48,16]"},   {{48, 16, 1, 0, 0}, "none"},    {{48, 16, 0, 100, 8}, "[0,0,48,8]"},
+        {{0, 16, 0, 0, 0}, "none"},           {{48, 0, 0, 0, 0}, "none"}};
+    for (const auto& c : cases) {
+        MarkupRect cell;
+        const std::vector<int>& a = c.first;
+        EXPECT_EQ(c.second, StripCellRect(a[0], a[1], a[2], a[3], a[4], cell) ? FakeCanvas::Box(cell) : "none");
+    }
 }
 
 } // namespace

@@ -4,8 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
+
+// One markup text and what measuring and drawing it gives.
+struct RenderCase
+{
+    const char* markup;
+    const char* expected;
+};
 
 // A renderer with the fake host that measures before it draws, as the
 // tooltip does.
@@ -18,28 +24,18 @@ protected:
 
     void SetUp() override { renderer.SetHost(&host); }
 
-    MarkupSize Render(const std::string& text, int extraWidth = 0)
+    // "width x height: trace" of the text drawn into its measured size
+    // widened by extraWidth.
+    std::string Run(const std::string& text, int extraWidth = 0)
     {
         const MarkupSize size = renderer.Measure(canvas, text);
         canvas = FakeCanvas();
         renderer.Draw(canvas, text, MarkupRect{0, 0, size.cx + extraWidth, size.cy});
-        return size;
+        return std::to_string(size.cx) + "x" + std::to_string(size.cy) + ": " + canvas.trace;
     }
-    const FakeCanvas::TextCall& Text(const std::string& run)
+    template <std::size_t N> void ExpectRuns(const RenderCase (&cases)[N])
     {
-        const FakeCanvas::TextCall* call = canvas.Find(run);
-        static FakeCanvas::TextCall none{};
-        EXPECT_NE(nullptr, call) << run;
-        return call ? *call : none;
-    }
-    void ExpectAt(const std::string& run, int x, int y)
-    {
-        EXPECT_EQ(x, Text(run).x) << run;
-        EXPECT_EQ(y, Text(run).y) << run;
-    }
-    void ExpectWeights(std::initializer_list<std::pair<const char*, int>> runs)
-    {
-        for (const auto& r : runs)
-            EXPECT_EQ(r.second, Text(r.first).font.weight) << r.first;
+        for (const RenderCase& c : cases)
+            EXPECT_EQ(c.expected, Run(c.markup)) << c.markup;
     }
 };
