@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <cstdio>
 #include <string>
@@ -18,28 +19,31 @@ const uint32_t Red = MakeColour(255, 0, 0);
 // Hand values below use the generator's first numbers after SeedRandom(1):
 // 41, 18467, 6334, 26500, ..., the 13th is 23281.
 
-// A whole picture as hex rows, top row first.
-std::string Rows(const Image32& image)
+// A whole picture row by row, "/" between rows.
+template <class Image, class Cell>
+std::string Grid(const Image& image, Cell cell)
 {
     std::string text;
     for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x) {
-            char pixel[8];
-            std::snprintf(pixel, sizeof pixel, "%06X", image.At(x, y));
-            text += pixel + std::string(x + 1 < image.Width() ? " " : y + 1 < image.Height() ? "/" : "");
-        }
+        for (int x = 0; x < image.Width(); ++x)
+            text += cell(x, y) + (x + 1 < image.Width() ? " " : y + 1 < image.Height() ? "/" : "");
     return text;
 }
 
-// Texture levels row by row from the bottom row up (r = 0 first), as they are worked out.
-std::string Levels(const Image8& texture)
+// Colours in hex, top row first.
+std::string Rows(const Image32& image)
 {
-    std::string text;
-    for (int r = 0; r < texture.Height(); ++r)
-        for (int x = 0; x < texture.Width(); ++x)
-            text += std::to_string(texture.At(x, texture.Height() - 1 - r)) +
-                    (x + 1 < texture.Width() ? " " : r + 1 < texture.Height() ? "/" : "");
-    return text;
+    return Grid(image, [&](int x, int y) {
+        char pixel[8];
+        std::snprintf(pixel, sizeof pixel, "%06X", image.At(x, y));
+        return std::string(pixel);
+    });
+}
+
+// Texture levels from the bottom row up (r = 0 first), as they are worked out.
+std::string Levels(const Image8& t)
+{
+    return Grid(t, [&](int x, int r) { return std::to_string(t.At(x, t.Height() - 1 - r)); });
 }
 
 Image8 Texture(int effect, int width, int height, int granularity, uint32_t seed = 1)
@@ -85,11 +89,7 @@ TEST(Gradients, LinesRunFromFirstToLastColourTruncated)
     EXPECT_EQ(0x123456u, GradientColour(0x123456, White, 0, 1)); // one line: the first colour
 
     const uint32_t c1 = MakeColour(10, 0, 0), c2 = MakeColour(0, 20, 0), c3 = MakeColour(0, 0, 30);
-    const struct {
-        int effect, width, height;
-        PixelRect rect;
-        std::string expected;
-    } cases[] = {
+    const struct { int effect, width, height; PixelRect rect; std::string expected; } cases[] = {
         {EffectHGradient, 5, 1, {0, 0, 5, 1}, "00000A 070007 0F0005 160002 1E0000"},
         {EffectVGradient, 1, 3, {0, 0, 1, 3}, "00000A/0F0005/1E0000"},
         // Clipped without shifting: pixel 0 is line 2 of 5.
@@ -119,8 +119,7 @@ TEST(Textures, PaletteRunsFromColourThreeOverTwoToOneThenTints)
                                      MakeColour(150, 100, 50), MakeColour(199, 100, 0)}),
               (std::vector<uint32_t>{plain[0], plain[1], plain[64], plain[128], plain[192], plain[255]}));
     const auto tinted = MakeTexturePalette(c1, c2, c3, 5);
-    EXPECT_EQ(MakeColour(10, 52, 190), tinted[0]);
-    EXPECT_EQ(MakeColour(105, 100, 95), tinted[128]);
+    EXPECT_EQ((std::vector<uint32_t>{MakeColour(10, 52, 190), MakeColour(105, 100, 95)}), (std::vector<uint32_t>{tinted[0], tinted[128]}));
     for (uint32_t entry : MakeTexturePalette(c1, c2, c3, 250)) // at most 100 per cent
         EXPECT_EQ(c1, entry);
 }
@@ -128,10 +127,7 @@ TEST(Textures, PaletteRunsFromColourThreeOverTwoToOneThenTints)
 // Levels from the bottom row up; one generator number per pixel and pass.
 TEST(Textures, LevelsByHand)
 {
-    const struct {
-        int effect, width, height, granularity, numbers;
-        std::string expected;
-    } cases[] = {
+    const struct { int effect, width, height, granularity, numbers; std::string expected; } cases[] = {
         // g = 10: D = 1638, grain = rand / 1638 - 10 for 41, 18467, 6334, 26500.
         {EffectNoise, 2, 2, 10, 4, "118 129/121 134"},
         // Granularity 0: the grain is 0 for every number below 32767.
@@ -159,8 +155,8 @@ TEST(Textures, LevelsByHand)
         {EffectMetal, 4, 1, 0, 804, "107 80 53 26"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(c.expected, Levels(Texture(c.effect, c.width, c.height, c.granularity))) << c.effect;
-        EXPECT_EQ(c.numbers, NumbersDrawnSince(1)) << c.effect;
+        const std::string levels = Levels(Texture(c.effect, c.width, c.height, c.granularity));
+        EXPECT_EQ(c.expected + " after " + std::to_string(c.numbers), levels + " after " + std::to_string(NumbersDrawnSince(1)));
     }
     // g = 100: the bump shrinks to 28/128, is limited to 100..155, then gets the grain (D = 163).
     const Image8 narrow = Texture(EffectSoftBump, 4, 4, 100);
@@ -196,26 +192,20 @@ TEST(Textures, AreDrawnThroughThePaletteBottomRowLastAndSafelyAtAnySize)
     expected.FillRect({1, 2, 3, 3}, palette[0]);
     EXPECT_EQ(Rows(expected), Rows(drawn));
 
-    CDrawEffects effects;
     for (int effect = EffectNoise; effect <= EffectMetal; ++effect) {
-        // An empty rectangle draws nothing and draws no numbers.
-        for (PixelRect empty : {PixelRect{2, 2, 2, 5}, PixelRect{2, 2, 5, 2}, PixelRect{5, 5, 1, 1}}) {
-            Image32 image(3, 3, White);
-            SeedRandom(3);
-            effects.DrawBackground(image, effect, empty, Black, Black, Black, 10);
-            EXPECT_EQ(0, NumbersDrawnSince(3)) << effect;
-            EXPECT_EQ(Rows(Image32(3, 3, White)), Rows(image)) << effect;
-        }
-        // One pixel, one column, one row: every divisor is 1 or skipped.
-        for (PixelRect tiny : {PixelRect{0, 0, 1, 1}, PixelRect{0, 0, 1, 8}, PixelRect{0, 0, 8, 1}}) {
-            Image32 image(8, 8, White);
-            effects.DrawBackground(image, effect, tiny, Black, Black, Black, 255);
-            EXPECT_EQ(Black, image.At(0, 0)) << effect;
-        }
-        // Too large to make: the colour alone, only where the image is.
+        // An empty rectangle draws nothing and draws no numbers; one pixel,
+        // one column, one row: every divisor is 1 or skipped; too large to
+        // make: the colour alone, only where the image is.
         Image32 image(2, 2, White);
-        effects.DrawBackground(image, effect, {-100000, -100000, 100000, 100000}, 0x0A0B0C, Black, Black, 3);
+        SeedRandom(3);
+        for (PixelRect empty : {PixelRect{1, 1, 1, 5}, PixelRect{1, 1, 5, 1}, PixelRect{5, 5, 1, 1}})
+            CDrawEffects().DrawBackground(image, effect, empty, Black, Black, Black, 10);
+        EXPECT_EQ("FFFFFF FFFFFF/FFFFFF FFFFFF after 0", Rows(image) + " after " + std::to_string(NumbersDrawnSince(3)));
+        for (PixelRect tiny : {PixelRect{0, 0, 1, 1}, PixelRect{1, 0, 2, 8}, PixelRect{0, 1, 8, 2}})
+            CDrawEffects().DrawBackground(image, effect, tiny, 0x0A0B0C, 0x0A0B0C, 0x0A0B0C, 255);
         EXPECT_EQ("0A0B0C 0A0B0C/0A0B0C 0A0B0C", Rows(image)) << effect;
+        image = Background(2, 2, effect, {-100000, -100000, 100000, 100000}, 0x123456, Black, Black);
+        EXPECT_EQ("123456 123456/123456 123456", Rows(image)) << effect;
     }
     Image8 none;
     EXPECT_FALSE(MakeTextureLevels(EffectSolid, 4, 4, 0, none));
@@ -246,10 +236,9 @@ TEST(TileBlit, CoversTheAreaAndCutsTheLastCopies)
               tiled(0, 0, 5, 3, 2, 1, 2, 3));
     // Empty areas and blocks draw nothing; a huge area only what is seen.
     const std::string untouched = Rows(Image32(5, 3, White));
-    EXPECT_EQ(untouched, tiled(0, 0, 0, 4, 0, 0, 1, 1));
-    EXPECT_EQ(untouched, tiled(0, 0, 4, 4, 0, 0, 0, 1));
-    EXPECT_EQ(untouched, tiled(0, 0, 4, 4, 0, 0, 1, -1));
-    EXPECT_EQ(untouched, tiled(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 1, 1, 1, 1)); // ends at -1
+    EXPECT_EQ(untouched + untouched + untouched + untouched, // the last ends at -1
+              tiled(0, 0, 0, 4, 0, 0, 1, 1) + tiled(0, 0, 4, 4, 0, 0, 0, 1) + tiled(0, 0, 4, 4, 0, 0, 1, -1) +
+                  tiled(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 1, 1, 1, 1));
     EXPECT_EQ(Rows(Image32(5, 3, 5)), tiled(-1000000000, -1000000000, INT_MAX, INT_MAX, 1, 1, 1, 1));
 }
 
@@ -257,10 +246,7 @@ TEST(BlendPicture, CopiesAtFullOpacityMixesBelowAndSkipsNone)
 {
     Image32 source(2, 3, MakeColour(1, 2, 3));
     source.At(0, 0) = MakeColour(200, 255, 0);
-    const struct {
-        int opacity;
-        uint32_t below, expected;
-    } cases[] = {{100, MakeColour(100, 0, 255), source.At(0, 0)}, {150, MakeColour(100, 0, 255), source.At(0, 0)},
+    const struct { int opacity; uint32_t below, expected; } cases[] = {{100, MakeColour(100, 0, 255), source.At(0, 0)}, {150, MakeColour(100, 0, 255), source.At(0, 0)},
                  {50, MakeColour(100, 0, 255), MakeColour(150, 127, 127)}, {33, Black, MakeColour(66, 84, 0)},
                  {0, 0x123456, 0x123456}, {-20, 0x123456, 0x123456}};
     for (const auto& c : cases) {
@@ -330,17 +316,13 @@ TEST(DrawShadow, TallShadowsAreSoftenedAlikeAcrossRowBands)
 TEST(DrawShadow, DegenerateSizesAndBlurs)
 {
     const Image32 mask(10, 10, Black);
-    CDrawEffects effects;
     Image32 image(10, 10, White);
     // A blur as large as the area shrinks the mask to nothing: no shadow.
-    EXPECT_TRUE(effects.DrawShadow(image, 0, 0, 10, 10, mask, true, 11, 3));
-    EXPECT_TRUE(effects.DrawShadow(image, 0, 0, 10, 10, mask, true, 3, 11));
-    EXPECT_TRUE(effects.DrawShadow(image, 0, 0, 10, 10, mask, true, INT_MAX, INT_MAX));
-    EXPECT_TRUE(effects.DrawShadow(image, 0, 0, 0, 10, mask, false, 1, 1));
-    EXPECT_TRUE(effects.DrawShadow(image, 0, 0, -5, 10, mask, true, 1, 1));
-    EXPECT_TRUE(effects.DrawShadow(image, INT_MAX, INT_MIN, 10, 10, mask, true, 3, 3));
+    for (std::array<int, 6> c : {std::array<int, 6>{0, 0, 10, 10, 11, 3}, {0, 0, 10, 10, 3, 11}, {0, 0, 10, 10, INT_MAX, INT_MAX},
+                                 {0, 0, 0, 10, 1, 1}, {0, 0, -5, 10, 1, 1}, {INT_MAX, INT_MIN, 10, 10, 3, 3}})
+        image = Shadow(image, c[0], c[1], c[2], c[3], mask, true, c[4], c[5]);
     // An area too large to work on is refused, not allocated.
-    EXPECT_FALSE(effects.DrawShadow(image, 0, 0, INT_MAX, INT_MAX, mask, true, 3, 3));
+    EXPECT_FALSE(CDrawEffects().DrawShadow(image, 0, 0, INT_MAX, INT_MAX, mask, true, 3, 3));
     EXPECT_EQ(Rows(Image32(10, 10, White)), Rows(image));
     // Blurs of 0 and below count as 1.
     const Image32 one = Shadow(Image32(10, 10, White), 0, 0, 10, 10, mask, true, 1, 1);
@@ -353,11 +335,7 @@ TEST(DrawShadow, DegenerateSizesAndBlurs)
 
 TEST(DrawImage, StyleBitsInOrderGreyDarkerLighter)
 {
-    const struct {
-        uint32_t colour;
-        int style;
-        uint32_t expected;
-    } cases[] = {
+    const struct { uint32_t colour; int style; uint32_t expected; } cases[] = {
         {Red, ImageStyleGrey, MakeColour(76, 76, 76)},
         {MakeColour(0, 255, 0), ImageStyleGrey, MakeColour(149, 149, 149)},
         {White, ImageStyleGrey, White},
@@ -440,22 +418,17 @@ TEST(DrawImage, BandsFromTheRowsTheyNeedDrawAsTheWholePicture)
         const int y = next(20) - 8, width = 1 + next(12), height = next(60) - 2, style = styles[next(5)];
         const bool shadowOn = next(4) != 0;
         const int shadowX = next(9) - 4, shadowY = next(13) - 6, blurX = next(8), blurY = next(12);
-        Image32 whole(16, 50, 0x102030);
+        Image32 whole(16, 49, 0x102030), banded = whole;
         CDrawEffects().DrawImage(whole, 1, y, width, height, bitmap, true, 0xFF00FF, style, shadowOn, shadowX,
                                  shadowY, blurX, blurY, 40);
-        Image32 banded(16, 50, 0x102030);
-        for (int top = 0; top < 50; top += 7) {
-            const RowSpan rows =
-                ImageRowsNeeded(top, top + 7, y, height, bitmap.Height(), style, shadowOn, shadowY, blurY);
-            Image32 part(bitmap.Width(), std::max(0, rows.end - rows.first));
-            std::copy_n(bitmap.Pixels().begin() + rows.first * bitmap.Width(), part.Pixels().size(),
-                        part.Pixels().begin());
-            Image32 band(16, 7);
-            const int bandRows = std::min(7, 50 - top);
-            std::copy_n(banded.Pixels().begin() + top * 16, bandRows * 16, band.Pixels().begin());
+        for (int top = 0; top < 49; top += 7) {
+            const RowSpan rows = ImageRowsNeeded(top, top + 7, y, height, bitmap.Height(), style, shadowOn, shadowY, blurY);
+            Image32 part(bitmap.Width(), std::max(0, rows.end - rows.first)), band(16, 7);
+            std::copy_n(bitmap.Pixels().begin() + rows.first * bitmap.Width(), part.Pixels().size(), part.Pixels().begin());
+            std::copy_n(banded.Pixels().begin() + top * 16, 7 * 16, band.Pixels().begin());
             CDrawEffects().DrawImageRows(band, 1, y - top, width, height, part, rows.first, bitmap.Height(), true,
                                          0xFF00FF, style, shadowOn, shadowX, shadowY, blurX, blurY, 40);
-            std::copy_n(band.Pixels().begin(), bandRows * 16, banded.Pixels().begin() + top * 16);
+            std::copy_n(band.Pixels().begin(), 7 * 16, banded.Pixels().begin() + top * 16);
         }
         ASSERT_EQ(whole.Pixels(), banded.Pixels()) << round;
     }
@@ -463,12 +436,10 @@ TEST(DrawImage, BandsFromTheRowsTheyNeedDrawAsTheWholePicture)
 
 TEST(DrawImage, EmptySizesDrawNothing)
 {
-    const Image32 bitmap(2, 2, Black);
-    CDrawEffects effects;
-    Image32 image(4, 4, White);
+    Image32 image(2, 2, White);
     for (auto size : {std::pair<int, int>{0, 3}, {3, 0}, {-3, 3}, {INT_MAX, INT_MAX}})
-        effects.DrawImage(image, 0, 0, size.first, size.second, bitmap, false, 0, 0, false, 0, 0, 0, 0, 0);
-    effects.DrawImage(image, 0, 0, 3, 3, Image32(), false, 0, 0, false, 0, 0, 0, 0, 0);
-    effects.DrawImage(image, 0, 0, 3, 3, Image32(), Image8(), 0, false, 0, 0, 0, 0, 0);
-    EXPECT_EQ(Rows(Image32(4, 4, White)), Rows(image));
+        CDrawEffects().DrawImage(image, 0, 0, size.first, size.second, Image32(2, 2), false, 0, 0, false, 0, 0, 0, 0, 0);
+    CDrawEffects().DrawImage(image, 0, 0, 3, 3, Image32(), false, 0, 0, false, 0, 0, 0, 0, 0);
+    CDrawEffects().DrawImage(image, 0, 0, 3, 3, Image32(), Image8(), 0, false, 0, 0, 0, 0, 0);
+    EXPECT_EQ("FFFFFF FFFFFF/FFFFFF FFFFFF", Rows(image));
 }
