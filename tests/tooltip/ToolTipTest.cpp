@@ -1,3 +1,4 @@
+// The tooltip's decisions through a fake host: which tool, when a tip comes, fades and goes, where it stands.
 #include "tooltip/ToolTipCore.h"
 
 #include <gtest/gtest.h>
@@ -426,29 +427,32 @@ TEST(TipShape, BodyPointerAndStripForEachEdge)
               std::to_string(r.pointerTip.x) + "," + std::to_string(r.pointerTip.y));
 }
 
+// Numbers joined by blanks, for comparing several results at once.
+template <class... Numbers>
+std::string Line(Numbers... numbers)
+{
+    std::string text;
+    ((text += std::to_string(numbers) + " "), ...);
+    return text;
+}
+
 TEST_F(ToolTip, SettersShapesAndShadowGrey)
 {
-    auto shape = [this] {
-        std::string text;
-        for (int i = 0; i <= ShapeParameterCount; ++i)
-            text += std::to_string(core.ShapeParameter(i)) + " ";
-        return text;
-    };
-    EXPECT_EQ("16 16 12 12 12 16 16 0 0 0 ", shape());
+    EXPECT_EQ(Line(16, 16, 12, 12, 12, 16, 16, 0, 0), Line(core.ShapeParameter(0), core.ShapeParameter(1), core.ShapeParameter(2),
+        core.ShapeParameter(3), core.ShapeParameter(4), core.ShapeParameter(5), core.ShapeParameter(6), core.ShapeParameter(7), core.ShapeParameter(8)));
     core.SetShape(false);
     core.SetShapeParameter(ShapeMarginX, 5);
     core.SetShapeParameter(9, 77);
-    EXPECT_EQ("0 0 5 1 0 0 0 0 0 0 ", shape());
     core.SetShadow(2, 3, 250, false, 1, 1);
-    EXPECT_EQ(100, core.Shadow().darkness);
-    EXPECT_EQ("500 5000 0 0", std::to_string(core.Delay(DelayInitial)) + " " + std::to_string(core.Delay(DelayHide)) +
-                                  " " + std::to_string(core.Delay(DelayFadeIn)) + " " + std::to_string(core.Delay(7)));
+    // Rectangle 0 0 3 1 with margin 5; no tenth parameter; darkness at most 100; default delays.
+    EXPECT_EQ(Line(0, 5, 1, 0, 0, 100, 500, 5000, 0, 0),
+              Line(core.ShapeParameter(0), core.ShapeParameter(2), core.ShapeParameter(3), core.ShapeParameter(4),
+                   core.ShapeParameter(9), core.Shadow().darkness, core.Delay(DelayInitial), core.Delay(DelayHide),
+                   core.Delay(DelayFadeIn), core.Delay(7)));
     // Darkness and transparency in, grey level of the mask out.
-    std::string greys;
-    for (auto [darkness, transparency] : std::vector<std::pair<int, int>>{
-             {50, 0}, {50, 100}, {50, 50}, {0, 0}, {100, 0}, {100, 30}, {30, 0}, {50, 150}, {-5, 0}, {50, -9}})
-        greys += std::to_string(ShadowGrey(darkness, transparency)) + " ";
-    EXPECT_EQ("128 255 191 255 0 76 179 255 255 128 ", greys);
+    EXPECT_EQ(Line(128, 255, 191, 255, 0, 76, 179, 255, 255, 128),
+              Line(ShadowGrey(50, 0), ShadowGrey(50, 100), ShadowGrey(50, 50), ShadowGrey(0, 0), ShadowGrey(100, 0),
+                   ShadowGrey(100, 30), ShadowGrey(30, 0), ShadowGrey(50, 150), ShadowGrey(-5, 0), ShadowGrey(50, -9)));
 
     // The tool's fields come from the defaults unless its mask says otherwise.
     core.SetShape(true);
@@ -456,9 +460,7 @@ TEST_F(ToolTip, SettersShapesAndShadowGrey)
     core.SetDefaultDirection(PointerTop);
     Rest(150, 120);
     const ToolRecord& shown = core.Displayed().record;
-    EXPECT_EQ("0 1 2 3 16", std::to_string(host.layout.direction) + " " + std::to_string(shown.colour1) + " " +
-                                std::to_string(shown.colour2) + " " + std::to_string(shown.colour3) + " " +
-                                std::to_string(shown.behaviour));
+    EXPECT_EQ(Line(0, 1, 2, 3, 16), Line(host.layout.direction, shown.colour1, shown.colour2, shown.colour3, shown.behaviour));
     // A transparency above 100 counts as 100; fields set without their mask
     // bit are replaced. Without delays a tip comes at once and stays.
     ToolRecord odd = Tool("X", {}, ToolSetsTransparency, 150);
@@ -469,11 +471,9 @@ TEST_F(ToolTip, SettersShapesAndShadowGrey)
     core.SetDelay(DelayInitial, 0);
     core.SetDelay(DelayHide, 0);
     host.Move(150, 330);
-    EXPECT_TRUE(host.visible);
+    const bool visibleAtOnce = host.visible;
     host.Advance(10000);
-    EXPECT_TRUE(host.visible);
-    EXPECT_EQ(100, core.Transparency());
-    EXPECT_EQ(0u, shown.effect + shown.granularity);
+    EXPECT_EQ(Line(1, 1, 100, 0), Line(visibleAtOnce, host.visible, core.Transparency(), shown.effect + shown.granularity));
 }
 
 } // namespace
