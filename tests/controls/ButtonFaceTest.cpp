@@ -22,7 +22,8 @@ std::string Pixels(const CPaletteBitmap& bitmap)
     std::string text;
     for (int r = 0; r < bitmap.Height(); ++r)
         for (int x = 0; x < bitmap.Width(); ++x)
-            text += std::to_string(bitmap.PixelAt(x, r)) + (x + 1 < bitmap.Width() ? " " : r + 1 < bitmap.Height() ? "/" : "");
+            text += std::to_string(bitmap.PixelAt(x, r)) +
+                    (x + 1 < bitmap.Width() ? " " : r + 1 < bitmap.Height() ? "/" : "");
     return text;
 }
 
@@ -61,7 +62,8 @@ TEST(PaletteBitmapTest, BlockHoldsHeaderPaletteAndPaddedRows)
     bitmap.Pixels()[8 + 4] = 77; // second row from the bottom, column 4
     // Size 40, 5 x 3 with a positive height (rows bottom-up), 1 plane of 8
     // bits, uncompressed, 24 bytes of pixels; entry 2 blue first, then a zero byte.
-    const auto field = [&](int i) { return bitmap.Block()[i] | bitmap.Block()[i + 1] << 8 | bitmap.Block()[i + 2] << 16 | bitmap.Block()[i + 3] << 24; };
+    const uint8_t* b = bitmap.Block();
+    const auto field = [b](int i) { return b[i] | b[i + 1] << 8 | b[i + 2] << 16 | b[i + 3] << 24; };
     const std::initializer_list<int> offsets{0, 4, 8, 12, 16, 20, 24, 28, 32, 36, 40 + 8};
     EXPECT_EQ("000028 000005 000003 080001 000000 000018 000000 000000 000000 000000 0A141E ", Hex(offsets, field));
     // Outside the bitmap and the palette: reads 0, writes nothing.

@@ -119,7 +119,8 @@ TEST(Textures, PaletteRunsFromColourThreeOverTwoToOneThenTints)
                                      MakeColour(150, 100, 50), MakeColour(199, 100, 0)}),
               (std::vector<uint32_t>{plain[0], plain[1], plain[64], plain[128], plain[192], plain[255]}));
     const auto tinted = MakeTexturePalette(c1, c2, c3, 5);
-    EXPECT_EQ((std::vector<uint32_t>{MakeColour(10, 52, 190), MakeColour(105, 100, 95)}), (std::vector<uint32_t>{tinted[0], tinted[128]}));
+    EXPECT_EQ((std::vector<uint32_t>{MakeColour(10, 52, 190), MakeColour(105, 100, 95)}),
+              (std::vector<uint32_t>{tinted[0], tinted[128]}));
     for (uint32_t entry : MakeTexturePalette(c1, c2, c3, 250)) // at most 100 per cent
         EXPECT_EQ(c1, entry);
 }
@@ -246,9 +247,10 @@ TEST(BlendPicture, CopiesAtFullOpacityMixesBelowAndSkipsNone)
 {
     Image32 source(2, 3, MakeColour(1, 2, 3));
     source.At(0, 0) = MakeColour(200, 255, 0);
-    const struct { int opacity; uint32_t below, expected; } cases[] = {{100, MakeColour(100, 0, 255), source.At(0, 0)}, {150, MakeColour(100, 0, 255), source.At(0, 0)},
-                 {50, MakeColour(100, 0, 255), MakeColour(150, 127, 127)}, {33, Black, MakeColour(66, 84, 0)},
-                 {0, 0x123456, 0x123456}, {-20, 0x123456, 0x123456}};
+    const uint32_t below = MakeColour(100, 0, 255);
+    const struct { int opacity; uint32_t below, expected; } cases[] = {
+        {100, below, source.At(0, 0)}, {150, below, source.At(0, 0)}, {50, below, MakeColour(150, 127, 127)},
+        {33, Black, MakeColour(66, 84, 0)}, {0, 0x123456, 0x123456}, {-20, 0x123456, 0x123456}};
     for (const auto& c : cases) {
         Image32 image(1, 1, c.below);
         CDrawEffects().BlendPicture(image, 0, 0, 1, 1, source, 0, 0, c.opacity);

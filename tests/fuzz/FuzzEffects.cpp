@@ -13,8 +13,15 @@ namespace {
 constexpr int Side = 24;
 
 // Mostly small, sometimes far beyond any image.
-int Length(FuzzedDataProvider& d) { return d.ConsumeBool() ? d.ConsumeIntegralInRange(-4, 40) : d.ConsumeIntegralInRange(-70000, 70000); }
-int Position(FuzzedDataProvider& d) { return d.ConsumeBool() ? d.ConsumeIntegralInRange(-30, 30) : d.ConsumeIntegral<int>(); }
+int Length(FuzzedDataProvider& d)
+{
+    return d.ConsumeBool() ? d.ConsumeIntegralInRange(-4, 40) : d.ConsumeIntegralInRange(-70000, 70000);
+}
+
+int Position(FuzzedDataProvider& d)
+{
+    return d.ConsumeBool() ? d.ConsumeIntegralInRange(-30, 30) : d.ConsumeIntegral<int>();
+}
 
 Image32 SomeImage(FuzzedDataProvider& data)
 {
@@ -47,27 +54,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     int opacity = 0, sourceX = 0, sourceY = 0;
     switch (what) {
     case 0: {
-        const auto edge = [](int64_t v) { return int(std::max<int64_t>(INT32_MIN, std::min<int64_t>(INT32_MAX, v))); };
-        effects.DrawBackground(image, data.ConsumeIntegralInRange(-3, 18), {x, y, edge(int64_t(x) + width), edge(int64_t(y) + height)},
-                               data.ConsumeIntegral<uint32_t>(), data.ConsumeIntegral<uint32_t>(), data.ConsumeIntegral<uint32_t>(),
-                               data.ConsumeIntegralInRange(-5, 300), data.ConsumeIntegralInRange(-10, 200));
+        const auto edge = [](int64_t v) { return int(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+        const int effect = data.ConsumeIntegralInRange(-3, 18);
+        const PixelRect rect{x, y, edge(int64_t(x) + width), edge(int64_t(y) + height)};
+        const uint32_t c1 = data.ConsumeIntegral<uint32_t>(), c2 = data.ConsumeIntegral<uint32_t>();
+        const uint32_t c3 = data.ConsumeIntegral<uint32_t>();
+        const int granularity = data.ConsumeIntegralInRange(-5, 300);
+        effects.DrawBackground(image, effect, rect, c1, c2, c3, granularity, data.ConsumeIntegralInRange(-10, 200));
         break;
     }
     case 1:
-        effects.TileBlit(image, x, y, width, height, source, Position(data), Position(data), Length(data), Length(data));
+        effects.TileBlit(image, x, y, width, height, source, Position(data), Position(data), Length(data),
+                         Length(data));
         break;
     case 2:
         opacity = data.ConsumeIntegralInRange(-50, 250), sourceX = Position(data), sourceY = Position(data);
         effects.BlendPicture(image, x, y, width, height, source, sourceX, sourceY, opacity);
         break;
-    case 3:
-        effects.DrawShadow(image, x, y, width, height, source, data.ConsumeBool(), data.ConsumeIntegral<int>(), data.ConsumeIntegral<int>());
+    case 3: {
+        const bool gradient = data.ConsumeBool();
+        const int blurX = data.ConsumeIntegral<int>();
+        effects.DrawShadow(image, x, y, width, height, source, gradient, blurX, data.ConsumeIntegral<int>());
         break;
+    }
     default:
         effects.DrawImage(image, x, y, width, height, source, data.ConsumeBool(), data.ConsumeIntegral<uint32_t>(),
                           data.ConsumeIntegral<int>(), data.ConsumeBool(), data.ConsumeIntegralInRange(-40, 40),
-                          data.ConsumeIntegralInRange(-40, 40), data.ConsumeIntegral<int>(), data.ConsumeIntegral<int>(),
-                          data.ConsumeIntegral<int>());
+                          data.ConsumeIntegralInRange(-40, 40), data.ConsumeIntegral<int>(),
+                          data.ConsumeIntegral<int>(), data.ConsumeIntegral<int>());
         break;
     }
     if (image.Width() != Side || image.Height() != Side)

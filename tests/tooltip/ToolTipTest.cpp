@@ -49,7 +49,10 @@ public:
     TipWindowRef ParentOf(TipWindowRef window) override { return Win(Find(window).parent); }
     uint32_t StyleOf(TipWindowRef window) override { return Find(window).style; }
     MarkupRect ScreenRectOf(TipWindowRef window) override { return Find(window).rect; }
-    MarkupPoint ScreenToClient(TipWindowRef w, MarkupPoint p) override { return {p.x - Find(w).rect.left, p.y - Find(w).rect.top}; }
+    MarkupPoint ScreenToClient(TipWindowRef w, MarkupPoint p) override
+    {
+        return {p.x - Find(w).rect.left, p.y - Find(w).rect.top};
+    }
     MarkupPoint CursorPos() override { return cursor; }
     MarkupRect VirtualScreen() override { return {0, 0, 1000, 800}; }
     TipWindowRef TipWindow() override { return Win(99); }
@@ -438,17 +441,21 @@ std::string Line(Numbers... numbers)
 
 TEST_F(ToolTip, SettersShapesAndShadowGrey)
 {
-    EXPECT_EQ(Line(16, 16, 12, 12, 12, 16, 16, 0, 0), Line(core.ShapeParameter(0), core.ShapeParameter(1), core.ShapeParameter(2),
-        core.ShapeParameter(3), core.ShapeParameter(4), core.ShapeParameter(5), core.ShapeParameter(6), core.ShapeParameter(7), core.ShapeParameter(8)));
+    const auto shape = [this] {
+        std::string text;
+        for (int i = 0; i <= ShapeParameterCount; ++i)
+            text += std::to_string(core.ShapeParameter(i)) + " ";
+        return text;
+    };
+    EXPECT_EQ(Line(16, 16, 12, 12, 12, 16, 16, 0, 0, 0), shape());
     core.SetShape(false);
     core.SetShapeParameter(ShapeMarginX, 5);
     core.SetShapeParameter(9, 77);
     core.SetShadow(2, 3, 250, false, 1, 1);
-    // Rectangle 0 0 3 1 with margin 5; no tenth parameter; darkness at most 100; default delays.
-    EXPECT_EQ(Line(0, 5, 1, 0, 0, 100, 500, 5000, 0, 0),
-              Line(core.ShapeParameter(0), core.ShapeParameter(2), core.ShapeParameter(3), core.ShapeParameter(4),
-                   core.ShapeParameter(9), core.Shadow().darkness, core.Delay(DelayInitial), core.Delay(DelayHide),
-                   core.Delay(DelayFadeIn), core.Delay(7)));
+    // The rectangle with margin 5, no tenth parameter; darkness at most 100; the default delays.
+    EXPECT_EQ(Line(0, 0, 5, 1, 0, 0, 0, 0, 0, 0), shape());
+    EXPECT_EQ(Line(100, 500, 5000, 0, 0), Line(core.Shadow().darkness, core.Delay(DelayInitial), core.Delay(DelayHide),
+                                               core.Delay(DelayFadeIn), core.Delay(7)));
     // Darkness and transparency in, grey level of the mask out.
     EXPECT_EQ(Line(128, 255, 191, 255, 0, 76, 179, 255, 255, 128),
               Line(ShadowGrey(50, 0), ShadowGrey(50, 100), ShadowGrey(50, 50), ShadowGrey(0, 0), ShadowGrey(100, 0),
