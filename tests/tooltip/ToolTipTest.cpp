@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <sstream>
 #include <string>
@@ -114,6 +115,34 @@ public:
             line += text + " ";
         return line + (visible ? "visible" : "hidden");
     }
+    // Steps separated by blanks: mX,Y a move, wN a wait of N ms, rX,Y a rest
+    // (a move and 600 ms), cX,Y the cursor moved without a message, d a key,
+    // bX,Y a left click, o a button release, h HideTip. Each "?" notes the
+    // tip window (V shown, h hidden), the state, the transparency and how
+    // many timers run, as V2/0/1.
+    std::string Run(const std::string& script)
+    {
+        std::istringstream steps(script);
+        std::string notes;
+        for (std::string step; steps >> step;) {
+            int a = 0, b = 0;
+            std::sscanf(step.c_str() + 1, "%d,%d", &a, &b);
+            switch (step[0]) {
+            case 'm': Move(a, b); break;
+            case 'w': Advance(a); break;
+            case 'r': Move(a, b), Advance(600); break;
+            case 'c': cursor = {a, b}; break;
+            case 'd': Relay(TipEvent::Dismiss, cursor.x, cursor.y); break;
+            case 'b': Relay(TipEvent::LeftButtonDown, a, b); break;
+            case 'o': Relay(TipEvent::Other, cursor.x, cursor.y); break;
+            case 'h': core.HideTip(); break;
+            default:
+                notes += (visible ? "V" : "h") + std::to_string(core.State()) + "/" +
+                         std::to_string(core.Transparency()) + "/" + std::to_string(timers.size()) + " ";
+            }
+        }
+        return notes;
+    }
 };
 
 // Window 1 is the dialog; 2 "Neu" and 3 "Weiter" are buttons; a group box
@@ -191,67 +220,35 @@ TEST_F(ToolTip, FindsTheToolUnderThePoint)
 TEST_F(ToolTip, TipAppearsAfterTheInitialDelayAndStaysUntilTheMouseMoves)
 {
     EXPECT_FALSE(core.HasLayout());
-    host.Move(150, 120);
-    host.Advance(499);
-    EXPECT_EQ("hidden", host.Seen());
-    host.Advance(1);
+    // After the delay, opaque at once (no fade), for good (no hide delay).
+    EXPECT_EQ("h0/0/1 V2/0/0 V2/0/0 ", host.Run("m150,120 w499 ? w1 ? w60000 ?"));
     EXPECT_TRUE(core.HasLayout());
-    EXPECT_EQ(0, core.Transparency()); // no fade: opaque at once
-    host.Advance(60000);
-    EXPECT_EQ("Neu visible", host.Seen());
     // A move to the same position changes nothing, even on another tool.
     host.windows[3].rect = {0, 0, 0, 0};
-    host.Relay(TipEvent::MouseMove, 150, 120);
-    EXPECT_EQ("Neu visible", host.Seen());
+    EXPECT_EQ("V2/0/0 ", host.Run("m150,120 ?"));
     host.windows[3].rect = {110, 110, 190, 140};
-
-    // A move inside the tool hides it until the cursor was elsewhere.
-    host.Move(151, 120);
-    EXPECT_EQ(TipHidden, core.State());
-    Rest(152, 121);
-    Rest(390, 120);
-    Rest(150, 120);
-    // Straight to another control: hidden at once, the next after the delay.
-    host.Move(250, 120);
-    EXPECT_EQ("Neu Dialog Neu hidden", host.Seen());
-    host.Advance(500);
+    // A move inside the tool hides it until the cursor was elsewhere;
+    // straight to another control: hidden at once, the next after the delay.
+    EXPECT_EQ("h0/100/0 h0/100/1 V2/0/0 ", host.Run("m151,120 ? r152,121 r390,120 r150,120 m250,120 ? w500 ?"));
     EXPECT_EQ("Neu Dialog Neu Weiter visible", host.Seen());
     // Leaving every tool forgets the shown one and stops a waiting tip.
-    host.Move(20, 20);
+    host.Run("m20,20");
     EXPECT_EQ(nullptr, core.Displayed().window);
-    host.Move(150, 120);
-    host.Move(20, 21);
-    host.Advance(1000);
-    EXPECT_EQ("Neu Dialog Neu Weiter hidden", host.Seen());
-
+    EXPECT_EQ("h0/100/0 ", host.Run("m150,120 m20,21 w1000 ?"));
     // No tip when the cursor moved without a message reaching the tooltip,
-    // nor for a control without text; back on the control shown before, its tip comes again.
-    host.Move(150, 120);
-    host.cursor = {160, 125};
-    host.Advance(600);
-    host.Move(160, 125);
-    host.Move(150, 160);
-    host.Advance(600);
-    EXPECT_EQ(TipShown, core.State());
-    Rest(250, 120);
-    Rest(150, 160);
-    Rest(250, 120);
+    // nor for a control without text; back on the control shown before, its
+    // tip comes again.
+    EXPECT_EQ("h2/100/0 ", host.Run("m150,120 c160,125 w600 m160,125 m150,160 w600 ?"));
+    host.Run("r250,120 r150,160 r250,120");
     EXPECT_EQ("Neu Dialog Neu Weiter Weiter Weiter visible", host.Seen());
 }
 
 TEST_F(ToolTip, KeysButtonsAndDeactivationHideButReleasesDoNot)
 {
-    for (TipEvent event : {TipEvent::Dismiss, TipEvent::LeftButtonDown}) {
-        host.Move(20, 20);
-        Rest(150 + static_cast<int>(event), 120);
-        host.Relay(TipEvent::Other, 150, 120); // a button release
-        EXPECT_TRUE(host.visible);
-        host.Relay(event, 150, 120);
-        EXPECT_FALSE(host.visible);
-        EXPECT_TRUE(host.timers.empty());
-        // Hidden by a key or a click, the tip stays away while the cursor stays in its tool.
-        Rest(160, 125);
-    }
+    // A release leaves the tip; a key or a click hides it, and it stays
+    // away while the cursor stays in its tool.
+    EXPECT_EQ("V2/0/0 h0/0/0 h0/0/0 V2/0/0 h0/0/0 h0/0/0 ",
+              host.Run("r150,120 o ? d ? r160,125 ? m20,20 r151,120 o ? b151,120 ? r160,125 ?"));
     EXPECT_EQ("Neu Neu hidden", host.Seen());
     EXPECT_EQ(0, host.clicks);
     Rest(250, 120);
@@ -262,43 +259,25 @@ TEST_F(ToolTip, KeysButtonsAndDeactivationHideButReleasesDoNot)
 
 TEST(ToolTipBehaviour, FlagsDecideWhatMovesDo)
 {
-    // Visible after 5 s; visible after a move in the tool; tips shown after
-    // that; visible with the cursor on the tip.
+    // Noted: 5 s after a tip; after a move in the tool; 500 ms later; with
+    // the cursor moved onto the tip of a cursor low on the button.
     const std::pair<uint32_t, std::string> cases[] = {
-        {0, "0 0 1 0"},
-        {TipNoHideDelay, "1 0 1 0"},
-        {TipShowAgainInTool | TipNoHideDelay, "1 0 2 0"},
-        {TipStayInTool, "0 1 1 0"},
-        {TipStayInTool | TipNoHideDelay, "1 1 1 0"},
-        {TipFollowCursor | TipNoHideDelay, "1 1 1 1"},
-        {TipStayOverTip | TipNoHideDelay, "1 0 1 1"},
+        {0, "h0/100/0 h0/100/0 h0/100/0 h0/100/0 "},
+        {TipNoHideDelay, "V2/0/0 h0/100/0 h0/100/0 h0/100/0 "},
+        {TipShowAgainInTool | TipNoHideDelay, "V2/0/0 h0/100/1 V2/0/0 h0/100/0 "},
+        {TipStayInTool, "h0/100/0 V2/0/1 V2/0/1 h0/100/0 "},
+        {TipStayInTool | TipNoHideDelay, "V2/0/0 V2/0/0 V2/0/0 h0/100/0 "},
+        {TipFollowCursor | TipNoHideDelay, "V2/0/0 V2/0/0 V2/0/0 V2/0/0 "},
+        {TipStayOverTip | TipNoHideDelay, "V2/0/0 h0/100/0 h0/100/0 V2/0/0 "},
     };
     for (const auto& [behaviour, expected] : cases) {
         FakeTipHost h;
         ToolTip::Prepare(h, behaviour);
-        auto restAfresh = [&h](int x, int y) {
-            h.core.HideTip();
-            h.Move(20, 20);
-            h.Move(x, y);
-            h.Advance(500);
-        };
-        std::ostringstream seen;
-        restAfresh(150, 120);
-        h.Advance(5000);
-        seen << h.visible;
-        restAfresh(150, 120);
-        h.shown.clear();
-        h.Move(152, 121);
-        seen << " " << h.visible;
-        h.Advance(500);
-        seen << " " << h.shown.size() + 1;
+        std::string seen = h.Run("m150,120 w5500 ? h m20,20 m150,120 w500 m152,121 ? w500 ?");
         if (behaviour & TipFollowCursor)
             EXPECT_EQ(152, h.layout.screenPosition.x);
-        // The tip of a cursor low on the button covers part of it.
-        restAfresh(170, 139);
-        h.Move(h.layout.screenPosition.x + 30, h.layout.screenPosition.y + 40);
-        seen << " " << h.visible;
-        EXPECT_EQ(expected, seen.str()) << behaviour;
+        seen += h.Run("h m20,20 m170,139 w500 m184,119 ?"); // the tip's body starts at (154, 79)
+        EXPECT_EQ(expected, seen) << behaviour;
     }
 }
 
@@ -307,45 +286,25 @@ TEST_F(ToolTip, FadesStepByTwentyAndAWaitingTipFollowsTheFadeOut)
     core.SetDelay(DelayFadeIn, 30);
     core.SetDelay(DelayFadeOut, 40);
     core.SetDelay(7, 1); // unknown: ignored
-    host.Move(150, 120);
-    host.Advance(500);
-    EXPECT_EQ(TipFadingIn, core.State());
-    EXPECT_EQ(100, core.Transparency());
-    host.Advance(150);
-    EXPECT_EQ(TipShown, core.State());
-    EXPECT_TRUE(host.timers.empty());
-    host.Move(250, 120);
-    EXPECT_EQ(TipHiding, core.State());
-    host.Advance(160);
-    EXPECT_EQ("Neu visible", host.Seen());
-    host.Advance(539);
-    EXPECT_EQ("Neu hidden", host.Seen());
-    host.Advance(1);
+    // Fading in, shown; fading out with the next tool waiting, which comes
+    // once the fade-out ends.
+    EXPECT_EQ("V1/100/1 V2/0/0 V3/0/1 V3/80/1 h0/100/1 V1/100/1 ",
+              host.Run("m150,120 w500 ? w150 ? m250,120 ? w160 ? w539 ? w1 ?"));
     EXPECT_EQ("Neu Weiter visible", host.Seen());
     EXPECT_EQ((std::vector<int>{80, 60, 40, 20, 0, 20, 40, 60, 80}),
               std::vector<int>(host.repaints.begin(), host.repaints.begin() + 9));
     // The waiting tip came once; a move in its tool fades it out for good.
-    host.Move(251, 120);
-    host.Advance(1000);
-    EXPECT_EQ("Neu Weiter hidden", host.Seen());
+    EXPECT_EQ("h0/100/0 ", host.Run("m251,120 w1000 ?"));
     EXPECT_EQ(2, host.hides);
 
     // A tool's own transparency ends the fade-in early.
     core.AddTool(Win(5), Tool("Glas", {}, ToolSetsTransparency, 50));
     host.repaints.clear();
-    core.HideTip();
-    Rest(150, 330);
+    host.Run("h r150,330");
     EXPECT_EQ((std::vector<int>{80, 60, 50}), host.repaints);
-    // Another tool while a tip fades in: its fade-out starts at once.
-    host.Move(20, 20);
-    host.Move(250, 120);
-    host.Advance(700);
-    EXPECT_EQ(TipFadingIn, core.State());
-    host.Move(150, 330);
-    EXPECT_EQ(TipHiding, core.State());
-    // Off every tool before that fade-out ends: nothing comes after it.
-    host.Move(20, 20);
-    host.Advance(2000);
+    // Another tool while a tip fades in: its fade-out starts at once; off
+    // every tool before that fade-out ends: nothing comes after it.
+    EXPECT_EQ("V1/60/1 V3/60/1 h0/100/0 ", host.Run("m20,20 m250,120 w700 ? m150,330 ? m20,20 w2000 ?"));
     EXPECT_EQ("Neu Weiter Glas Weiter hidden", host.Seen());
 }
 
