@@ -274,8 +274,9 @@ TEST(ToolTipBehaviour, FlagsDecideWhatMovesDo)
         FakeTipHost h;
         ToolTip::Prepare(h, behaviour);
         std::string seen = h.Run("m150,120 w5500 ? h m20,20 m150,120 w500 m152,121 ? w500 ?");
-        if (behaviour & TipFollowCursor)
+        if (behaviour & TipFollowCursor) {
             EXPECT_EQ(152, h.layout.screenPosition.x);
+        }
         seen += h.Run("h m20,20 m170,139 w500 m184,119 ?"); // the tip's body starts at (154, 79)
         EXPECT_EQ(expected, seen) << behaviour;
     }
