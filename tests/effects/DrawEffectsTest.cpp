@@ -83,10 +83,10 @@ Image32 Shadow(Image32 image, int dx, int dy, int width, int height, const Image
 
 TEST(Gradients, LinesRunFromFirstToLastColourTruncated)
 {
-    EXPECT_EQ(0x7F7F7Fu, GradientColour(Black, White, 1, 3));
-    EXPECT_EQ(White, GradientColour(Black, White, 2, 3));
-    EXPECT_EQ(0x7F7F7Fu, GradientColour(White, Black, 1, 3));
-    EXPECT_EQ(0x123456u, GradientColour(0x123456, White, 0, 1)); // one line: the first colour
+    // One line: the first colour.
+    EXPECT_EQ((std::vector<uint32_t>{0x7F7F7F, White, 0x7F7F7F, 0x123456}),
+              (std::vector<uint32_t>{GradientColour(Black, White, 1, 3), GradientColour(Black, White, 2, 3),
+                                     GradientColour(White, Black, 1, 3), GradientColour(0x123456, White, 0, 1)}));
 
     const uint32_t c1 = MakeColour(10, 0, 0), c2 = MakeColour(0, 20, 0), c3 = MakeColour(0, 0, 30);
     const struct { int effect, width, height; PixelRect rect; std::string expected; } cases[] = {
@@ -101,8 +101,7 @@ TEST(Gradients, LinesRunFromFirstToLastColourTruncated)
         {Effect3VGradient, 1, 5, {0, 0, 1, 5}, "00000A/001400/001400/0F0A00/1E0000"},
         // Solid and unknown effects: colour 1 inside the rectangle only.
         {EffectSolid, 3, 2, {1, 1, 3, 9}, "FFFFFF FFFFFF FFFFFF/FFFFFF 00000A 00000A"},
-        {-1, 2, 1, {1, 0, 2, 1}, "FFFFFF 00000A"},
-        {16, 2, 1, {0, 0, 1, 1}, "00000A FFFFFF"},
+        {-1, 2, 1, {1, 0, 2, 1}, "FFFFFF 00000A"}, {16, 2, 1, {0, 0, 1, 1}, "00000A FFFFFF"},
         {INT_MIN, 2, 1, {0, 0, 1, 1}, "00000A FFFFFF"},
     };
     for (const auto& c : cases)
@@ -135,8 +134,7 @@ TEST(Textures, LevelsByHand)
         {EffectDiagShade, 4, 2, 0, 8, "127 95 63 31/190 158 126 94"},
         // g = 20: S = 107, D = 819; 20 + 107 + 0 + 41 / 819 - 20; 20 + 53 + 18467 / 819 - 20.
         {EffectDiagShade, 2, 1, 20, 2, "107 75"},
-        {EffectHShade, 1, 4, 0, 4, "0/63/127/191"},
-        {EffectVShade, 4, 1, 0, 4, "255 191 127 63"},
+        {EffectHShade, 1, 4, 0, 4, "0/63/127/191"}, {EffectVShade, 4, 1, 0, 4, "255 191 127 63"},
         {EffectHBump, 1, 4, 0, 4, "3/112/128/144"},
         // g = 64 halves the bump: -125 * 64 / 128 = -62; grain 41 / 255 - 64.
         {EffectHBump, 1, 1, 64, 1, "2"},
@@ -149,8 +147,7 @@ TEST(Textures, LevelsByHand)
         {EffectHardBump, 12, 2, 0, 48,
          "3 3 3 3 3 3 3 3 3 3 3 3/255 191 128 128 128 128 128 128 128 128 128 64"},
         // Too narrow (k = 0) or one row (H*H/4 = 0): the bevels are left out.
-        {EffectHardBump, 5, 2, 0, 10, "3 3 3 3 3/128 128 128 128 128"},
-        {EffectHardBump, 3, 1, 0, 3, "3 3 3"},
+        {EffectHardBump, 5, 2, 0, 10, "3 3 3 3 3/128 128 128 128 128"}, {EffectHardBump, 3, 1, 0, 3, "3 3 3"},
         // min(W, H) = 1 makes every streak empty: 200 x 4 numbers, then the
         // shading, S = 107 for g = 0.
         {EffectMetal, 4, 1, 0, 804, "107 80 53 26"},
@@ -337,17 +334,14 @@ TEST(DrawShadow, DegenerateSizesAndBlurs)
 TEST(DrawImage, StyleBitsInOrderGreyDarkerLighter)
 {
     const struct { uint32_t colour; int style; uint32_t expected; } cases[] = {
-        {Red, ImageStyleGrey, MakeColour(76, 76, 76)},
-        {MakeColour(0, 255, 0), ImageStyleGrey, MakeColour(149, 149, 149)},
-        {White, ImageStyleGrey, White},
+        {Red, ImageStyleGrey, MakeColour(76, 76, 76)}, {MakeColour(0, 255, 0), ImageStyleGrey, MakeColour(149, 149, 149)},
+        {White, ImageStyleGrey, White}, {MakeColour(10, 20, 30), ImageStyleGrey, MakeColour(18, 18, 18)},
         {MakeColour(0, 240, 0), ImageStyleGrey, MakeColour(140, 140, 140)}, // 140.88, truncated
-        {MakeColour(10, 20, 30), ImageStyleGrey, MakeColour(18, 18, 18)},
         {MakeColour(255, 3, 100), ImageStyleDarker, MakeColour(191, 2, 75)},
         {MakeColour(240, 3, 100), ImageStyleLighter, MakeColour(255, 3, 125)},
         {Red, ImageStyleGrey | ImageStyleDarker, MakeColour(57, 57, 57)},
         {Red, ImageStyleGrey | ImageStyleLighter, MakeColour(95, 95, 95)},
-        {Red, ImageStyleDarker | ImageStyleLighter, MakeColour(238, 0, 0)},
-        {Red, 0x1000 | ImageStyleSoftShadow, Red},
+        {Red, ImageStyleDarker | ImageStyleLighter, MakeColour(238, 0, 0)}, {Red, 0x1000 | ImageStyleSoftShadow, Red},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.expected, ApplyImageStyle(c.colour, c.style)) << std::hex << c.colour << " " << c.style;

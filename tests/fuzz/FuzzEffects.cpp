@@ -6,21 +6,17 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
 
 constexpr int Side = 24;
 
-// Mostly small, sometimes far beyond any image.
-int Length(FuzzedDataProvider& d)
+// Mostly near the image, sometimes far beyond it.
+int Some(FuzzedDataProvider& d, int near, int far)
 {
-    return d.ConsumeBool() ? d.ConsumeIntegralInRange(-4, 40) : d.ConsumeIntegralInRange(-70000, 70000);
-}
-
-int Position(FuzzedDataProvider& d)
-{
-    return d.ConsumeBool() ? d.ConsumeIntegralInRange(-30, 30) : d.ConsumeIntegral<int>();
+    return d.ConsumeBool() ? d.ConsumeIntegralInRange(-4, near) : d.ConsumeIntegralInRange(-far, far);
 }
 
 Image32 SomeImage(FuzzedDataProvider& data)
@@ -48,55 +44,40 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
         image.Pixels()[i] = uint32_t(pattern * (i + 1) + i * i * 2654435761u) & 0xFFFFFF;
     SeedRandom(data.ConsumeIntegral<uint32_t>());
     const Image32 before = image;
-    const int x = Position(data), y = Position(data), width = Length(data), height = Length(data);
+    const int x = Some(data, 30, INT_MAX), y = Some(data, 30, INT_MAX);
+    const int width = Some(data, 40, 70000), height = Some(data, 40, 70000);
     const int what = data.ConsumeIntegralInRange(0, 4);
     const Image32 source = what == 0 ? Image32() : SomeImage(data);
-    int opacity = 0, sourceX = 0, sourceY = 0;
-    switch (what) {
-    case 0: {
+    const int opacity = data.ConsumeIntegralInRange(-50, 250), sourceX = Some(data, 30, INT_MAX);
+    const int sourceY = Some(data, 30, INT_MAX), a = data.ConsumeIntegral<int>(), b = data.ConsumeIntegral<int>();
+    const uint32_t colour = data.ConsumeIntegral<uint32_t>();
+    if (what == 0) {
         const auto edge = [](int64_t v) { return int(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
-        const int effect = data.ConsumeIntegralInRange(-3, 18);
         const PixelRect rect{x, y, edge(int64_t(x) + width), edge(int64_t(y) + height)};
-        const uint32_t c1 = data.ConsumeIntegral<uint32_t>(), c2 = data.ConsumeIntegral<uint32_t>();
-        const uint32_t c3 = data.ConsumeIntegral<uint32_t>();
-        const int granularity = data.ConsumeIntegralInRange(-5, 300);
-        effects.DrawBackground(image, effect, rect, c1, c2, c3, granularity, data.ConsumeIntegralInRange(-10, 200));
-        break;
-    }
-    case 1:
-        effects.TileBlit(image, x, y, width, height, source, Position(data), Position(data), Length(data),
-                         Length(data));
-        break;
-    case 2:
-        opacity = data.ConsumeIntegralInRange(-50, 250), sourceX = Position(data), sourceY = Position(data);
+        effects.DrawBackground(image, a % 22, rect, colour, uint32_t(a), uint32_t(b), b % 306, opacity);
+    } else if (what == 1) {
+        effects.TileBlit(image, x, y, width, height, source, sourceX, sourceY, a % 50, b % 50);
+    } else if (what == 2) {
         effects.BlendPicture(image, x, y, width, height, source, sourceX, sourceY, opacity);
-        break;
-    case 3: {
-        const bool gradient = data.ConsumeBool();
-        const int blurX = data.ConsumeIntegral<int>();
-        effects.DrawShadow(image, x, y, width, height, source, gradient, blurX, data.ConsumeIntegral<int>());
-        break;
-    }
-    default:
-        effects.DrawImage(image, x, y, width, height, source, data.ConsumeBool(), data.ConsumeIntegral<uint32_t>(),
-                          data.ConsumeIntegral<int>(), data.ConsumeBool(), data.ConsumeIntegralInRange(-40, 40),
-                          data.ConsumeIntegralInRange(-40, 40), data.ConsumeIntegral<int>(),
-                          data.ConsumeIntegral<int>(), data.ConsumeIntegral<int>());
-        break;
+    } else if (what == 3) {
+        effects.DrawShadow(image, x, y, width, height, source, colour & 1, a, b);
+    } else {
+        effects.DrawImage(image, x, y, width, height, source, colour & 1, colour, a, colour & 2, sourceX % 41,
+                          sourceY % 41, a, b, opacity);
     }
     if (image.Width() != Side || image.Height() != Side)
         std::abort();
     for (int ty = 0; ty < Side; ++ty)
         for (int tx = 0; tx < Side; ++tx) {
-            const uint32_t a = before.At(tx, ty), b = image.At(tx, ty);
+            const uint32_t was = before.At(tx, ty), is = image.At(tx, ty);
             const bool inArea = Inside(tx, ty, x, y, width, height);
             const int64_t sx = int64_t(sourceX) + tx - x, sy = int64_t(sourceY) + ty - y;
-            if (what < 4 && !inArea && a != b)
+            if (what < 4 && !inArea && was != is)
                 std::abort();
-            if (what == 3 && (RedOf(b) > RedOf(a) || GreenOf(b) > GreenOf(a) || BlueOf(b) > BlueOf(a)))
+            if (what == 3 && (RedOf(is) > RedOf(was) || GreenOf(is) > GreenOf(was) || BlueOf(is) > BlueOf(was)))
                 std::abort();
             if (what == 2 && opacity >= 100 && inArea && Inside(sx, sy, 0, 0, source.Width(), source.Height()) &&
-                b != source.At(int(sx), int(sy)))
+                is != source.At(int(sx), int(sy)))
                 std::abort();
         }
     return 0;

@@ -145,10 +145,6 @@ public:
     }
 };
 
-// Window 1 is the dialog; 2 "Neu" and 3 "Weiter" are buttons; a group box
-// (4) lies over the edit 5; 6 is disabled over the dialog's own tool, which
-// covers its client area; 7 has no tool and stands in 8, which has one; 9
-// has no text.
 ToolRecord Tool(const char* text, MarkupRect area = {}, uint32_t mask = 0, uint8_t transparency = 0)
 {
     ToolRecord record;
@@ -183,12 +179,6 @@ public:
         for (auto [id, text] : std::vector<std::pair<int, const char*>>{
                  {2, "Neu"}, {3, "Weiter"}, {4, "Rahmen"}, {5, "Edit"}, {6, "Aus"}, {8, "Feld"}, {9, ""}})
             h.core.AddTool(Win(id), Tool(text));
-    }
-    // Rests the cursor at (x, y) long enough for a tip.
-    void Rest(int x, int y)
-    {
-        host.Move(x, y);
-        host.Advance(600);
     }
 };
 
@@ -251,7 +241,7 @@ TEST_F(ToolTip, KeysButtonsAndDeactivationHideButReleasesDoNot)
               host.Run("r150,120 o ? d ? r160,125 ? m20,20 r151,120 o ? b151,120 ? r160,125 ?"));
     EXPECT_EQ("Neu Neu hidden", host.Seen());
     EXPECT_EQ(0, host.clicks);
-    Rest(250, 120);
+    host.Run("r250,120");
     host.Relay(TipEvent::LeftButtonDown, host.layout.screenPosition.x + 20, host.layout.screenPosition.y + 20);
     EXPECT_EQ(1, host.clicks); // a click on the tip goes to it
     EXPECT_FALSE(host.visible);
@@ -322,36 +312,33 @@ const std::array<int, ShapeParameterCount> Balloon{16, 16, 12, 12, 12, 16, 16, 0
 // stands out 16. Cursor and code in; final code, pointer tip and size out.
 TEST(TipPlacement, DirectionCodesOnScreenAndNearItsEdges)
 {
-    const std::pair<std::array<int, 3>, std::string> cases[] = {
-        {{0, 500, 400}, "0 16,0 124x60"},     {{1, 500, 400}, "1 108,0 124x60"},
-        {{2, 500, 400}, "2 62,0 124x60"},     {{16, 500, 400}, "16 16,60 124x60"},
-        {{17, 500, 400}, "17 108,60 124x60"}, {{18, 500, 400}, "18 62,60 124x60"},
-        {{32, 500, 400}, "32 0,16 140x44"},   {{33, 500, 400}, "33 0,28 140x44"},
-        {{34, 500, 400}, "34 0,22 140x44"},   {{48, 500, 400}, "48 140,16 140x44"},
-        {{49, 500, 400}, "49 140,28 140x44"}, {{50, 500, 400}, "50 140,22 140x44"},
-        // Near the screen's edges the pointer changes edge or end; along its
-        // edge the tip stays inside the screen.
-        {{16, 950, 400}, "17 108,60 124x60"}, {{17, 50, 400}, "16 16,60 124x60"},
-        {{16, 500, 30}, "0 16,0 124x60"},     {{1, 500, 790}, "17 108,60 124x60"},
-        {{32, 900, 400}, "48 140,16 140x44"}, {{48, 100, 400}, "32 0,16 140x44"},
-        {{32, 500, 780}, "33 0,28 140x44"},   {{33, 500, 10}, "32 0,10 140x44"},
-        {{18, 20, 400}, "18 20,60 124x60"},   {{17, 990, 400}, "17 114,60 124x60"},
-        {{34, 500, 5}, "34 0,5 140x44"},      {{50, 500, 795}, "50 140,22 140x44"},
-        {{99, 500, 400}, "16 16,60 124x60"},  {{3, 500, 400}, "16 16,60 124x60"},
-        // Just inside the screen nothing changes.
-        {{32, 860, 400}, "32 0,16 140x44"},   {{16, 892, 400}, "16 16,60 124x60"},
-        {{17, 108, 400}, "17 108,60 124x60"}, {{32, 500, 772}, "32 0,16 140x44"},
-        {{0, 500, 740}, "0 16,0 124x60"},     {{16, 500, 60}, "16 16,60 124x60"},
+    // Each case: code, cursor x and y; then final code, pointer tip and size.
+    // Near the screen's edges the pointer changes edge or end; along its edge
+    // the tip stays inside the screen; just inside the screen nothing changes.
+    const char* const cases[] = {
+        "0 500 400 0 16,0 124x60", "1 500 400 1 108,0 124x60", "2 500 400 2 62,0 124x60",
+        "16 500 400 16 16,60 124x60", "17 500 400 17 108,60 124x60", "18 500 400 18 62,60 124x60",
+        "32 500 400 32 0,16 140x44", "33 500 400 33 0,28 140x44", "34 500 400 34 0,22 140x44",
+        "48 500 400 48 140,16 140x44", "49 500 400 49 140,28 140x44", "50 500 400 50 140,22 140x44",
+        "16 950 400 17 108,60 124x60", "17 50 400 16 16,60 124x60", "16 500 30 0 16,0 124x60",
+        "1 500 790 17 108,60 124x60", "32 900 400 48 140,16 140x44", "48 100 400 32 0,16 140x44",
+        "32 500 780 33 0,28 140x44", "33 500 10 32 0,10 140x44", "18 20 400 18 20,60 124x60",
+        "17 990 400 17 114,60 124x60", "34 500 5 34 0,5 140x44", "50 500 795 50 140,22 140x44",
+        "99 500 400 16 16,60 124x60", "3 500 400 16 16,60 124x60", "32 860 400 32 0,16 140x44",
+        "16 892 400 16 16,60 124x60", "17 108 400 17 108,60 124x60", "32 500 772 32 0,16 140x44",
+        "0 500 740 0 16,0 124x60", "16 500 60 16 16,60 124x60",
     };
-    for (const auto& [in, expected] : cases) {
-        const auto [code, x, y] = in;
+    for (const char* c : cases) {
+        int code = 0, x = 0, y = 0, n = 0;
+        std::sscanf(c, "%d %d %d %n", &code, &x, &y, &n);
+        const std::string expected = c + n;
         const TipLayout l = PlaceTip({100, 20}, Balloon, code, {x, y}, {0, 0, 1000, 800}, TipShadow{});
         std::ostringstream out;
         // The pointer's tip on the cursor; room for the shadow.
         out << l.direction << " " << l.pointerTip.x << "," << l.pointerTip.y << " " << l.width << "x" << l.height
             << " " << l.screenPosition.x + l.pointerTip.x << "," << l.screenPosition.y + l.pointerTip.y << " "
             << l.windowWidth - l.width << "," << l.windowHeight - l.height;
-        EXPECT_EQ(expected + " " + std::to_string(x) + "," + std::to_string(y) + " 6,6", out.str());
+        EXPECT_EQ(expected + " " + std::to_string(x) + "," + std::to_string(y) + " 6,6", out.str()) << c;
     }
     // No shadow, no room for it; a screen that starts left of 0 clamps there.
     TipLayout l = PlaceTip({100, 20}, Balloon, 16, {-990, 400}, {-1000, 0, 1000, 800}, TipShadow{0, 0});
@@ -425,7 +412,7 @@ TEST_F(ToolTip, SettersShapesAndShadowGrey)
     core.SetShape(true);
     core.SetDefaultColours(1, 2, 3);
     core.SetDefaultDirection(PointerTop);
-    Rest(150, 120);
+    host.Run("r150,120");
     const ToolRecord& shown = core.Displayed().record;
     EXPECT_EQ(Line(0, 1, 2, 3, 16), Line(host.layout.direction, shown.colour1, shown.colour2, shown.colour3, shown.behaviour));
     // A transparency above 100 counts as 100; fields set without their mask
