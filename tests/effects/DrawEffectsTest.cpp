@@ -218,26 +218,20 @@ TEST(TileBlit, CoversTheAreaAndCutsTheLastCopies)
     for (int i = 0; i < 9; ++i)
         source.Pixels()[i] = i + 1; // 1 2 3 / 4 5 6 / 7 8 9
     const auto tiled = [&](int x, int y, int w, int h, int sx, int sy, int tw, int th) {
-        Image32 image(5, 3, White);
+        Image32 image(5, 3, 0);
         CDrawEffects().TileBlit(image, x, y, w, h, source, sx, sy, tw, th);
-        return Rows(image);
+        return Grid(image, [&](int px, int py) { return std::to_string(image.At(px, py)); });
     };
-    EXPECT_EQ("FFFFFF FFFFFF FFFFFF FFFFFF FFFFFF/FFFFFF 000005 000006 000005 FFFFFF/"
-              "FFFFFF 000008 000009 000008 FFFFFF",
-              tiled(1, 1, 3, 5, 1, 1, 2, 2));
-    EXPECT_EQ("000001 000002 000001 000002 000001/000004 000005 000004 000005 000004/"
-              "000001 000002 000001 000002 000001",
-              tiled(0, 0, 5, 3, 0, 0, 2, 2));
     // A block that runs off the source's edge copies only what is there.
-    EXPECT_EQ("000006 FFFFFF 000006 FFFFFF 000006/000009 FFFFFF 000009 FFFFFF 000009/"
-              "FFFFFF FFFFFF FFFFFF FFFFFF FFFFFF",
-              tiled(0, 0, 5, 3, 2, 1, 2, 3));
-    // Empty areas and blocks draw nothing; a huge area only what is seen.
-    const std::string untouched = Rows(Image32(5, 3, White));
-    EXPECT_EQ(untouched + untouched + untouched + untouched, // the last ends at -1
+    EXPECT_EQ("0 0 0 0 0/0 5 6 5 0/0 8 9 8 0 | 1 2 1 2 1/4 5 4 5 4/1 2 1 2 1 | 6 0 6 0 6/9 0 9 0 9/0 0 0 0 0",
+              tiled(1, 1, 3, 5, 1, 1, 2, 2) + " | " + tiled(0, 0, 5, 3, 0, 0, 2, 2) + " | " +
+                  tiled(0, 0, 5, 3, 2, 1, 2, 3));
+    // Empty areas and blocks draw nothing (the third ends at -1); a huge area only what is seen.
+    const std::string untouched = "0 0 0 0 0/0 0 0 0 0/0 0 0 0 0";
+    EXPECT_EQ(untouched + untouched + untouched + untouched,
               tiled(0, 0, 0, 4, 0, 0, 1, 1) + tiled(0, 0, 4, 4, 0, 0, 0, 1) + tiled(0, 0, 4, 4, 0, 0, 1, -1) +
                   tiled(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 1, 1, 1, 1));
-    EXPECT_EQ(Rows(Image32(5, 3, 5)), tiled(-1000000000, -1000000000, INT_MAX, INT_MAX, 1, 1, 1, 1));
+    EXPECT_EQ("5 5 5 5 5/5 5 5 5 5/5 5 5 5 5", tiled(-1000000000, -1000000000, INT_MAX, INT_MAX, 1, 1, 1, 1));
 }
 
 TEST(BlendPicture, CopiesAtFullOpacityMixesBelowAndSkipsNone)

@@ -30,7 +30,7 @@ public:
     unsigned now = 0;
     std::map<int, std::pair<unsigned, unsigned>> timers; // id -> due, period
     bool visible = false, paintDue = false;
-    std::vector<std::string> shown; // texts in the order shown
+    std::string shown; // texts in the order shown
     TipLayout layout;
     std::vector<int> repaints;
     int clicks = 0, hides = 0;
@@ -50,10 +50,7 @@ public:
     TipWindowRef ParentOf(TipWindowRef window) override { return Win(Find(window).parent); }
     uint32_t StyleOf(TipWindowRef window) override { return Find(window).style; }
     MarkupRect ScreenRectOf(TipWindowRef window) override { return Find(window).rect; }
-    MarkupPoint ScreenToClient(TipWindowRef w, MarkupPoint p) override
-    {
-        return {p.x - Find(w).rect.left, p.y - Find(w).rect.top};
-    }
+    MarkupPoint ScreenToClient(TipWindowRef w, MarkupPoint p) override { return {p.x - Find(w).rect.left, p.y - Find(w).rect.top}; }
     MarkupPoint CursorPos() override { return cursor; }
     MarkupRect VirtualScreen() override { return {0, 0, 1000, 800}; }
     TipWindowRef TipWindow() override { return Win(99); }
@@ -66,7 +63,7 @@ public:
     MarkupSize MeasureText(const std::string& text) override { return {10 * static_cast<int>(text.size()), 20}; }
     void ShowTip(const ToolRecord& tool, const TipLayout& l) override
     {
-        shown.push_back(tool.text);
+        shown += tool.text + " ";
         layout = l;
         visible = paintDue = true;
     }
@@ -102,19 +99,9 @@ public:
         Pump();
         core.Relay(event, {x, y});
     }
-    void Move(int x, int y)
-    {
-        cursor = {x, y};
-        Relay(TipEvent::MouseMove, x, y);
-    }
+    void Move(int x, int y) { cursor = {x, y}, Relay(TipEvent::MouseMove, x, y); }
     // The texts shown so far and whether a tip is on screen now.
-    std::string Seen() const
-    {
-        std::string line;
-        for (const std::string& text : shown)
-            line += text + " ";
-        return line + (visible ? "visible" : "hidden");
-    }
+    std::string Seen() const { return shown + (visible ? "visible" : "hidden"); }
     // Steps separated by blanks: mX,Y a move, wN a wait of N ms, rX,Y a rest
     // (a move and 600 ms), cX,Y the cursor moved without a message, d a key,
     // bX,Y a left click, o a button release, h HideTip. Each "?" notes the
