@@ -33,11 +33,8 @@ std::string Grid(const Image& image, Cell cell)
 // Colours in hex, top row first.
 std::string Rows(const Image32& image)
 {
-    return Grid(image, [&](int x, int y) {
-        char pixel[8];
-        std::snprintf(pixel, sizeof pixel, "%06X", image.At(x, y));
-        return std::string(pixel);
-    });
+    char pixel[8];
+    return Grid(image, [&](int x, int y) { return std::snprintf(pixel, 8, "%06X", image.At(x, y)), std::string(pixel); });
 }
 
 // Texture levels from the bottom row up (r = 0 first), as they are worked out.

@@ -286,11 +286,9 @@ TEST_F(ToolTip, FadesStepByTwentyAndAWaitingTipFollowsTheFadeOut)
     EXPECT_EQ("Neu Weiter Glas Weiter hidden", host.Seen());
 }
 
-std::string Describe(const MarkupRect& r)
+std::ostream& operator<<(std::ostream& out, const MarkupRect& r)
 {
-    std::ostringstream out;
-    out << r.left << "," << r.top << "," << r.right << "," << r.bottom;
-    return out.str();
+    return out << r.left << "," << r.top << "," << r.right << "," << r.bottom;
 }
 
 const std::array<int, ShapeParameterCount> Balloon{16, 16, 12, 12, 12, 16, 16, 0, 0};
@@ -346,8 +344,7 @@ TEST(TipShape, BodyPointerAndStripForEachEdge)
     };
     const auto describe = [](const TipLayout& l) {
         std::ostringstream out;
-        out << Describe(l.roundRect) << " " << Describe(l.body) << " " << Describe(l.content) << " "
-            << Describe(l.pointerStrip) << " " << Describe(l.stripSource);
+        out << l.roundRect << " " << l.body << " " << l.content << " " << l.pointerStrip << " " << l.stripSource;
         if (l.hasPointer)
             for (const MarkupPoint& p : l.pointer)
                 out << " " << p.x << "," << p.y;
