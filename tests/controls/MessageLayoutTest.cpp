@@ -1,69 +1,53 @@
+// The message dialog's geometry from its template's text control and the text's length.
 #include "controls/MessageLayout.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 namespace {
 
-TEST(MessageLayoutTest, EmptyTextGivesTheSmallestPanel)
+std::string Describe(const MessageDlgLayout& l)
 {
-    const MessageDlgLayout layout = ComputeMessageDlgLayout(330, 44, 0, 0);
-    EXPECT_EQ(70, layout.textX);
-    EXPECT_EQ(20, layout.textY);
-    EXPECT_EQ(330, layout.textWidth);
-    EXPECT_EQ(24, layout.textHeight) << "20 pixels shorter than in the template";
-    EXPECT_EQ(410, layout.dialogWidth);
-    EXPECT_EQ(104, layout.dialogHeight);
-    EXPECT_EQ(64, layout.buttonY) << "buttons right below the text";
-    EXPECT_EQ(70, layout.buttonWidth);
-    EXPECT_EQ(20, layout.buttonHeight);
+    char text[160];
+    std::snprintf(text, sizeof text, "text %d,%d %dx%d dialog %dx%d buttons y=%d %dx%d yes=%d ok=%d no=%d", l.textX,
+                  l.textY, l.textWidth, l.textHeight, l.dialogWidth, l.dialogHeight, l.buttonY, l.buttonWidth,
+                  l.buttonHeight, l.yesX, l.okX, l.noX);
+    return text;
 }
 
-TEST(MessageLayoutTest, LongerTextsMakeTallerPanels)
+TEST(MessageLayoutTest, PanelGrowsWithTheTextAndStaysOnScreen)
 {
-    const int base = ComputeMessageDlgLayout(330, 44, 0, 0).dialogHeight;
-    EXPECT_EQ(base + 11, ComputeMessageDlgLayout(330, 44, 39, 0).dialogHeight);
-    EXPECT_EQ(base + 12, ComputeMessageDlgLayout(330, 44, 40, 0).dialogHeight);
-    const MessageDlgLayout layout = ComputeMessageDlgLayout(330, 44, 80, 0);
-    EXPECT_EQ(base + 24, layout.dialogHeight);
-    EXPECT_EQ(48, layout.textHeight);
-    EXPECT_EQ(88, layout.buttonY);
-    EXPECT_EQ(410, layout.dialogWidth) << "the width never changes";
-}
-
-TEST(MessageLayoutTest, ButtonsAreSymmetricAboutTheHiddenOk)
-{
-    const MessageDlgLayout layout = ComputeMessageDlgLayout(331, 44, 10, 0);
-    EXPECT_EQ(170, layout.okX); // (331 + 10) / 2
-    EXPECT_EQ(80, layout.yesX);
-    EXPECT_EQ(260, layout.noX);
-}
-
-TEST(MessageLayoutTest, HugeTextsStayOnScreenAndDoNotOverflow)
-{
-    EXPECT_EQ(1000000, MessageExtraHeight(SIZE_MAX));
-    EXPECT_EQ(11, MessageExtraHeight(39));
-    const MessageDlgLayout layout = ComputeMessageDlgLayout(330, 44, 100000, 700);
-    EXPECT_EQ(700, layout.dialogHeight);
-    EXPECT_EQ(660, layout.buttonY) << "buttons stay inside the panel";
-    EXPECT_EQ(620, layout.textHeight);
-    // A short text is not touched by the limit.
-    EXPECT_EQ(104, ComputeMessageDlgLayout(330, 44, 0, 700).dialogHeight);
-    // A text control shorter than the trim never gets a negative height.
-    EXPECT_EQ(0, ComputeMessageDlgLayout(330, 10, 0, 0).textHeight);
+    const struct {
+        int width, height;
+        size_t length;
+        int maxHeight;
+        const char* expected;
+    } cases[] = {
+        // An empty text: 20 pixels shorter than the template, buttons right below.
+        {330, 44, 0, 0, "text 70,20 330x24 dialog 410x104 buttons y=64 70x20 yes=80 ok=170 no=260"},
+        // About 3 pixels for every 10 characters; the width never changes.
+        {330, 44, 39, 0, "text 70,20 330x35 dialog 410x115 buttons y=75 70x20 yes=80 ok=170 no=260"},
+        {331, 44, 80, 0, "text 70,20 331x48 dialog 411x128 buttons y=88 70x20 yes=80 ok=170 no=260"},
+        // Limited to the work area with the buttons inside; a short text untouched.
+        {330, 44, 100000, 700, "text 70,20 330x620 dialog 410x700 buttons y=660 70x20 yes=80 ok=170 no=260"},
+        {330, 44, 0, 700, "text 70,20 330x24 dialog 410x104 buttons y=64 70x20 yes=80 ok=170 no=260"},
+        // A text control shorter than the trim never gets a negative height.
+        {330, 10, 0, 0, "text 70,20 330x0 dialog 410x70 buttons y=30 70x20 yes=80 ok=170 no=260"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, Describe(ComputeMessageDlgLayout(c.width, c.height, c.length, c.maxHeight))) << c.length;
+    EXPECT_EQ(12, MessageExtraHeight(40));
+    EXPECT_EQ(1000000, MessageExtraHeight(SIZE_MAX)); // no overflow
 }
 
 TEST(MessageLayoutTest, TypesChooseIconAndButtons)
 {
-    const struct {
-        int type, icon;
-        bool question;
-    } cases[] = {{0, 177, false}, {1, 180, true}, {2, 178, false}, {3, 177, false}, {-1, 177, false}, {7, 177, false}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.icon, MessageIconId(c.type)) << c.type;
-        EXPECT_EQ(c.question, MessageAsksQuestion(c.type)) << c.type;
-    }
+    std::string chosen;
+    for (int type : {0, 1, 2, 3, -1, 7})
+        chosen += std::to_string(MessageIconId(type)) + (MessageAsksQuestion(type) ? "? " : " ");
+    EXPECT_EQ("177 180? 178 177 177 177 ", chosen);
 }
 
 } // namespace

@@ -6,21 +6,17 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
 
 constexpr int Side = 24;
 
-int Length(FuzzedDataProvider& data)
+// Mostly near the image, sometimes far beyond it.
+int Some(FuzzedDataProvider& d, int near, int far)
 {
-    // Mostly small, sometimes far beyond any image.
-    return data.ConsumeBool() ? data.ConsumeIntegralInRange(-4, 40) : data.ConsumeIntegralInRange(-70000, 70000);
-}
-
-int Position(FuzzedDataProvider& data)
-{
-    return data.ConsumeBool() ? data.ConsumeIntegralInRange(-30, 30) : data.ConsumeIntegral<int>();
+    return d.ConsumeBool() ? d.ConsumeIntegralInRange(-4, near) : d.ConsumeIntegralInRange(-far, far);
 }
 
 Image32 SomeImage(FuzzedDataProvider& data)
@@ -31,23 +27,9 @@ Image32 SomeImage(FuzzedDataProvider& data)
     return image;
 }
 
-int ClampToInt(int64_t value)
+bool Inside(int64_t x, int64_t y, int64_t left, int64_t top, int64_t width, int64_t height)
 {
-    return int(std::max<int64_t>(INT32_MIN, std::min<int64_t>(INT32_MAX, value)));
-}
-
-bool Inside(int x, int y, int left, int top, int64_t width, int64_t height)
-{
-    return x >= left && y >= top && x < int64_t(left) + width && y < int64_t(top) + height;
-}
-
-void CheckUnchangedOutside(const Image32& before, const Image32& after, int left, int top, int64_t width,
-                           int64_t height)
-{
-    for (int y = 0; y < Side; ++y)
-        for (int x = 0; x < Side; ++x)
-            if (!Inside(x, y, left, top, width, height) && before.At(x, y) != after.At(x, y))
-                std::abort();
+    return x >= left && y >= top && x < left + width && y < top + height;
 }
 
 } // namespace
@@ -62,69 +44,41 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
         image.Pixels()[i] = uint32_t(pattern * (i + 1) + i * i * 2654435761u) & 0xFFFFFF;
     SeedRandom(data.ConsumeIntegral<uint32_t>());
     const Image32 before = image;
-    const int x = Position(data);
-    const int y = Position(data);
-    const int width = Length(data);
-    const int height = Length(data);
-    switch (data.ConsumeIntegralInRange(0, 4))
-    {
-    case 0: {
-        const int effect = data.ConsumeIntegralInRange(-3, 18);
-        const PixelRect rect{x, y, ClampToInt(int64_t(x) + width), ClampToInt(int64_t(y) + height)};
-        effects.DrawBackground(image, effect, rect, data.ConsumeIntegral<uint32_t>(), data.ConsumeIntegral<uint32_t>(),
-                               data.ConsumeIntegral<uint32_t>(), data.ConsumeIntegralInRange(-5, 300),
-                               data.ConsumeIntegralInRange(-10, 200));
-        CheckUnchangedOutside(before, image, x, y, width, height);
-        break;
-    }
-    case 1: {
-        const Image32 source = SomeImage(data);
-        effects.TileBlit(image, x, y, width, height, source, Position(data), Position(data), Length(data),
-                         Length(data));
-        CheckUnchangedOutside(before, image, x, y, width, height);
-        break;
-    }
-    case 2: {
-        const Image32 source = SomeImage(data);
-        const int opacity = data.ConsumeIntegralInRange(-50, 250);
-        const int sourceX = Position(data);
-        const int sourceY = Position(data);
+    const int x = Some(data, 30, INT_MAX), y = Some(data, 30, INT_MAX);
+    const int width = Some(data, 40, 70000), height = Some(data, 40, 70000);
+    const int what = data.ConsumeIntegralInRange(0, 4);
+    const Image32 source = what == 0 ? Image32() : SomeImage(data);
+    const int opacity = data.ConsumeIntegralInRange(-50, 250), sourceX = Some(data, 30, INT_MAX);
+    const int sourceY = Some(data, 30, INT_MAX), a = data.ConsumeIntegral<int>(), b = data.ConsumeIntegral<int>();
+    const uint32_t colour = data.ConsumeIntegral<uint32_t>();
+    if (what == 0) {
+        const auto edge = [](int64_t v) { return int(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+        const PixelRect rect{x, y, edge(int64_t(x) + width), edge(int64_t(y) + height)};
+        effects.DrawBackground(image, a % 22, rect, colour, uint32_t(a), uint32_t(b), b % 306, opacity);
+    } else if (what == 1) {
+        effects.TileBlit(image, x, y, width, height, source, sourceX, sourceY, a % 50, b % 50);
+    } else if (what == 2) {
         effects.BlendPicture(image, x, y, width, height, source, sourceX, sourceY, opacity);
-        CheckUnchangedOutside(before, image, x, y, width, height);
-        for (int ty = 0; ty < Side && opacity >= 100; ++ty)
-            for (int tx = 0; tx < Side; ++tx)
-            {
-                const int64_t sx = int64_t(sourceX) + tx - x, sy = int64_t(sourceY) + ty - y;
-                const bool fromSource = Inside(tx, ty, x, y, width, height) && sx >= 0 && sy >= 0 &&
-                                        sx < source.Width() && sy < source.Height();
-                if (fromSource && image.At(tx, ty) != source.At(int(sx), int(sy)))
-                    std::abort();
-            }
-        break;
-    }
-    case 3: {
-        const Image32 mask = SomeImage(data);
-        effects.DrawShadow(image, x, y, width, height, mask, data.ConsumeBool(), data.ConsumeIntegral<int>(),
-                           data.ConsumeIntegral<int>());
-        CheckUnchangedOutside(before, image, x, y, width, height);
-        for (int i = 0; i < Side * Side; ++i)
-        {
-            const uint32_t a = before.Pixels()[i], b = image.Pixels()[i];
-            if (RedOf(b) > RedOf(a) || GreenOf(b) > GreenOf(a) || BlueOf(b) > BlueOf(a))
-                std::abort();
-        }
-        break;
-    }
-    default: {
-        const Image32 bitmap = SomeImage(data);
-        effects.DrawImage(image, x, y, width, height, bitmap, data.ConsumeBool(), data.ConsumeIntegral<uint32_t>(),
-                          data.ConsumeIntegral<int>(), data.ConsumeBool(), data.ConsumeIntegralInRange(-40, 40),
-                          data.ConsumeIntegralInRange(-40, 40), data.ConsumeIntegral<int>(),
-                          data.ConsumeIntegral<int>(), data.ConsumeIntegral<int>());
-        break;
-    }
+    } else if (what == 3) {
+        effects.DrawShadow(image, x, y, width, height, source, colour & 1, a, b);
+    } else {
+        effects.DrawImage(image, x, y, width, height, source, colour & 1, colour, a, colour & 2, sourceX % 41,
+                          sourceY % 41, a, b, opacity);
     }
     if (image.Width() != Side || image.Height() != Side)
         std::abort();
+    for (int ty = 0; ty < Side; ++ty)
+        for (int tx = 0; tx < Side; ++tx) {
+            const uint32_t was = before.At(tx, ty), is = image.At(tx, ty);
+            const bool inArea = Inside(tx, ty, x, y, width, height);
+            const int64_t sx = int64_t(sourceX) + tx - x, sy = int64_t(sourceY) + ty - y;
+            if (what < 4 && !inArea && was != is)
+                std::abort();
+            if (what == 3 && (RedOf(is) > RedOf(was) || GreenOf(is) > GreenOf(was) || BlueOf(is) > BlueOf(was)))
+                std::abort();
+            if (what == 2 && opacity >= 100 && inArea && Inside(sx, sy, 0, 0, source.Width(), source.Height()) &&
+                is != source.At(int(sx), int(sy)))
+                std::abort();
+        }
     return 0;
 }
