@@ -8,83 +8,85 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
-// What the open dialog looked like, read while it was up.
+// The open dialog as read while it was up.
 struct Seen {
-    bool found = false;
-    RECT window{};
-    RECT text{};   // in the dialog's client coordinates
-    RECT buttons[3]{}; // "&Ja", "&OK", "&Nein"
-    bool visible[3]{};
-    bool gradient[3]{};
-    HICON icon = nullptr;
-    LONG style = 0;
-    LONG exStyle = 0;
+    RECT window{}, text{}, ok{}, yes{}, no{}; // children in client coordinates
+    std::string line;                       // see Inspect
     HWND owner = nullptr;
-    std::string shownText;
-    LOGFONTA font{};
-    COLORREF textColour = 0;
-    COLORREF backColour = 0;
-    HBRUSH brush = nullptr;
 };
-
 Seen g_seen;
 std::function<void(HWND)> g_answer;
 
 RECT ChildRect(HWND dialog, int id)
 {
     RECT rect{};
-    HWND child = GetDlgItem(dialog, id);
-    GetWindowRect(child, &rect);
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
-BOOL CALLBACK FindMessageDialog(HWND window, LPARAM result)
+// Which icon of the program's own the dialog shows.
+std::string IconName(HICON icon)
 {
-    if (IsWindowVisible(window) && GetDlgItem(window, IDC_MSG_TEXT)) {
-        *reinterpret_cast<HWND*>(result) = window;
-        return FALSE;
-    }
-    return TRUE;
+    const HINSTANCE self = GetModuleHandleA(nullptr);
+    if (icon == LoadIconA(self, MAKEINTRESOURCEA(IDI_MSG_QUESTION)))
+        return "question";
+    if (icon == LoadIconA(self, MAKEINTRESOURCEA(IDI_MSG_ERROR)))
+        return "error";
+    return icon == LoadIconA(self, MAKEINTRESOURCEA(IDI_MSG_NOTICE)) ? "notice" : "other";
 }
 
+// "text; icon; shown buttons Ja OK Nein as 101; gradient buttons; colours, font, frame".
 void Inspect(HWND dialog)
 {
-    g_seen.found = true;
+    g_seen.owner = GetWindow(dialog, GW_OWNER);
     GetWindowRect(dialog, &g_seen.window);
     g_seen.text = ChildRect(dialog, IDC_MSG_TEXT);
-    const int ids[3] = {IDYES, IDOK, IDNO};
-    for (int i = 0; i < 3; ++i) {
-        g_seen.buttons[i] = ChildRect(dialog, ids[i]);
-        g_seen.visible[i] = IsWindowVisible(GetDlgItem(dialog, ids[i])) != FALSE;
-        g_seen.gradient[i] = CControl::FromHandle(GetDlgItem(dialog, ids[i])) != nullptr;
+    g_seen.yes = ChildRect(dialog, IDYES);
+    g_seen.ok = ChildRect(dialog, IDOK);
+    g_seen.no = ChildRect(dialog, IDNO);
+    std::string shown, gradient;
+    for (int id : {IDYES, IDOK, IDNO}) {
+        shown += IsWindowVisible(GetDlgItem(dialog, id)) ? '1' : '0';
+        gradient += CControl::FromHandle(GetDlgItem(dialog, id)) ? 'g' : '-';
     }
-    g_seen.icon = reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, IDC_MSG_ICON, STM_GETICON, 0, 0));
-    g_seen.style = GetWindowLongA(dialog, GWL_STYLE);
-    g_seen.exStyle = GetWindowLongA(dialog, GWL_EXSTYLE);
-    g_seen.owner = GetWindow(dialog, GW_OWNER);
-    g_seen.shownText = WindowText(GetDlgItem(dialog, IDC_MSG_TEXT));
-    HFONT font = reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, IDC_MSG_TEXT, WM_GETFONT, 0, 0));
-    GetObjectA(font, sizeof(g_seen.font), &g_seen.font);
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, IDC_MSG_TEXT, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
     HDC dc = CreateCompatibleDC(nullptr);
-    g_seen.brush = reinterpret_cast<HBRUSH>(
-        SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_MSG_TEXT))));
-    g_seen.textColour = GetTextColor(dc);
-    g_seen.backColour = GetBkColor(dc);
+    const bool white = SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                    reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_MSG_TEXT))) ==
+                       reinterpret_cast<LRESULT>(GameBrushes.white);
+    const COLORREF ink = GetTextColor(dc), paper = GetBkColor(dc);
     DeleteDC(dc);
+    const LONG style = GetWindowLongA(dialog, GWL_STYLE);
+    const bool frame = !(style & WS_CAPTION) && (style & WS_POPUP) &&
+                       (GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    char look[160];
+    std::snprintf(look, sizeof look, "%06lx on %06lx%s; %s %ld/%ld%s", static_cast<unsigned long>(ink),
+                  static_cast<unsigned long>(paper), white ? " white brush" : "", font.lfFaceName, font.lfHeight,
+                  font.lfWeight, frame ? "; popup without caption, sunken" : "");
+    g_seen.line = WindowText(GetDlgItem(dialog, IDC_MSG_TEXT)) + "; " +
+                  IconName(reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, IDC_MSG_ICON, STM_GETICON, 0, 0))) +
+                  "; " + shown + " " + gradient + "; " + look;
 }
 
 void CALLBACK AnswerWhenShown(HWND, UINT, UINT_PTR timer, DWORD)
 {
     HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindMessageDialog, reinterpret_cast<LPARAM>(&dialog));
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM result) -> BOOL {
+        if (!IsWindowVisible(window) || !GetDlgItem(window, IDC_MSG_TEXT))
+            return TRUE;
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&dialog));
     if (!dialog)
         return; // not up yet; the timer comes again
     KillTimer(nullptr, timer);
@@ -93,106 +95,71 @@ void CALLBACK AnswerWhenShown(HWND, UINT, UINT_PTR timer, DWORD)
 }
 
 // Shows the dialog and answers it from a timer inside its modal loop.
-// Another way to show it can be given instead of text and type.
-int ShowAndAnswer(const std::string& text, int type, std::function<void(HWND)> answer,
-                  const std::function<int()>& show = {})
+int ShowAndAnswer(const std::function<int()>& show, std::function<void(HWND)> answer)
 {
     g_seen = Seen{};
     g_answer = std::move(answer);
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, AnswerWhenShown);
-    const int result = show ? show() : ShowMessageDlg(text, type);
+    const int result = show();
     KillTimer(nullptr, timer);
     return result;
 }
 
-void PressKey(HWND, UINT key)
+std::function<void(HWND)> Press(UINT key)
 {
-    HWND focus = GetFocus();
-    PostMessageA(focus, WM_KEYDOWN, key, 1);
-    PostMessageA(focus, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
+    return [key](HWND) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+        PostMessageA(GetFocus(), WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
+    };
 }
-
-void ClickButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
-// Which of "&Ja", "&OK", "&Nein" were visible, as "101".
-std::string ShownButtons()
+std::function<void(HWND)> Click(int id)
 {
-    std::string shown;
-    for (bool visible : g_seen.visible)
-        shown += visible ? '1' : '0';
-    return shown;
+    return [id](HWND d) { PostMessageA(GetDlgItem(d, id), BM_CLICK, 0, 0); };
 }
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
 
-class MessageDlgTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { CreateGameBrushes(); }
-};
-
-TEST_F(MessageDlgTest, ButtonsAnswerWithTheirIdentifiers)
+TEST(MessageDlg, TypesAnswersAndLooks)
 {
-    EXPECT_EQ(IDYES, ShowAndAnswer("Laufendes Spiel wirklich beenden?", 1, [](HWND d) { ClickButton(d, IDYES); }));
-    EXPECT_EQ(IDNO, ShowAndAnswer("Laufendes Spiel wirklich beenden?", 1, [](HWND d) { ClickButton(d, IDNO); }));
-    EXPECT_EQ(IDOK, ShowAndAnswer("Dieses Wort wurde bereits eingetragen.", 0, [](HWND d) { ClickButton(d, IDOK); }));
-    EXPECT_EQ(IDCANCEL, ShowAndAnswer("Laufendes Spiel wirklich beenden?", 1, [](HWND d) { PressKey(d, VK_ESCAPE); }));
-    EXPECT_EQ(IDOK, ShowAndAnswer("Fehler", 2, [](HWND d) { PressKey(d, VK_RETURN); }));
-}
-
-TEST_F(MessageDlgTest, TypesShowTheirIconsAndButtons)
-{
-    HINSTANCE self = GetModuleHandleA(nullptr);
-    ShowAndAnswer("Frage", 1, [](HWND d) { ClickButton(d, IDNO); });
-    ASSERT_TRUE(g_seen.found);
-    EXPECT_EQ("101", ShownButtons());
-    EXPECT_EQ(LoadIconA(self, MAKEINTRESOURCEA(IDI_MSG_QUESTION)), g_seen.icon);
-
-    ShowAndAnswer("Fehler", 2, [](HWND d) { ClickButton(d, IDOK); });
-    EXPECT_EQ("010", ShownButtons());
-    EXPECT_EQ(LoadIconA(self, MAKEINTRESOURCEA(IDI_MSG_ERROR)), g_seen.icon);
-
-    for (int type : {0, 5}) {
-        ShowAndAnswer("Hinweis", type, [](HWND d) { ClickButton(d, IDOK); });
-        EXPECT_EQ("010", ShownButtons()) << type;
-        EXPECT_NE(nullptr, g_seen.icon);
-        EXPECT_NE(LoadIconA(self, MAKEINTRESOURCEA(IDI_MSG_ERROR)), g_seen.icon);
-        EXPECT_NE(LoadIconA(self, MAKEINTRESOURCEA(IDI_MSG_QUESTION)), g_seen.icon);
+    CreateGameBrushes();
+    const std::string look = "646464 on ffffff white brush; MS Sans Serif 10/100; popup without caption, sunken";
+    const struct {
+        const char* text;
+        int type;
+        std::function<void(HWND)> answer;
+        int result;
+        const char* line;
+    } cases[] = {
+        {"Laufendes Spiel wirklich beenden?", 1, Click(IDYES), IDYES, "question; 101 ggg"},
+        {"Frage", 1, Click(IDNO), IDNO, "question; 101 ggg"},
+        {"Frage", 1, Press(VK_ESCAPE), IDCANCEL, "question; 101 ggg"},
+        {"Fehler", 2, Press(VK_RETURN), IDOK, "error; 010 ggg"},
+        {"Hinweis", 0, Click(IDOK), IDOK, "notice; 010 ggg"},
+        {"Hinweis", 5, Click(IDOK), IDOK, "notice; 010 ggg"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.result, ShowAndAnswer([&] { return ShowMessageDlg(c.text, c.type); }, c.answer)) << c.text;
+        EXPECT_EQ(std::string(c.text) + "; " + c.line + "; " + look, g_seen.line);
     }
-    for (bool gradient : g_seen.gradient)
-        EXPECT_TRUE(gradient);
-}
 
-TEST_F(MessageDlgTest, WhitePanelWithGreyThinTextSizedByTheLayout)
-{
-    ShowAndAnswer("", 1, [](HWND d) { ClickButton(d, IDOK); });
+    // Placed by the layout; a long text makes the dialog taller.
+    ShowAndAnswer([] { return ShowMessageDlg("", 1); }, Click(IDOK));
     const Seen empty = g_seen;
-    ASSERT_TRUE(empty.found);
     const MessageDlgLayout layout = ComputeMessageDlgLayout(Width(empty.text), Height(empty.text) + 20, 0, 0);
-    const RECT& ok = empty.buttons[1];
     EXPECT_EQ((std::vector<LONG>{layout.textX, layout.textY, layout.dialogWidth, layout.dialogHeight, layout.okX,
                                  layout.buttonY, layout.buttonWidth, layout.buttonHeight, layout.yesX, layout.noX}),
-              (std::vector<LONG>{empty.text.left, empty.text.top, Width(empty.window), Height(empty.window), ok.left,
-                                 ok.top, Width(ok), Height(ok), empty.buttons[0].left, empty.buttons[2].left}));
-
+              (std::vector<LONG>{empty.text.left, empty.text.top, Width(empty.window), Height(empty.window),
+                                 empty.ok.left, empty.ok.top, Width(empty.ok), Height(empty.ok), empty.yes.left,
+                                 empty.no.left}));
     const std::string text = "Dieses Wort ist leider nicht bekannt.\nKeine weiteren Fehlversuche.\nSpiel beendet.";
-    ShowAndAnswer(text, 0, [](HWND d) { ClickButton(d, IDOK); });
+    ShowAndAnswer([&] { return ShowMessageDlg(text, 0); }, Click(IDOK));
     EXPECT_EQ(Height(empty.window) + MessageExtraHeight(text.size()), Height(g_seen.window));
-    EXPECT_EQ(text, g_seen.shownText);
-    EXPECT_EQ(0, g_seen.style & WS_CAPTION) << "no title bar";
-    EXPECT_NE(0, g_seen.style & WS_POPUP);
-    EXPECT_NE(0, g_seen.exStyle & WS_EX_CLIENTEDGE);
-    EXPECT_EQ(RGB(100, 100, 100), g_seen.textColour);
-    EXPECT_EQ(RGB(255, 255, 255), g_seen.backColour);
-    EXPECT_EQ(GameBrushes.white, g_seen.brush);
-    EXPECT_EQ(10, g_seen.font.lfHeight);
-    EXPECT_EQ(FW_THIN, g_seen.font.lfWeight);
-    EXPECT_STREQ("MS Sans Serif", g_seen.font.lfFaceName);
 }
 
 // A message shown while another dialog is open belongs to that dialog, so
 // closing the message does not wake the main window too early.
-TEST_F(MessageDlgTest, OwnedByTheMainWindowsLastActivePopup)
+TEST(MessageDlg, OwnedByTheMainWindowsLastActivePopupAndServesCodeWithoutAWindow)
 {
     HWND main = CreateWindowExA(0, "STATIC", "main", WS_POPUP | WS_VISIBLE, 50, 50, 500, 400, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
@@ -200,26 +167,18 @@ TEST_F(MessageDlgTest, OwnedByTheMainWindowsLastActivePopup)
                                  GetModuleHandleA(nullptr), nullptr);
     CDialog::SetMainWindow(main);
     SetActiveWindow(popup);
-    ShowAndAnswer("Hinweis", 0, [](HWND d) { ClickButton(d, IDOK); });
+    const MessageHandler old = SetMessageHandler(ShowMessageDlgHandler);
+    EXPECT_EQ(IDNO, ShowAndAnswer([] { return ShowMessage("Frage?", MessageQuestion); }, Click(IDNO)));
+    SetMessageHandler(old);
+    EXPECT_EQ("Frage?; question", g_seen.line.substr(0, 16));
     EXPECT_EQ(popup, g_seen.owner);
-    // Centred over its owner.
     RECT owner{};
     GetWindowRect(popup, &owner);
-    EXPECT_NEAR((owner.left + owner.right) / 2, (g_seen.window.left + g_seen.window.right) / 2, 1);
+    EXPECT_NEAR((owner.left + owner.right) / 2, (g_seen.window.left + g_seen.window.right) / 2, 1) << "centred";
     EXPECT_TRUE(IsWindowEnabled(popup)) << "the owner is enabled again afterwards";
     CDialog::SetMainWindow(nullptr);
     DestroyWindow(popup);
     DestroyWindow(main);
-}
-
-TEST_F(MessageDlgTest, ServesAsTheMessageHandlerOfCodeWithoutAWindow)
-{
-    const MessageHandler old = SetMessageHandler(ShowMessageDlgHandler);
-    EXPECT_EQ(IDNO, ShowAndAnswer("", 0, [](HWND d) { ClickButton(d, IDNO); }, [] {
-                  return ShowMessage("Frage?", MessageQuestion);
-              }));
-    EXPECT_EQ("Frage?", g_seen.shownText);
-    SetMessageHandler(old);
 }
 
 } // namespace

@@ -67,41 +67,41 @@ protected:
 
 HWND PathEdit(HWND dlg) { return GetDlgItem(dlg, IDC_LISTPATH); }
 
-TEST_F(WordListDialog, PathRulesFollowTheChoiceAndCancellingRestoresIt)
+// Path, its rules and Browse enabled, the radio, the focus's id.
+std::string State(HWND dlg)
+{
+    return EnabledStates(dlg, {IDC_LISTPATH, IDC_LISTRULES, IDC_BROWSE}) + " " + Text(dlg, IDC_LISTPATH) +
+           (IsDlgButtonChecked(dlg, IDC_OWNLIST) ? " own " : " standard ") + std::to_string(GetDlgCtrlID(GetFocus()));
+}
+
+TEST_F(WordListDialog, ChoiceEnablesThePathCancelRestoresAndOkStoresItTrimmed)
 {
     Store(0, "C:\\alt.txt");
     // Whatever memory holds, the dialog starts from the stored choice.
     GameSettings.Wordlist = 1;
     GameSettings.Listpath = "C:\\ungespeichert.txt";
-    CWordListDlg dialog;
-    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
-        EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_STANDARDLIST), BST_CHECKED);
-        EXPECT_EQ(Text(dlg, IDC_LISTPATH), "C:\\alt.txt") << "shown, though disabled";
-        EXPECT_EQ(EnabledStates(dlg, {IDC_LISTPATH, IDC_LISTRULES, IDC_BROWSE}), "000");
-        EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDOK));
-
+    CWordListDlg cancelled;
+    EXPECT_EQ(IDCANCEL, RunScripted(cancelled, [](HWND dlg) {
+        std::string states = State(dlg);
         Click(dlg, IDC_OWNLIST);
-        EXPECT_EQ(EnabledStates(dlg, {IDC_LISTPATH, IDC_LISTRULES, IDC_BROWSE}), "111");
-        EXPECT_EQ(GetFocus(), PathEdit(dlg));
+        states += "; " + State(dlg);
         SetWindowTextA(PathEdit(dlg), "C:\\neu.txt");
         Click(dlg, IDC_OWNLIST); // copies the controls into memory
         EXPECT_EQ(GameSettings.Wordlist.load(), 1);
         Click(dlg, IDC_STANDARDLIST);
-        EXPECT_FALSE(Enabled(dlg, IDC_LISTPATH));
+        EXPECT_EQ("000 C:\\alt.txt standard " + std::to_string(IDOK) + "; 111 C:\\alt.txt own " +
+                      std::to_string(IDC_LISTPATH) + "; 000 C:\\neu.txt standard",
+                  states + "; " + State(dlg).substr(0, 23));
         PressKey(GetFocus(), VK_ESCAPE);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(GameSettings.Wordlist.load(), 0);
-    EXPECT_EQ(GameSettings.Listpath, "C:\\alt.txt");
+    }));
+    EXPECT_EQ("0 C:\\alt.txt", std::to_string(GameSettings.Wordlist.load()) + " " + GameSettings.Listpath);
     EXPECT_TRUE(scoped.store.writes.empty());
     EXPECT_EQ(WordCount(), 2) << "the list is never touched on cancelling";
-}
 
-TEST_F(WordListDialog, OwnListWithoutPathIsRefusedAndATrimmedPathIsStored)
-{
-    Store(0, "");
+    // An own list without a path is refused over the dialog; Browse fills it in.
+    CWordListDlg::SetFileChooser(&ChooseRecordedFile);
     CWordListDlg dialog;
-    const INT_PTR result = RunScripted(dialog, [this](HWND dlg) {
+    EXPECT_EQ(IDOK, RunScripted(dialog, [this](HWND dlg) {
         Click(dlg, IDC_OWNLIST);
         SetWindowTextA(PathEdit(dlg), "   ");
         Click(dlg, IDOK);
@@ -109,64 +109,38 @@ TEST_F(WordListDialog, OwnListWithoutPathIsRefusedAndATrimmedPathIsStored)
         EXPECT_EQ(s_messages[0].text, "Es wurde keine Wortliste angegeben.");
         EXPECT_EQ(s_messages[0].type, MessageError);
         EXPECT_EQ(s_messages[0].active, dlg) << "shown over the dialog";
-        EXPECT_TRUE(IsWindow(dlg));
-        EXPECT_EQ(GetFocus(), PathEdit(dlg));
+        EXPECT_EQ("111     own " + std::to_string(IDC_LISTPATH), State(dlg));
         EXPECT_TRUE(scoped.store.writes.empty());
-        EXPECT_EQ(WordCount(), 2);
-        SetWindowTextA(PathEdit(dlg), "  C:\\neu.txt\t ");
+        s_chosenFile.clear();
+        Click(dlg, IDC_BROWSE);
+        EXPECT_EQ(Text(dlg, IDC_LISTPATH), "   ") << "a cancelled choice keeps the path";
+        s_chosenFile = "  C:\\Dokumente\\liste.txt\t ";
+        Click(dlg, IDC_BROWSE);
         PressKey(GetFocus(), VK_RETURN);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(GameSettings.Listpath, "C:\\neu.txt");
+    }));
     EXPECT_EQ(scoped.store.WrittenNames(), (std::vector<std::string>{"List/Wordlist", "List/Listpath"}));
-    EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\neu.txt");
+    EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\Dokumente\\liste.txt");
     EXPECT_EQ(WordCount(), 0);
 }
 
-TEST_F(WordListDialog, SearchIsStoppedOnlyWhenTheListIsAboutToBeEmptied)
+TEST_F(WordListDialog, SearchIsStoppedBeforeTheListIsEmptied)
 {
     Store(1, "C:\\Listen\\Woerter.txt");
     int wordsWhenStopped = -1;
-    int stops = 0;
-    auto stopSearch = [&] {
-        ++stops;
-        wordsWhenStopped = WordCount();
-    };
+    auto stopSearch = [&] { wordsWhenStopped = WordCount(); };
     CWordListDlg samePath(stopSearch);
     RunScripted(samePath, [](HWND dlg) {
         SetWindowTextA(PathEdit(dlg), " c:\\LISTEN\\woerter.TXT ");
         Click(dlg, IDOK);
     });
-    EXPECT_EQ(stops, 0);
-    EXPECT_EQ(WordCount(), 2) << "the same file in other case keeps the list";
-
+    EXPECT_EQ(wordsWhenStopped, -1) << "the same file keeps the list and the search";
     CWordListDlg switched(stopSearch);
     RunScripted(switched, [](HWND dlg) {
         Click(dlg, IDC_STANDARDLIST);
         Click(dlg, IDOK);
     });
-    EXPECT_EQ(stops, 1);
     EXPECT_EQ(wordsWhenStopped, 2) << "stopped while the list was still there";
     EXPECT_EQ(WordCount(), 0);
-    EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "c:\\LISTEN\\woerter.TXT") << "kept for later";
-}
-
-TEST_F(WordListDialog, ChosenFileFillsThePathAndCancelledChoiceKeepsIt)
-{
-    Store(1, "C:\\alt.txt");
-    CWordListDlg::SetFileChooser(&ChooseRecordedFile);
-    CWordListDlg dialog;
-    RunScripted(dialog, [](HWND dlg) {
-        s_chosenFile.clear();
-        Click(dlg, IDC_BROWSE);
-        EXPECT_EQ(Text(dlg, IDC_LISTPATH), "C:\\alt.txt");
-        s_chosenFile = "C:\\Dokumente\\liste.txt";
-        Click(dlg, IDC_BROWSE);
-        EXPECT_EQ(Text(dlg, IDC_LISTPATH), "C:\\Dokumente\\liste.txt");
-        EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_OWNLIST), BST_CHECKED);
-        Click(dlg, IDOK);
-    });
-    EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\Dokumente\\liste.txt");
 }
 
 // The real message dialog: it belongs to the word list dialog, so closing it

@@ -1,4 +1,5 @@
 #include "dialoglayer/win/Control.h"
+#include "dialoglayer/win/DataExchange.h"
 #include "dialoglayer/win/Dialog.h"
 #include "dialoglayer/win/WindowLibraries.h"
 #include "res/resource.h"
@@ -95,47 +96,39 @@ protected:
     }
 };
 
-TEST(DialogLayer, RadioGroupAndTextGoBothWays) {
+// Reads a control's text.
+std::string TextOf(const CDialog& dialog, int id) { return WindowText(dialog.Item(id)); }
+
+TEST(DialogLayer, RadiosTextsNumbersAndChecksGoBothWaysAndBadNumbersAreRefused) {
     InitWindowLibraries();
-    ExchangeDialog dialog(IDD_WORDLIST);
-    ASSERT_TRUE(dialog.Create(nullptr));
-    EXPECT_EQ(SendMessageA(dialog.Item(IDC_STANDARDLIST), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(SendMessageA(dialog.Item(IDC_OWNLIST), BM_GETCHECK, 0, 0), BST_CHECKED);
-    char text[64] = {};
-    GetDlgItemTextA(dialog.Handle(), IDC_LISTPATH, text, sizeof text);
-    EXPECT_STREQ(text, "C:\\Wörter\\eigene Liste.txt");
+    ExchangeDialog list(IDD_WORDLIST), settings(IDD_SETTINGS);
+    ASSERT_TRUE(list.Create(nullptr) && settings.Create(nullptr));
+    auto checks = [](const CDialog& d, std::initializer_list<int> ids) {
+        std::string states;
+        for (int id : ids)
+            states += std::to_string(SendMessageA(d.Item(id), BM_GETCHECK, 0, 0));
+        return states;
+    };
+    EXPECT_EQ("01 C:\\Wörter\\eigene Liste.txt 7 1", checks(list, {IDC_STANDARDLIST, IDC_OWNLIST}) + " " +
+                  TextOf(list, IDC_LISTPATH) + " " + TextOf(settings, IDC_WORDLIMIT) + " " +
+                  checks(settings, {IDC_USEDURATION}));
 
-    SendMessageA(dialog.Item(IDC_OWNLIST), BM_SETCHECK, BST_UNCHECKED, 0);
-    SendMessageA(dialog.Item(IDC_STANDARDLIST), BM_SETCHECK, BST_CHECKED, 0);
-    SetDlgItemTextA(dialog.Handle(), IDC_LISTPATH, "D:\\Straße.txt");
-    EXPECT_TRUE(dialog.UpdateData(true));
-    EXPECT_EQ(dialog.radio, 0);
-    EXPECT_EQ(dialog.path, "D:\\Straße.txt");
-
-    SendMessageA(dialog.Item(IDC_STANDARDLIST), BM_SETCHECK, BST_UNCHECKED, 0);
-    EXPECT_TRUE(dialog.UpdateData(true));
-    EXPECT_EQ(dialog.radio, -1);
-}
-
-TEST(DialogLayer, NumbersAndCheckBoxesGoBothWaysAndBadNumbersAreRefused) {
-    InitWindowLibraries();
-    ExchangeDialog dialog(IDD_SETTINGS);
-    ASSERT_TRUE(dialog.Create(nullptr));
-    char text[16] = {};
-    GetDlgItemTextA(dialog.Handle(), IDC_WORDLIMIT, text, sizeof text);
-    EXPECT_STREQ(text, "7");
-    EXPECT_EQ(SendMessageA(dialog.Item(IDC_USEDURATION), BM_GETCHECK, 0, 0), BST_CHECKED);
-
-    SetDlgItemTextA(dialog.Handle(), IDC_WORDLIMIT, " 12 ");
-    SendMessageA(dialog.Item(IDC_USEDURATION), BM_SETCHECK, BST_UNCHECKED, 0);
-    EXPECT_TRUE(dialog.UpdateData(true));
-    EXPECT_EQ(dialog.number, 12);
-    EXPECT_EQ(dialog.check, 0);
+    SendMessageA(list.Item(IDC_OWNLIST), BM_SETCHECK, BST_UNCHECKED, 0);
+    SendMessageA(list.Item(IDC_STANDARDLIST), BM_SETCHECK, BST_CHECKED, 0);
+    SetDlgItemTextA(list.Handle(), IDC_LISTPATH, "D:\\Straße.txt");
+    SetDlgItemTextA(settings.Handle(), IDC_WORDLIMIT, " 12 ");
+    SendMessageA(settings.Item(IDC_USEDURATION), BM_SETCHECK, BST_UNCHECKED, 0);
+    EXPECT_TRUE(list.UpdateData(true) && settings.UpdateData(true));
+    EXPECT_EQ("0 D:\\Straße.txt 12 0", std::to_string(list.radio) + " " + list.path + " " +
+                                            std::to_string(settings.number) + " " + std::to_string(settings.check));
+    SendMessageA(list.Item(IDC_STANDARDLIST), BM_SETCHECK, BST_UNCHECKED, 0);
+    EXPECT_TRUE(list.UpdateData(true));
+    EXPECT_EQ(list.radio, -1) << "no radio checked";
 
     for (const char* bad : {"", "zwölf", "12a", "99999999999"}) {
-        SetDlgItemTextA(dialog.Handle(), IDC_WORDLIMIT, bad);
-        EXPECT_FALSE(dialog.UpdateData(true)) << bad;
-        EXPECT_EQ(dialog.number, 12) << bad;
+        SetDlgItemTextA(settings.Handle(), IDC_WORDLIMIT, bad);
+        EXPECT_FALSE(settings.UpdateData(true)) << bad;
+        EXPECT_EQ(settings.number, 12) << bad;
     }
 }
 

@@ -3,189 +3,137 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstring>
-#include <vector>
 #include <string>
+#include <vector>
 
 namespace {
 
-struct ResourceBytes {
-    const unsigned char* data = nullptr;
-    DWORD size = 0;
-};
-
-ResourceBytes FindBytes(int id, const char* type) {
+std::string Bytes(int id, const char* type) {
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
     if (!found)
         return {};
-    HGLOBAL loaded = LoadResource(module, found);
-    return {static_cast<const unsigned char*>(LockResource(loaded)), SizeofResource(module, found)};
+    return std::string(static_cast<const char*>(LockResource(LoadResource(module, found))), SizeofResource(module, found));
 }
 
 std::string LoadText(int id) {
     char buffer[1024] = {};
-    const int length = LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), buffer, sizeof buffer);
-    return std::string(buffer, static_cast<size_t>(length));
+    return std::string(buffer, LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), buffer, sizeof buffer));
 }
 
-uint16_t Word16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t Word32(const unsigned char* p) { return Word16(p) | static_cast<uint32_t>(Word16(p + 2)) << 16; }
+uint32_t Little(const std::string& s, size_t at, int bytes) {
+    uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(s[at + i]);
+    return value;
+}
 
-TEST(Resources, DialogTemplatesAndMenuArePresent) {
+TEST(Resources, MenuTipsManifestAndVersion) {
     for (int id : {IDD_GAME, IDD_LOADING, IDD_MESSAGE})
-        EXPECT_NE(FindBytes(id, MAKEINTRESOURCEA(5)).data, nullptr) << "dialog " << id;
+        EXPECT_FALSE(Bytes(id, RT_DIALOG).empty()) << "dialog " << id;
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINMENU));
-    ASSERT_NE(menu, nullptr);
     char text[128] = {};
     GetMenuStringA(menu, ID_OPT_LAX, text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, "Groß-/Kleinschreibung beim Eintragen &vernachlässigen");
     EXPECT_TRUE(GetMenuState(menu, ID_OPT_SOUND, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_TRUE(GetMenuState(menu, ID_OPT_UPPERCASE, MF_BYCOMMAND) & MF_GRAYED);
     DestroyMenu(menu);
-}
 
-TEST(Resources, TooltipTextsAreTheWindowsOwnBytes) {
+    // Tip texts are the program's own bytes; controls without a tip have none.
     EXPECT_EQ(LoadText(IDC_QUIT), "Schließt das Anagrilla-Fenster.\n(Alt+B)");
-    EXPECT_EQ(LoadText(IDC_SHUFFLE),
-              "\"Schüttelt\" die Buchstaben des Ausgangswortes in\nzufälliger Reihenfolge durcheinander. "
-              "Dies macht\nes oft leichter, weitere Teilanagramme zu finden.\n(Alt+S)");
-    EXPECT_EQ(LoadText(IDC_STARTWORD), "Geben Sie hier das gewünschte\nAusgangswort ein und drücken\nSie ENTER "
-                                       "oder klicken Sie auf\nden Button \"Spiel starten\".");
     EXPECT_EQ(LoadText(IDOK), "Speichert gemachte Änderungen\nund schließt das Dialogfenster.\n(ALT+Ü)");
-    // Every control that has a tip has its text.
-    for (int id : {IDC_BACK, IDC_NEW, IDC_GIVEUP, IDC_ENTER, IDC_LETTERBAND, IDC_INPUT, IDC_RESULTLIST, IDCANCEL,
-                   IDC_LISTPATH, IDC_BROWSE, IDC_STANDARDLIST, IDC_OWNLIST, IDC_SETTINGS_OK, IDC_SETTINGS_CANCEL,
-                   IDC_USEDURATION, IDC_WORDLIMIT, IDC_ANGLIMIT, IDC_USEMISTRIALS, IDC_DURATION, IDC_MISTRIALS_EDIT,
-                   IDC_STARTGAME, IDC_STARTWORD_CANCEL})
-        EXPECT_FALSE(LoadText(id).empty()) << id;
-    // Controls without a tip have no string.
+    std::string missing;
+    for (int id : {IDC_BACK, IDC_NEW, IDC_SHUFFLE, IDC_GIVEUP, IDC_ENTER, IDC_LETTERBAND, IDC_INPUT, IDC_RESULTLIST,
+                   IDCANCEL, IDC_LISTPATH, IDC_BROWSE, IDC_STANDARDLIST, IDC_OWNLIST, IDC_SETTINGS_OK,
+                   IDC_SETTINGS_CANCEL, IDC_USEDURATION, IDC_WORDLIMIT, IDC_ANGLIMIT, IDC_USEMISTRIALS, IDC_DURATION,
+                   IDC_MISTRIALS_EDIT, IDC_STARTWORD, IDC_STARTGAME, IDC_STARTWORD_CANCEL})
+        missing += LoadText(id).empty() ? std::to_string(id) + " " : "";
     for (int id : {IDC_STATUS, IDC_FOUND, IDC_TIME})
-        EXPECT_TRUE(LoadText(id).empty()) << id;
-}
+        missing += LoadText(id).empty() ? "" : "extra " + std::to_string(id);
+    EXPECT_EQ("", missing);
 
-TEST(Resources, ManifestAndVersionAreCarried) {
-    const ResourceBytes manifest = FindBytes(1, MAKEINTRESOURCEA(24));
-    ASSERT_NE(manifest.data, nullptr);
-    const std::string text(reinterpret_cast<const char*>(manifest.data), manifest.size);
-    EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
-    EXPECT_NE(text.find("version=\"6.0.0.0\""), std::string::npos);
-    // Windows 7 and Windows 10/11 as supported systems.
-    EXPECT_NE(text.find("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"), std::string::npos);
-    EXPECT_NE(text.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos);
-
-    const ResourceBytes version = FindBytes(1, MAKEINTRESOURCEA(16));
-    ASSERT_NE(version.data, nullptr);
-    const std::wstring block(reinterpret_cast<const wchar_t*>(version.data), version.size / sizeof(wchar_t));
-    EXPECT_NE(block.find(L"040704b0"), std::wstring::npos);
-    for (const wchar_t* value : {L"Programmversion: 1.2", L"1.2.0.0", L"Die Anagrilla-Entwickler",
-                                 L"\u00A9 2026 Die Anagrilla-Entwickler"})
+    const std::string manifest = Bytes(1, MAKEINTRESOURCEA(24));
+    // Common controls 6, Windows 7 and Windows 10/11.
+    for (const char* part : {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"",
+                             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    const std::string version = Bytes(1, RT_VERSION);
+    const std::wstring block(reinterpret_cast<const wchar_t*>(version.data()), version.size() / sizeof(wchar_t));
+    for (const wchar_t* value : {L"040704b0", L"Programmversion: 1.2", L"1.2.0.0", L"\u00A9 2026 Die Anagrilla-Entwickler"})
         EXPECT_NE(block.find(value), std::wstring::npos) << value;
-    // The fixed part: signature, structure version, then file version 1.2.0.0.
-    const unsigned char fixed[] = {0xBD, 0x04, 0xEF, 0xFE, 0x00, 0x00, 0x01, 0x00,
-                                   0x02, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00};
-    // The translation: German (0x407), Unicode (1200).
-    const unsigned char translation[] = {0x07, 0x04, 0xB0, 0x04};
-    const std::string raw(reinterpret_cast<const char*>(version.data), version.size);
-    EXPECT_NE(raw.find(std::string(reinterpret_cast<const char*>(translation), 4)), std::string::npos);
-    EXPECT_NE(raw.find(std::string(reinterpret_cast<const char*>(fixed), sizeof fixed)), std::string::npos);
+    // Fixed part: signature, structure version, file version 1.2.0.0; translation German, Unicode.
+    EXPECT_NE(version.find(std::string("\xBD\x04\xEF\xFE\x00\x00\x01\x00\x02\x00\x01\x00\x00\x00\x00\x00", 16)),
+              std::string::npos);
+    EXPECT_NE(version.find(std::string("\x07\x04\xB0\x04", 4)), std::string::npos);
 }
 
-// The "fmt " and "data" chunks of a RIFF WAVE resource.
-struct Wave {
-    int tag = 0, channels = 0, rate = 0, bits = 0, blockAlign = 0;
-    uint32_t samples = 0, dataBytes = 0; // samples from the "fact" chunk
-};
-
-bool ReadWave(const ResourceBytes& bytes, Wave& wave) {
-    if (bytes.size < 12 || std::memcmp(bytes.data, "RIFF", 4) != 0 || std::memcmp(bytes.data + 8, "WAVE", 4) != 0)
-        return false;
-    bool format = false, data = false;
-    for (DWORD at = 12; at + 8 <= bytes.size;) {
-        const uint32_t length = Word32(bytes.data + at + 4);
-        const unsigned char* body = bytes.data + at + 8;
-        if (length > bytes.size - at - 8)
-            return false;
-        if (std::memcmp(bytes.data + at, "fmt ", 4) == 0 && length >= 16) {
-            wave.tag = Word16(body);
-            wave.channels = Word16(body + 2);
-            wave.rate = static_cast<int>(Word32(body + 4));
-            wave.blockAlign = Word16(body + 12);
-            wave.bits = Word16(body + 14);
-            format = true;
-        } else if (std::memcmp(bytes.data + at, "fact", 4) == 0 && length >= 4) {
-            wave.samples = Word32(body);
-        } else if (std::memcmp(bytes.data + at, "data", 4) == 0) {
-            wave.dataBytes = length;
-            data = true;
+// Format tag, channels, rate, bits and length in hundredths of seconds of a RIFF WAVE.
+std::vector<int> WaveFormat(const std::string& bytes) {
+    if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") || bytes.compare(8, 4, "WAVE"))
+        return {};
+    std::vector<int> format(4);
+    uint32_t samples = 0, data = 0, blockAlign = 1;
+    for (size_t at = 12; at + 8 <= bytes.size();) {
+        const uint32_t length = Little(bytes, at + 4, 4);
+        if (length > bytes.size() - at - 8)
+            return {};
+        const std::string chunk = bytes.substr(at, 4);
+        if (chunk == "fmt " && length >= 16) {
+            format = {int(Little(bytes, at + 8, 2)), int(Little(bytes, at + 10, 2)), int(Little(bytes, at + 12, 4)),
+                      int(Little(bytes, at + 22, 2))};
+            blockAlign = Little(bytes, at + 20, 2);
+        } else if (chunk == "fact" && length >= 4) {
+            samples = Little(bytes, at + 8, 4);
+        } else if (chunk == "data") {
+            data = length;
         }
         at += 8 + length + (length & 1);
     }
-    return format && data;
+    // ADPCM is stored in whole blocks, so a short sound may run a little long.
+    const double seconds = format[0] == 1 ? double(data / blockAlign) / format[2] : double(samples) / format[2];
+    format.push_back(static_cast<int>(seconds * 100 + 0.5));
+    return format;
 }
 
-TEST(Resources, SoundsAreWavesOfTheirFormatsAndLengths) {
+TEST(Resources, SoundsLetterIconsAndPictures) {
     // 2 Microsoft ADPCM (4 bits), 0x55 MPEG Layer 3, 1 PCM
     const struct {
-        int id, tag, channels, rate, bits;
-        double seconds;
-    } sounds[] = {{IDW_KEY, 2, 2, 22050, 4, 0.05},      {IDW_TIMEUP, 0x55, 1, 16000, 0, 2.0},
-                  {IDW_WARNING, 1, 1, 22050, 8, 0.5},   {IDW_SHUFFLE, 1, 1, 22255, 8, 0.2},
-                  {IDW_ACCEPTED, 0x55, 1, 16000, 0, 2.2}, {IDW_BACK, 2, 2, 22050, 4, 0.2},
-                  {IDW_UNKNOWN, 1, 1, 22050, 8, 0.4},   {IDW_ALLFOUND, 0x55, 1, 16000, 0, 4.1},
-                  {IDW_GIVEUP, 0x55, 1, 16000, 0, 1.4}, {IDW_LOST, 0x55, 1, 16000, 0, 2.1}};
-    for (const auto& sound : sounds) {
-        Wave wave;
-        ASSERT_TRUE(ReadWave(FindBytes(sound.id, "WAVE"), wave)) << sound.id;
-        EXPECT_EQ((std::vector<int>{sound.tag, sound.channels, sound.rate, sound.bits}),
-                  (std::vector<int>{wave.tag, wave.channels, wave.rate, wave.bits}))
-            << sound.id;
-        // ADPCM is stored in whole blocks, so a short sound may run a little long.
-        const double seconds = wave.tag == 1 ? double(wave.dataBytes / wave.blockAlign) / wave.rate
-                                             : double(wave.samples) / wave.rate;
-        EXPECT_NEAR(sound.seconds, seconds, std::max(0.04, sound.seconds * 0.15)) << sound.id;
-    }
-}
+        int id;
+        std::vector<int> format;
+    } sounds[] = {{IDW_KEY, {2, 2, 22050, 4, 4}},        {IDW_TIMEUP, {0x55, 1, 16000, 0, 200}},
+                  {IDW_WARNING, {1, 1, 22050, 8, 50}},    {IDW_SHUFFLE, {1, 1, 22255, 8, 20}},
+                  {IDW_ACCEPTED, {0x55, 1, 16000, 0, 220}}, {IDW_BACK, {2, 2, 22050, 4, 20}},
+                  {IDW_UNKNOWN, {1, 1, 22050, 8, 40}},    {IDW_ALLFOUND, {0x55, 1, 16000, 0, 410}},
+                  {IDW_GIVEUP, {0x55, 1, 16000, 0, 140}}, {IDW_LOST, {0x55, 1, 16000, 0, 210}}};
+    for (const auto& sound : sounds)
+        EXPECT_EQ(sound.format, WaveFormat(Bytes(sound.id, "WAVE"))) << sound.id;
 
-// Directory entries of a group icon resource: width, height, colours, bits, image id.
-std::vector<std::vector<int>> IconEntries(const ResourceBytes& group) {
-    std::vector<std::vector<int>> entries;
-    for (int i = 0; group.size >= 6 && i < Word16(group.data + 4) && 6 + (i + 1) * 14u <= group.size; ++i) {
-        const unsigned char* e = group.data + 6 + 14 * i;
-        entries.push_back({e[0], e[1], e[2], Word16(e + 6), Word16(e + 12)});
-    }
-    return entries;
-}
-
-TEST(Resources, LetterIconsForExactlyTheFiftyNineLettersAndTheProgramsPictures) {
+    // One 32 x 32 icon of 16 colours for each of the 59 letters, each its own picture.
     const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz\xC4\xD6\xDC\xE4\xF6\xFC\xDF";
     std::vector<std::string> pictures;
-    for (int byte = 0; byte < 256; ++byte) {
-        const auto entries = IconEntries(FindBytes(IDI_LETTER_BASE + byte, RT_GROUP_ICON));
-        const bool letter = byte && letters.find(static_cast<char>(byte)) != std::string::npos;
-        ASSERT_EQ(letter ? 1u : 0u, entries.size()) << byte;
+    for (int byte = 1; byte < 256; ++byte) {
+        const std::string group = Bytes(IDI_LETTER_BASE + byte, RT_GROUP_ICON);
+        const bool letter = letters.find(static_cast<char>(byte)) != std::string::npos;
+        ASSERT_EQ(letter, group.size() >= 20) << byte;
         if (!letter)
             continue;
-        EXPECT_EQ((std::vector<int>{32, 32, 16, 4}), std::vector<int>(entries[0].begin(), entries[0].begin() + 4));
-        const ResourceBytes image = FindBytes(entries[0][4], RT_ICON);
-        pictures.emplace_back(reinterpret_cast<const char*>(image.data), image.size);
+        EXPECT_EQ("1 32 32 16 4", std::to_string(Little(group, 4, 2)) + " " + std::to_string(Little(group, 6, 1)) +
+                                      " " + std::to_string(Little(group, 7, 1)) + " " +
+                                      std::to_string(Little(group, 8, 1)) + " " + std::to_string(Little(group, 12, 2)));
+        pictures.push_back(Bytes(static_cast<int>(Little(group, 18, 2)), RT_ICON));
     }
-    ASSERT_EQ(59u, pictures.size());
+    EXPECT_TRUE(Bytes(IDI_LETTER_BASE, RT_GROUP_ICON).empty());
     std::sort(pictures.begin(), pictures.end());
-    EXPECT_EQ(pictures.end(), std::adjacent_find(pictures.begin(), pictures.end())) << "each letter its own picture";
+    EXPECT_EQ(59, std::unique(pictures.begin(), pictures.end()) - pictures.begin());
 
     HINSTANCE self = GetModuleHandleA(nullptr);
-    for (int id : {IDI_APP, IDI_MSG_NOTICE, IDI_MSG_ERROR, IDI_MSG_QUESTION}) {
-        const auto entries = IconEntries(FindBytes(id, RT_GROUP_ICON));
-        ASSERT_FALSE(entries.empty()) << id;
-        EXPECT_EQ(32, entries[0][0]) << id;
-        EXPECT_NE(nullptr, LoadIconA(self, MAKEINTRESOURCEA(id))) << id;
-    }
+    for (int id : {IDI_APP, IDI_MSG_NOTICE, IDI_MSG_ERROR, IDI_MSG_QUESTION})
+        EXPECT_EQ(32u, Little(Bytes(id, RT_GROUP_ICON) + std::string(7, '\0'), 6, 1)) << id;
     const struct {
         int id, width, height;
     } bitmaps[] = {{IDB_WARNING, 32, 32}, {IDB_LOGO, 75, 19}};
     for (const auto& expected : bitmaps) {
         HBITMAP bitmap = LoadBitmapA(self, MAKEINTRESOURCEA(expected.id));
-        ASSERT_NE(nullptr, bitmap) << expected.id;
         BITMAP info{};
         GetObjectA(bitmap, sizeof(info), &info);
         EXPECT_EQ(expected.width * 1000 + expected.height, info.bmWidth * 1000 + info.bmHeight) << expected.id;
