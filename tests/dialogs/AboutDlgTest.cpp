@@ -53,105 +53,78 @@ Painted AskColours(HWND dlg, HWND control, UINT message = WM_CTLCOLORSTATIC)
     return painted;
 }
 
-void MoveMouse(HWND link, int x, int y)
+void MoveMouse(HWND link, int x, int y) { SendMessageA(link, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
+
+void ClickLink(HWND link)
 {
-    SendMessageA(link, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    Pump();
 }
 
-TEST_F(AboutDialog, LinksFollowHoverVisitAndCaptureAndOpenTheirAddresses)
-{
-    CAboutDlg dialog;
-    RunScripted(dialog, [&dialog](HWND dlg) {
-        HWND mail = GetDlgItem(dlg, IDC_MAILLINK);
-        EXPECT_EQ(AskColours(dlg, mail).text, RGB(0, 0, 255));
-
-        MoveMouse(mail, 2, 2);
-        EXPECT_TRUE(dialog.Link(IDC_MAILLINK).IsHovering());
-        EXPECT_EQ(GetCapture(), mail) << "the capture reports the mouse leaving";
-        EXPECT_EQ(AskColours(dlg, mail).text, RGB(255, 0, 0));
-
-        MoveMouse(mail, -5, 300);
-        EXPECT_FALSE(dialog.Link(IDC_MAILLINK).IsHovering());
-        EXPECT_EQ(GetCapture(), nullptr);
-        EXPECT_EQ(AskColours(dlg, mail).text, RGB(0, 0, 255));
-
-        // Visited whether or not the shell could open it.
-        s_shellResult = 2;
-        SendMessageA(mail, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        SendMessageA(mail, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-        Pump();
-        EXPECT_EQ(AskColours(dlg, mail).text, RGB(5, 34, 143));
-        MoveMouse(mail, 2, 2);
-        EXPECT_EQ(AskColours(dlg, mail).text, RGB(5, 34, 143)) << "visited stays dark blue under the mouse";
-        MoveMouse(mail, -5, 300);
-
-        // The other links keep their own state.
-        HWND web = GetDlgItem(dlg, IDC_WEBLINK);
-        EXPECT_EQ(AskColours(dlg, web).text, RGB(0, 0, 255));
-        // Another window takes the mouse: no move outside will ever arrive.
-        MoveMouse(web, 2, 2);
-        ASSERT_TRUE(dialog.Link(IDC_WEBLINK).IsHovering());
-        SetCapture(dlg);
-        EXPECT_FALSE(dialog.Link(IDC_WEBLINK).IsHovering());
-        EXPECT_EQ(AskColours(dlg, web).text, RGB(0, 0, 255));
-        ReleaseCapture();
-
-        for (int id : {IDC_WEBLINK, IDC_SITELINK}) {
-            HWND link = GetDlgItem(dlg, id);
-            SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
-            SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
-            Pump();
-        }
-        PressKey(GetDlgItem(dlg, IDOK), VK_ESCAPE);
-    });
-    ASSERT_EQ(s_shellCalls.size(), 3u);
-    const ShellCall& call = s_shellCalls[0];
-    EXPECT_EQ(call.verb + " " + call.file, "open mailto:anagrilla@example.org");
-    EXPECT_EQ(call.show, SW_SHOWMINIMIZED);
-    EXPECT_FALSE(call.hasOwner || call.hasParameters || call.hasDirectory);
-    EXPECT_EQ(s_shellCalls[1].file, "http://www.example.org/more.html");
-    EXPECT_EQ(s_shellCalls[2].file, "http://code.example.org");
-    // Results up to 32 are the shell's errors, 32 itself too.
-    s_shellResult = 32;
-    EXPECT_FALSE(OpenLink("http://x.example.org"));
-    s_shellResult = 33;
-    EXPECT_TRUE(OpenLink("http://x.example.org"));
-}
-
-TEST_F(AboutDialog, LinksAreUnderlinedStaticsOnAWhiteDialog)
+TEST_F(AboutDialog, UnderlinedLinksOnWhiteFollowHoverVisitAndCaptureAndOpenTheirAddresses)
 {
     CAboutDlg dialog;
     const INT_PTR result = RunScripted(dialog, [&dialog](HWND dlg) {
         for (int id : {IDC_MAILLINK, IDC_WEBLINK, IDC_SITELINK}) {
             HWND link = GetDlgItem(dlg, id);
-            EXPECT_TRUE(GetWindowLongPtrA(link, GWL_STYLE) & SS_NOTIFY) << id;
             LOGFONTA font{};
             GetObjectA(reinterpret_cast<HFONT>(SendMessageA(link, WM_GETFONT, 0, 0)), sizeof(font), &font);
-            EXPECT_TRUE(font.lfUnderline) << id;
+            EXPECT_TRUE(font.lfUnderline && (GetWindowLongPtrA(link, GWL_STYLE) & SS_NOTIFY)) << id;
             EXPECT_TRUE(SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
-            EXPECT_NE(GetCursor(), nullptr);
         }
-        // Plain texts keep the ordinary font.
-        LOGFONTA plain{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dlg, WM_GETFONT, 0, 0)), sizeof(plain), &plain);
-        EXPECT_FALSE(plain.lfUnderline);
-
-        // White all over, with a navy-labelled gradient button.
-        const Painted self = AskColours(dlg, dlg, WM_CTLCOLORDLG);
-        EXPECT_EQ(self.brush, GameBrushes.white);
+        // White all over; plain texts keep their colour; a gradient OK button, no caption.
         const Painted text = AskColours(dlg, GetWindow(GetDlgItem(dlg, IDOK), GW_HWNDNEXT));
-        EXPECT_EQ(text.brush, GameBrushes.white);
-        EXPECT_EQ(text.background, RGB(255, 255, 255));
-        EXPECT_EQ(text.text, RGB(1, 2, 3)) << "plain texts keep their colour";
-        EXPECT_EQ(AskColours(dlg, GetDlgItem(dlg, IDC_MAILLINK)).brush, GameBrushes.white);
-
+        EXPECT_TRUE(AskColours(dlg, dlg, WM_CTLCOLORDLG).brush == GameBrushes.white && text.brush == GameBrushes.white &&
+                    text.background == RGB(255, 255, 255) && text.text == RGB(1, 2, 3));
         EXPECT_EQ(GetWindowLongPtrA(GetDlgItem(dlg, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
-        EXPECT_EQ(dialog.OkButton().SetLabelColor(RGB(0, 0, 128)), RGB(0, 0, 128));
         EXPECT_EQ(GetWindowLongPtrA(dlg, GWL_STYLE) & WS_CAPTION, 0);
-        EXPECT_EQ(Text(dlg, IDC_MAILLINK), "anagrilla@example.org");
-        PressKey(GetDlgItem(dlg, IDOK), VK_RETURN);
+        EXPECT_EQ(dialog.OkButton().SetLabelColor(RGB(0, 0, 128)), RGB(0, 0, 128)) << "navy already";
+
+        // Blue; red under the mouse, holding the capture to see it leave;
+        // dark blue once visited (whether or not the shell could open it),
+        // under the mouse too.
+        HWND mail = GetDlgItem(dlg, IDC_MAILLINK);
+        std::vector<COLORREF> colours{AskColours(dlg, mail).text};
+        MoveMouse(mail, 2, 2);
+        EXPECT_TRUE(dialog.Link(IDC_MAILLINK).IsHovering() && GetCapture() == mail);
+        colours.push_back(AskColours(dlg, mail).text);
+        MoveMouse(mail, -5, 300);
+        EXPECT_FALSE(dialog.Link(IDC_MAILLINK).IsHovering() || GetCapture());
+        colours.push_back(AskColours(dlg, mail).text);
+        s_shellResult = 2;
+        ClickLink(mail);
+        colours.push_back(AskColours(dlg, mail).text);
+        MoveMouse(mail, 2, 2);
+        colours.push_back(AskColours(dlg, mail).text);
+        MoveMouse(mail, -5, 300);
+        // The other links keep their own state; another window taking the
+        // mouse ends the hover, as no move outside will arrive.
+        HWND web = GetDlgItem(dlg, IDC_WEBLINK);
+        MoveMouse(web, 2, 2);
+        SetCapture(dlg);
+        EXPECT_FALSE(dialog.Link(IDC_WEBLINK).IsHovering());
+        colours.push_back(AskColours(dlg, web).text);
+        ReleaseCapture();
+        const COLORREF blue = RGB(0, 0, 255), red = RGB(255, 0, 0), visited = RGB(5, 34, 143);
+        EXPECT_EQ((std::vector<COLORREF>{blue, red, blue, visited, visited, blue}), colours);
+        ClickLink(web);
+        ClickLink(GetDlgItem(dlg, IDC_SITELINK));
+        PressKey(GetDlgItem(dlg, IDOK), VK_ESCAPE);
     });
-    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(result, IDCANCEL);
+    ASSERT_EQ(s_shellCalls.size(), 3u);
+    const ShellCall& call = s_shellCalls[0];
+    EXPECT_EQ(call.verb + " " + call.file, "open mailto:anagrilla@example.org");
+    EXPECT_EQ(call.show, SW_SHOWMINIMIZED);
+    EXPECT_FALSE(call.hasOwner || call.hasParameters || call.hasDirectory);
+    EXPECT_EQ(s_shellCalls[1].file + " " + s_shellCalls[2].file,
+              "http://www.example.org/more.html http://code.example.org");
+    // Results up to 32 are the shell's errors, 32 itself too.
+    s_shellResult = 32;
+    EXPECT_FALSE(OpenLink("http://x.example.org"));
+    s_shellResult = 33;
+    EXPECT_TRUE(OpenLink("http://x.example.org"));
 }
 
 // The logo comes from the template; closing the dialog must not leave its

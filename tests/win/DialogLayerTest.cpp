@@ -12,32 +12,15 @@ namespace {
 constexpr UINT WM_PROBE_END = WM_APP + 20;
 constexpr UINT WM_PROBE_THROW = WM_APP + 21;
 
-// A modal dialog that ends itself from a posted message and records what its
-// pre-translation hook saw.
+// A dialog whose handler throws on one message and closes on another.
 class ProbeDialog : public CDialog {
 public:
     ProbeDialog() : CDialog(IDD_MESSAGE) {}
-    HWND ownerSeen = nullptr;
-    bool ownerWasDisabled = false;
-    int preTranslated = 0;
 
 protected:
-    BOOL OnInitDialog() override {
-        ownerSeen = GetWindow(m_hWnd, GW_OWNER);
-        ownerWasDisabled = ownerSeen && !IsWindowEnabled(ownerSeen);
-        PostMessageA(m_hWnd, WM_PROBE_END, 0, 0);
-        return TRUE;
-    }
-    bool PreTranslateMessage(MSG& msg) override {
-        if (msg.message == WM_PROBE_END)
-            ++preTranslated;
-        return CDialog::PreTranslateMessage(msg);
-    }
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_PROBE_END) {
-            // Still disabled while the dialog runs.
-            ownerWasDisabled = ownerWasDisabled && ownerSeen && !IsWindowEnabled(ownerSeen);
-            EndDialog(42);
+            DestroyWindow(m_hWnd);
             return TRUE;
         }
         if (message == WM_PROBE_THROW)
@@ -45,25 +28,6 @@ protected:
         return CDialog::HandleMessage(message, wParam, lParam);
     }
 };
-
-class OwnerDialog : public CDialog {
-public:
-    OwnerDialog() : CDialog(IDD_LOADING) {}
-};
-
-TEST(DialogLayer, ModalRunDisablesTheOwnerAndEndsWithTheResult) {
-    InitWindowLibraries();
-    OwnerDialog owner;
-    ASSERT_TRUE(owner.Create(nullptr));
-    ShowWindow(owner.Handle(), SW_SHOW);
-    ProbeDialog probe;
-    EXPECT_EQ(probe.DoModal(owner.Handle()), 42);
-    EXPECT_EQ(probe.ownerSeen, owner.Handle());
-    EXPECT_TRUE(probe.ownerWasDisabled);
-    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
-    EXPECT_EQ(probe.preTranslated, 1);
-    EXPECT_EQ(probe.Handle(), nullptr);
-}
 
 TEST(DialogLayer, AnExceptionStopsAtTheWindowProcedure) {
     InitWindowLibraries();
@@ -130,48 +94,6 @@ TEST(DialogLayer, RadiosTextsNumbersAndChecksGoBothWaysAndBadNumbersAreRefused) 
         EXPECT_FALSE(settings.UpdateData(true)) << bad;
         EXPECT_EQ(settings.number, 12) << bad;
     }
-}
-
-// A control that colours itself when its parent asks.
-class SelfColouredText : public CControl {
-public:
-    HBRUSH brush = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    int ownMessages = 0;
-
-    bool OnReflectedMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override {
-        if (message != WM_CTLCOLORSTATIC)
-            return false;
-        result = reinterpret_cast<LRESULT>(brush);
-        return true;
-    }
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_SETTEXT)
-            ++ownMessages;
-        return Default(message, wParam, lParam);
-    }
-};
-
-TEST(DialogLayer, SubclassedControlsSeeTheirMessagesAndTheirReflections) {
-    InitWindowLibraries();
-    ProbeDialog dialog;
-    ASSERT_TRUE(dialog.Create(nullptr));
-    SelfColouredText text;
-    ASSERT_TRUE(text.SubclassDlgItem(IDC_MSG_TEXT, dialog.Handle()));
-    EXPECT_FALSE(text.SubclassDlgItem(IDC_MSG_TEXT, dialog.Handle()));
-    EXPECT_EQ(CControl::FromHandle(dialog.Item(IDC_MSG_TEXT)), &text);
-
-    SetDlgItemTextA(dialog.Handle(), IDC_MSG_TEXT, "Hallo");
-    EXPECT_EQ(text.ownMessages, 1);
-    HDC dc = CreateCompatibleDC(nullptr);
-    EXPECT_EQ(SendMessageA(dialog.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                           reinterpret_cast<LPARAM>(text.Handle())),
-              reinterpret_cast<LRESULT>(text.brush));
-    DeleteDC(dc);
-
-    DestroyWindow(dialog.Handle());
-    EXPECT_EQ(text.Handle(), nullptr);
 }
 
 } // namespace
