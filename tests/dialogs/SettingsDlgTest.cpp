@@ -70,10 +70,8 @@ TEST_F(SettingsDialog, ArrowsStopAtTheEndsAndCheckBoxesSwitchTheirLimits)
         EXPECT_EQ("9|6|1|7 00 0000 " + std::to_string(IDC_ANGLIMIT), State(dlg));
 
         Click(dlg, IDC_USEDURATION);
-        int start = -1, end = -1;
-        Selection(GetDlgItem(dlg, IDC_DURATION), start, end);
         EXPECT_EQ("9|6|1|7 10 1100 " + std::to_string(IDC_DURATION) + " 0-1",
-                  State(dlg) + " " + std::to_string(start) + "-" + std::to_string(end)) << "the number selected";
+                  State(dlg) + " " + Selection(GetDlgItem(dlg, IDC_DURATION))) << "the number selected";
         Click(dlg, IDC_USEDURATION);
         Click(dlg, IDC_USEMISTRIALS);
         EXPECT_EQ("9|6|1|7 01 0011 " + std::to_string(IDC_MISTRIALS_EDIT), State(dlg)) << "the number is kept";
@@ -108,7 +106,7 @@ TEST_F(SettingsDialog, EnterConfirmsEveryValueAndEachWayOfCancellingChangesNothi
     }
     const std::vector<std::string> expected = {"Game/AngLimit", "Game/Duration", "Game/Mistrials",
                                                "Game/WordLimit", "Game/UseDuration", "Game/UseMistrials"};
-    EXPECT_EQ(scoped.store.WrittenNames(), expected);
+    EXPECT_EQ(scoped.writes, expected);
 }
 
 } // namespace

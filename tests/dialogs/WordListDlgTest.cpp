@@ -58,7 +58,7 @@ protected:
         GameSettings.Wordlist = wordlist;
         GameSettings.Listpath = path;
         SaveListSettings();
-        scoped.store.writes.clear();
+        scoped.writes.clear();
     }
 
     ScopedStore scoped;
@@ -95,7 +95,7 @@ TEST_F(WordListDialog, ChoiceEnablesThePathCancelRestoresAndOkStoresItTrimmed)
         PressKey(GetFocus(), VK_ESCAPE);
     }));
     EXPECT_EQ("0 C:\\alt.txt", std::to_string(GameSettings.Wordlist.load()) + " " + GameSettings.Listpath);
-    EXPECT_TRUE(scoped.store.writes.empty());
+    EXPECT_TRUE(scoped.writes.empty());
     EXPECT_EQ(WordCount(), 2) << "the list is never touched on cancelling";
 
     // An own list without a path is refused over the dialog; Browse fills it in.
@@ -110,7 +110,7 @@ TEST_F(WordListDialog, ChoiceEnablesThePathCancelRestoresAndOkStoresItTrimmed)
         EXPECT_EQ(s_messages[0].type, MessageError);
         EXPECT_EQ(s_messages[0].active, dlg) << "shown over the dialog";
         EXPECT_EQ("111     own " + std::to_string(IDC_LISTPATH), State(dlg));
-        EXPECT_TRUE(scoped.store.writes.empty());
+        EXPECT_TRUE(scoped.writes.empty());
         s_chosenFile.clear();
         Click(dlg, IDC_BROWSE);
         EXPECT_EQ(Text(dlg, IDC_LISTPATH), "   ") << "a cancelled choice keeps the path";
@@ -118,7 +118,7 @@ TEST_F(WordListDialog, ChoiceEnablesThePathCancelRestoresAndOkStoresItTrimmed)
         Click(dlg, IDC_BROWSE);
         PressKey(GetFocus(), VK_RETURN);
     }));
-    EXPECT_EQ(scoped.store.WrittenNames(), (std::vector<std::string>{"List/Wordlist", "List/Listpath"}));
+    EXPECT_EQ(scoped.writes, (std::vector<std::string>{"List/Wordlist", "List/Listpath"}));
     EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\Dokumente\\liste.txt");
     EXPECT_EQ(WordCount(), 0);
 }
