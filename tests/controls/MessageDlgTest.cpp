@@ -5,6 +5,7 @@
 #include "dialoglayer/win/Dialog.h"
 #include "engine/Messages.h"
 #include "res/resource.h"
+#include "tests/dialogs/DialogDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,6 @@ struct Seen {
     HWND owner = nullptr;
 };
 Seen g_seen;
-std::function<void(HWND)> g_answer;
 
 RECT ChildRect(HWND dialog, int id)
 {
@@ -78,31 +78,16 @@ void Inspect(HWND dialog)
                   "; " + shown + " " + gradient + "; " + look;
 }
 
-void CALLBACK AnswerWhenShown(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM result) -> BOOL {
-        if (!IsWindowVisible(window) || !GetDlgItem(window, IDC_MSG_TEXT))
-            return TRUE;
-        *reinterpret_cast<HWND*>(result) = window;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog)
-        return; // not up yet; the timer comes again
-    KillTimer(nullptr, timer);
-    Inspect(dialog);
-    g_answer(dialog);
-}
-
 // Shows the dialog and answers it from a timer inside its modal loop.
 int ShowAndAnswer(const std::function<int()>& show, std::function<void(HWND)> answer)
 {
     g_seen = Seen{};
-    g_answer = std::move(answer);
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, AnswerWhenShown);
-    const int result = show();
-    KillTimer(nullptr, timer);
-    return result;
+    const ActOnWindow act([](HWND w) { return GetDlgItem(w, IDC_MSG_TEXT) != nullptr; },
+                          [answer](HWND dialog) {
+                              Inspect(dialog);
+                              answer(dialog);
+                          });
+    return show();
 }
 
 std::function<void(HWND)> Press(UINT key)
