@@ -143,86 +143,61 @@ TEST_F(WordListDialog, SearchIsStoppedBeforeTheListIsEmptied)
     EXPECT_EQ(WordCount(), 0);
 }
 
-// The real message dialog: it belongs to the word list dialog, so closing it
-// leaves the main window disabled until the word list dialog ends.
-HWND s_messageOwner = nullptr;
-
-TEST_F(WordListDialog, MessageOverTheDialogKeepsTheMainWindowDisabled)
-{
-    Store(1, "");
-    SetMessageHandler(&ShowMessageDlgHandler);
-    HWND main = CreateWindowExA(0, "STATIC", "main", WS_POPUP | WS_VISIBLE, 50, 50, 500, 400, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-    CDialog::SetMainWindow(main);
-    s_messageOwner = nullptr;
-    CWordListDlg dialog;
-    RunScripted(
-        dialog,
-        [main](HWND dlg) {
-            {
-                const ActOnWindow answer([](HWND w) { return GetDlgItem(w, IDC_MSG_TEXT) != nullptr; },
-                                         [](HWND w) {
-                                             s_messageOwner = GetWindow(w, GW_OWNER);
-                                             PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                                         },
-                                         50);
-                Click(dlg, IDOK);
-            }
-            EXPECT_EQ(s_messageOwner, dlg);
-            EXPECT_TRUE(IsWindow(dlg));
-            EXPECT_FALSE(IsWindowEnabled(main)) << "still behind the modal word list dialog";
-            Click(dlg, IDCANCEL);
-        },
-        main);
-    EXPECT_TRUE(IsWindowEnabled(main));
-    CDialog::SetMainWindow(nullptr);
-    DestroyWindow(main);
-}
-
-// The real Open dialog: a name typed without extension gets ".txt", and the
-// full path comes back into the path field.
-std::string s_typedName;
-std::string s_shownPath;
-HWND s_fileDialogOwner = nullptr;
-
-// The file name box: cmb13, or edt1 in the older form.
+// The file name box of the real Open dialog: cmb13, or edt1 in the older form.
 HWND FileNameBox(HWND window)
 {
     HWND name = GetDlgItem(window, 0x47C);
     return name ? name : GetDlgItem(window, 0x480);
 }
 
-TEST_F(WordListDialog, OpenDialogAddsTheTextExtensionAndReturnsTheFullPath)
+// The real message and Open dialogs belong to the word list dialog: closing
+// the message leaves the main window disabled until the word list dialog
+// ends. A name typed without extension gets ".txt"; the full path comes back.
+TEST_F(WordListDialog, RealMessageAndOpenDialogsBelongToTheDialog)
 {
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
     const std::string file = std::string(folder) + "anagrilla_liste.txt";
-    HANDLE created = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(created, INVALID_HANDLE_VALUE);
-    CloseHandle(created);
+    CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    static std::string s_typedName;
     s_typedName = std::string(folder) + "anagrilla_liste";
-    s_fileDialogOwner = nullptr;
+    static HWND s_messageOwner, s_fileDialogOwner;
+    s_messageOwner = s_fileDialogOwner = nullptr;
 
     Store(1, "");
+    SetMessageHandler(&ShowMessageDlgHandler);
+    HWND main = CreateWindowExA(0, "STATIC", "main", WS_POPUP | WS_VISIBLE, 50, 50, 500, 400, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    CDialog::SetMainWindow(main);
+    std::string shownPath;
     CWordListDlg dialog;
-    RunScripted(dialog, [](HWND dlg) {
+    RunScripted(dialog, [&](HWND dlg) {
         {
-            const ActOnWindow answer([](HWND w) { return FileNameBox(w) != nullptr; },
-                                     [](HWND w) {
-                                         s_fileDialogOwner = GetWindow(w, GW_OWNER);
-                                         SetWindowTextA(FileNameBox(w), s_typedName.c_str());
-                                         PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                                                      reinterpret_cast<LPARAM>(GetDlgItem(w, IDOK)));
-                                     },
-                                     100);
+            const ActOnWindow answer([](HWND w) { return GetDlgItem(w, IDC_MSG_TEXT) != nullptr; }, [](HWND w) {
+                s_messageOwner = GetWindow(w, GW_OWNER);
+                PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            }, 50);
+            Click(dlg, IDOK);
+        }
+        EXPECT_EQ(s_messageOwner, dlg);
+        EXPECT_TRUE(IsWindow(dlg) && !IsWindowEnabled(main)) << "still behind the modal word list dialog";
+        {
+            const ActOnWindow answer([](HWND w) { return FileNameBox(w) != nullptr; }, [](HWND w) {
+                s_fileDialogOwner = GetWindow(w, GW_OWNER);
+                SetWindowTextA(FileNameBox(w), s_typedName.c_str());
+                PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(w, IDOK)));
+            }, 100);
             Click(dlg, IDC_BROWSE);
         }
         EXPECT_EQ(s_fileDialogOwner, dlg);
-        s_shownPath = Text(dlg, IDC_LISTPATH);
+        shownPath = Text(dlg, IDC_LISTPATH);
         Click(dlg, IDCANCEL);
-    });
+    }, main);
+    EXPECT_TRUE(IsWindowEnabled(main));
+    CDialog::SetMainWindow(nullptr);
+    DestroyWindow(main);
     DeleteFileA(file.c_str());
-    EXPECT_TRUE(SamePathIgnoringCase(s_shownPath, file)) << s_shownPath;
+    EXPECT_TRUE(SamePathIgnoringCase(shownPath, file)) << shownPath;
 }
 
 } // namespace
