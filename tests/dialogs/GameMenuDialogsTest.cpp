@@ -82,17 +82,16 @@ TEST_F(GameMenuDialogs, NewLimitsRebuildTheStockAndATypedStartWordStartsARound)
 
     RunMenu(ID_OPT_SETTINGS, Titled("Anagrilla Spieleinstellungen"),
             [](HWND dlg) {
-                HWND wordLimit = GetDlgItem(dlg, IDC_WORDLIMIT);
-                SetFocus(wordLimit);
+                SetFocus(GetDlgItem(dlg, IDC_WORDLIMIT));
                 for (int i = 0; i < 3; ++i)
-                    PressKey(wordLimit, VK_DOWN);
+                    PressKey(GetDlgItem(dlg, IDC_WORDLIMIT), VK_DOWN);
                 Click(dlg, IDC_USEDURATION);
                 PressKey(GetDlgItem(dlg, IDC_DURATION), VK_UP);
                 Click(dlg, IDC_SETTINGS_OK);
             });
     // ABENDROT is too long now.
     EXPECT_EQ("7 7 TRAUBE 2 Minuten unbegrenzt", std::to_string(GameSettings.WordLimit.load()) + " " +
-                                                     std::to_string(StockMaxLength) + " " + StartWordStock.back() + " " +
+                                                     std::to_string(StockMaxLength) + " " + StartWordStock[0] + " " +
                                                      ControlText(Main(), IDC_TIME) + " " +
                                                      ControlText(Main(), IDC_MISTRIALS));
     EXPECT_EQ(StartWordStock.size(), 1u);
