@@ -80,13 +80,6 @@ inline void Pump()
         CDialog::PumpWaitingMessages();
 }
 
-// Pumps for a while: for the up-down controls' and the tips' timers.
-inline void PumpFor(DWORD milliseconds)
-{
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(5))
-        CDialog::PumpWaitingMessages();
-}
-
 inline void PressKey(HWND target, UINT key)
 {
     PostMessageA(target, WM_KEYDOWN, key, 1);
@@ -111,14 +104,12 @@ inline void Click(HWND dialog, int id)
 
 inline std::string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
-inline bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
 // The controls' states at a glance, as "101" for enabled, disabled, enabled.
 inline std::string EnabledStates(HWND dialog, std::initializer_list<int> ids)
 {
     std::string states;
     for (int id : ids)
-        states += Enabled(dialog, id) ? '1' : '0';
+        states += IsWindowEnabled(GetDlgItem(dialog, id)) ? '1' : '0';
     return states;
 }
 

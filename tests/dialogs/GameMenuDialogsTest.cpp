@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "app/win/GameDlg.h"
@@ -27,14 +26,10 @@ bool Grey(HWND window, int id) { return GetMenuState(GetMenu(window), id, MF_BYC
 
 class GameMenuDialogs : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
+    void SetUp() override
     {
         InitWindowLibraries();
         CreateGameBrushes();
-    }
-
-    void SetUp() override
-    {
         SetSettingsStore(&m_store);
         GameSettings.ResetToDefaults();
         ClearWordList();
@@ -90,11 +85,10 @@ TEST_F(GameMenuDialogs, NewLimitsRebuildTheStockAndATypedStartWordStartsARound)
                 Click(dlg, IDC_SETTINGS_OK);
             });
     // ABENDROT is too long now.
-    EXPECT_EQ("7 7 TRAUBE 2 Minuten unbegrenzt", std::to_string(GameSettings.WordLimit.load()) + " " +
-                                                     std::to_string(StockMaxLength) + " " + StartWordStock[0] + " " +
-                                                     ControlText(Main(), IDC_TIME) + " " +
-                                                     ControlText(Main(), IDC_MISTRIALS));
-    EXPECT_EQ(StartWordStock.size(), 1u);
+    EXPECT_EQ("7 7 TRAUBE 1 2 Minuten unbegrenzt",
+              std::to_string(GameSettings.WordLimit.load()) + " " + std::to_string(StockMaxLength) + " " +
+                  StartWordStock[0] + " " + std::to_string(StartWordStock.size()) + " " +
+                  ControlText(Main(), IDC_TIME) + " " + ControlText(Main(), IDC_MISTRIALS));
 
     // A typed start word starts a round.
     RunMenu(ID_OPT_STARTWORD, Titled("Ausgangswort angeben"),
@@ -123,8 +117,8 @@ TEST_F(GameMenuDialogs, ChangedListIsLoadedThroughANewLoadingWindowAndAboutIsMod
             });
     EXPECT_FALSE(IsWindowEnabled(Main())) << "disabled while the new list loads";
     ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Main()) != FALSE; }));
-    EXPECT_EQ(StartWordStock, std::vector<std::string>{"ABENDROT"});
-    EXPECT_TRUE(WordCount() == 3 && !Grey(Main(), ID_OPT_UPPERCASE));
+    EXPECT_EQ("ABENDROT 3 case entries on", StartWordStock[0] + " " + std::to_string(WordCount()) +
+                                               (Grey(Main(), ID_OPT_UPPERCASE) ? "" : " case entries on"));
 
     // About is modal over the main window.
     static HWND s_owner = nullptr;
@@ -137,13 +131,6 @@ TEST_F(GameMenuDialogs, ChangedListIsLoadedThroughANewLoadingWindowAndAboutIsMod
             });
     EXPECT_TRUE(s_owner == Main() && !s_mainEnabled && IsWindowEnabled(Main()));
 
-    // Back to the standard list: the case entries go grey again.
-    RunMenu(ID_FILE_WORDLIST, Titled("Wortliste auswählen"),
-            [](HWND dlg) {
-                Click(dlg, IDC_STANDARDLIST);
-                Click(dlg, IDOK);
-            });
-    EXPECT_TRUE(Grey(Main(), ID_OPT_UPPERCASE) && Grey(Main(), ID_OPT_SUBSTITUTE));
 }
 
 } // namespace

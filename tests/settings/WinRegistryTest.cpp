@@ -26,44 +26,29 @@ protected:
 // A base path of the test's own, removed from both roots before and after.
 class WinRegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_base = "Software\\AnagrillaTest" + std::to_string(GetCurrentProcessId());
-        RemoveKeys();
-        GameSettings.ResetToDefaults();
-    }
+    void SetUp() override { TearDown(); }
     void TearDown() override
-    {
-        RemoveKeys();
-        SetSettingsStore(nullptr);
-        GameSettings.ResetToDefaults();
-    }
-    void RemoveKeys()
     {
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, m_base.c_str());
         RegDeleteTreeA(HKEY_CURRENT_USER, m_base.c_str());
+        SetSettingsStore(nullptr);
+        GameSettings.ResetToDefaults();
     }
 
     // Puts a raw value where the program will look for it.
     void Put(HKEY root, const char* section, const char* name, DWORD type, const void* data, DWORD size)
     {
-        RegKey key;
-        const std::string path = m_base + "\\" + section;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                                 KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr));
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key.Get(), name, 0, type, static_cast<const BYTE*>(data), size));
+        ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(root, (m_base + "\\" + section).c_str(), name, type, data, size));
     }
 
     // Type and size of a stored value as "type/size", "-" when it is missing.
     std::string Stored(HKEY root, const char* section, const char* name)
     {
-        RegKey key;
-        const std::string path = m_base + "\\" + section;
         DWORD type = REG_NONE, size = 0;
-        if (RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS ||
-            RegQueryValueExA(key.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-            return "-";
-        return std::to_string(type) + "/" + std::to_string(size);
+        return RegGetValueA(root, (m_base + "\\" + section).c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type,
+                            nullptr, &size) == ERROR_SUCCESS
+                   ? std::to_string(type) + "/" + std::to_string(size)
+                   : "-";
     }
 
     // Loads every section through the store.
@@ -80,7 +65,7 @@ protected:
                GameSettings.Listpath;
     }
 
-    std::string m_base;
+    const std::string m_base = "Software\\AnagrillaTest" + std::to_string(GetCurrentProcessId());
 };
 
 TEST_F(WinRegistryTest, SectionsLandBelowTheMachineKeyWithTheirTypesAndReadBack)
