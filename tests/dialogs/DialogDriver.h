@@ -113,15 +113,6 @@ inline std::string EnabledStates(HWND dialog, std::initializer_list<int> ids)
     return states;
 }
 
-// The controls' texts joined by "|".
-inline std::string Texts(HWND dialog, std::initializer_list<int> ids)
-{
-    std::string texts;
-    for (int id : ids)
-        texts += (texts.empty() ? "" : "|") + Text(dialog, id);
-    return texts;
-}
-
 // An edit's selection as "start-end".
 inline std::string Selection(HWND edit)
 {

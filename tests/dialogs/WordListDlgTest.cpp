@@ -91,9 +91,11 @@ TEST_F(WordListDialog, ChoiceEnablesThePathCancelRestoresAndOkStoresItTrimmed)
                                     std::to_string(WordCount()));
     EXPECT_TRUE(scoped.writes.empty());
 
-    // An own list without a path is refused over the dialog; Browse fills it in.
+    // An own list without a path is refused over the dialog; Browse fills it
+    // in; the search is stopped while the old list is still there.
     CWordListDlg::SetFileChooser(&ChooseRecordedFile);
-    CWordListDlg dialog;
+    int wordsWhenStopped = -1;
+    CWordListDlg dialog([&] { wordsWhenStopped = WordCount(); });
     EXPECT_EQ(IDOK, RunScripted(dialog, [this](HWND dlg) {
         Click(dlg, IDC_OWNLIST);
         SetWindowTextA(PathEdit(dlg), "   ");
@@ -110,28 +112,8 @@ TEST_F(WordListDialog, ChoiceEnablesThePathCancelRestoresAndOkStoresItTrimmed)
     EXPECT_EQ(s_messages, std::vector<std::string>{std::to_string(MessageError) +
                                                    " Es wurde keine Wortliste angegeben. over the dialog"});
     EXPECT_EQ(scoped.writes, (std::vector<std::string>{"List/Wordlist", "List/Listpath"}));
-    EXPECT_EQ("C:\\Dokumente\\liste.txt 0", SettingsStore().ReadString("List", "Listpath", "?") + " " +
-                                                 std::to_string(WordCount()));
-}
-
-TEST_F(WordListDialog, SearchIsStoppedBeforeTheListIsEmptied)
-{
-    Store(1, "C:\\Listen\\Woerter.txt");
-    int wordsWhenStopped = -1;
-    auto stopSearch = [&] { wordsWhenStopped = WordCount(); };
-    CWordListDlg samePath(stopSearch);
-    RunScripted(samePath, [](HWND dlg) {
-        SetWindowTextA(PathEdit(dlg), " c:\\LISTEN\\woerter.TXT ");
-        Click(dlg, IDOK);
-    });
-    EXPECT_EQ(wordsWhenStopped, -1) << "the same file keeps the list and the search";
-    CWordListDlg switched(stopSearch);
-    RunScripted(switched, [](HWND dlg) {
-        Click(dlg, IDC_STANDARDLIST);
-        Click(dlg, IDOK);
-    });
-    EXPECT_EQ("2 0", std::to_string(wordsWhenStopped) + " " + std::to_string(WordCount()))
-        << "stopped while the list was still there";
+    EXPECT_EQ("C:\\Dokumente\\liste.txt 2 0", SettingsStore().ReadString("List", "Listpath", "?") + " " +
+                                                   std::to_string(wordsWhenStopped) + " " + std::to_string(WordCount()));
 }
 
 // The file name box of the real Open dialog: cmb13, or edt1 in the older form.

@@ -12,13 +12,14 @@
 #include "res/resource.h"
 #include "settings/GameSettings.h"
 #include "settings/Registry.h"
+#include "settings/SettingsSections.h"
+#include "tests/dialogs/DialogDriver.h"
 #include "wordlist/WordList.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <mmsystem.h>
-#include <richedit.h>
 #include <tlhelp32.h>
 #include <set>
 #include <vector>
@@ -28,7 +29,6 @@ namespace {
 // TRAUBE is the own list's only word of six letters or more, so it is the
 // start word; BRAUT, TAUBE, RABE, RAUB and BAU its sub-anagrams.
 const char* const OwnList = "TRAUBE\r\nBRAUT\r\nTAUBE\r\nRABE\r\nRAUB\r\nBAU\r\nHAUS\r\nXY\r\n";
-const char* const CannotOpen = "Wortlistendatei konnte nicht geöffnet werden.";
 
 // What the window asked of the sound system: the resource number (0 for
 // none), the module and the flags.
@@ -76,6 +76,7 @@ protected:
     void OpenWithOwnList(const std::string& path) {
         GameSettings.Wordlist = 1;
         GameSettings.Listpath = path;
+        SaveListSettings(); // the word list dialog starts from what is stored
         Open();
         ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
     }
@@ -119,6 +120,17 @@ protected:
                "; focus=" + std::to_string(GetDlgCtrlID(GetFocus()));
     }
 
+    // Chooses the menu entry and lets the script act on the dialog it opens.
+    void RunMenu(int id, std::function<bool(HWND)> pick, std::function<void(HWND)> act) {
+        const ActOnWindow watcher(std::move(pick), std::move(act));
+        PostMessageA(Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        ASSERT_TRUE(PumpUntil([] { return ActOnWindow::Acted(); }));
+        PumpFor(50);
+    }
+    static std::function<bool(HWND)> Titled(const char* title) {
+        return [title](HWND window) { return WindowText(window) == title; };
+    }
+
     void ClickButton(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
     // Clicks the letter buttons that spell the word, one after the other.
     void ClickLetters(const std::string& word) {
@@ -153,29 +165,6 @@ protected:
                      reinterpret_cast<LPARAM>(Item(IDC_RESULTLIST)));
         return GetTextColor(dc);
     }
-    // Paints the result list into a picture; counts the pixels near each colour.
-    std::vector<int> ListPixelsNear(std::initializer_list<COLORREF> colours) {
-        HWND list = Item(IDC_RESULTLIST);
-        RECT client{};
-        GetClientRect(list, &client);
-        WindowDC screen(list);
-        MemoryDC memory(screen);
-        OwnedBitmap picture(CreateCompatibleBitmap(screen, client.right, client.bottom));
-        SelectedObject selected(memory, picture);
-        SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT | PRF_ERASEBKGND);
-        std::vector<int> counts;
-        for (COLORREF c : colours) {
-            counts.push_back(0);
-            for (int y = 0; y < client.bottom; ++y)
-                for (int x = 0; x < client.right; ++x) {
-                    const COLORREF p = GetPixel(memory, x, y);
-                    counts.back() += std::abs(GetRValue(p) - GetRValue(c)) + std::abs(GetGValue(p) - GetGValue(c)) +
-                                         std::abs(GetBValue(p) - GetBValue(c)) < 60;
-                }
-        }
-        return counts;
-    }
-
     std::unique_ptr<CMemoryRegistry> m_store;
     std::unique_ptr<CGameDlg> m_dialog;
     MessageAnswerer m_answers;
@@ -211,15 +200,8 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     EXPECT_EQ(WordCount(), 8);
     EXPECT_EQ(State(), "row=Anagrilla; input=Willkommen bei ro; buttons=N----; menu=------; found=0 von 0   (  0 % ); "
                        "tries=unbegrenzt; status=Drücken Sie NEU um ein neues Spiel zu starten.; list=; focus=129");
-    ClickButton(LetterButtonBaseId); // the welcome letters are no game
-    EXPECT_EQ(LetterRow() + "|" + Text(IDC_INPUT), "Anagrilla|Willkommen bei");
 
-    // Searching: the search's notice is not handled before the next pump.
-    ClickButton(IDC_NEW);
-    EXPECT_TRUE(Round().IsSearching());
-    EXPECT_FALSE(IsWindowEnabled(Item(IDC_NEW)));
-    EXPECT_FALSE(IsGrey(Window(), ID_OPT_SETTINGS));
-    ASSERT_TRUE(PumpUntil([&] { return Round().m_bRunning == 1; }));
+    StartRunningRound();
     EXPECT_EQ(State(), "row=TRAUBE; input= rw; buttons=-ZSA-; menu=gggggg; found=0 von 5   (  0 % ); "
                        "tries=unbegrenzt; status=Spiel läuft...; list=; focus=139");
     EXPECT_EQ(ListTextColour(), RGB(0, 128, 0));
@@ -246,9 +228,6 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     PressInInput(VK_RETURN);
     ASSERT_TRUE(IsWindow(Window()));
     EXPECT_TRUE(m_answers.Texts().empty());
-    SetFocus(Item(IDC_RESULTLIST));
-    PumpFor(20);
-    EXPECT_EQ(GetFocus(), Item(IDC_INPUT)) << "the list sends the focus on";
 
     // The same word typed and entered with the Enter key: already listed.
     TypeIntoInput("BAU");
@@ -256,10 +235,6 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     PressInInput(VK_RETURN);
     ASSERT_TRUE(PumpUntil([&] { return !m_answers.Texts().empty(); }));
     PumpFor(20);
-    TypeIntoInput("BX");
-    EXPECT_EQ(Text(IDC_INPUT), "B") << "a letter the row does not hold is dropped";
-    ClickButton(IDC_BACK);
-    EXPECT_EQ(Text(IDC_STATUS), "Buchstaben zurückgelegt.");
     EnterWord("TAB"); // no limit: the round goes on
 
     // Closing during a round asks; "&Nein" keeps the round.
@@ -291,13 +266,12 @@ TEST_F(GameWindowTest, GivingUpAndTheClock) {
     GameSettings.UseMistrials = 1;
     GameSettings.Mistrials = 1;
     OpenWithOwnList(list.Path());
-    // Giving up: the list draws again once it is filled, in red on beige.
+    // Giving up shows the words not found, in red.
     StartRunningRound();
     EnterWord("BRAUT");
     ClickButton(IDC_GIVEUP);
     PumpFor(20);
-    const std::vector<int> redGreenBeige = ListPixelsNear({RGB(255, 0, 0), RGB(0, 128, 0), RGB(230, 210, 170)});
-    EXPECT_TRUE(redGreenBeige[0] > 50 && redGreenBeige[1] == 0 && redGreenBeige[2] > 1000);
+    EXPECT_EQ(ListTextColour(), RGB(255, 0, 0));
     EXPECT_EQ(State(), "row=TRAUBE; input= ro; buttons=N----; menu=------; found=1 von 5   ( 20 % ); "
                        "tries=0 von 1; status=Spiel beendet.; list=BAU,RABE,RAUB,TAUBE; focus=129");
     EXPECT_TRUE(m_answers.Texts().empty()) << "giving up asks nothing";
@@ -318,16 +292,51 @@ TEST_F(GameWindowTest, GivingUpAndTheClock) {
     EXPECT_FALSE(m_dialog->WorkerLeftRunning());
 }
 
-TEST_F(GameWindowTest, MissingListsAreReportedAndTheWindowStillOpens) {
-    // The standard list: the tests run where no anagrilla.dat lies.
-    Open();
+// The menu opens each dialog, and the window follows up on what it changed.
+TEST_F(GameWindowTest, MenuDialogsChangeLimitsStartWordAndListAndAboutIsModal) {
+    TempFile first("ABENDROT\r\nTRAUBE\r\nBRAUT\r\nRABE\r\n"), second("TRAUBEN\r\nRABE\r\nBRAUT\r\n");
+    OpenWithOwnList(first.Path());
+    ASSERT_EQ(StartWordStock.size(), 2u);
+    RunMenu(ID_OPT_SETTINGS, Titled("Anagrilla Spieleinstellungen"), [](HWND dlg) {
+        SetFocus(GetDlgItem(dlg, IDC_WORDLIMIT));
+        for (int i = 0; i < 3; ++i)
+            PressKey(GetDlgItem(dlg, IDC_WORDLIMIT), VK_DOWN);
+        Click(dlg, IDC_USEDURATION);
+        PressKey(GetDlgItem(dlg, IDC_DURATION), VK_UP);
+        Click(dlg, IDC_SETTINGS_OK);
+    });
+    // ABENDROT is too long now.
+    EXPECT_EQ("7 7 TRAUBE 1 2 Minuten unbegrenzt",
+              std::to_string(GameSettings.WordLimit.load()) + " " + std::to_string(StockMaxLength) + " " +
+                  StartWordStock[0] + " " + std::to_string(StartWordStock.size()) + " " + Text(IDC_TIME) + " " +
+                  Text(IDC_MISTRIALS));
+
+    static std::string s_secondPath;
+    s_secondPath = second.Path();
+    RunMenu(ID_FILE_WORDLIST, Titled("Wortliste auswählen"), [](HWND dlg) {
+        SetWindowTextA(GetDlgItem(dlg, IDC_LISTPATH), s_secondPath.c_str());
+        Click(dlg, IDOK);
+    });
+    EXPECT_FALSE(IsWindowEnabled(Window())) << "disabled while the new list loads";
     ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
-    EXPECT_EQ(State(), "row=Anagrilla; input=Willkommen bei ro; buttons=N----; menu=---ggg; found=0 von 0   (  0 % ); "
-                       "tries=unbegrenzt; status=Drücken Sie NEU um ein neues Spiel zu starten.; list=; focus=" +
-                           std::to_string(IDC_NEW));
-    ClickButton(IDC_NEW);
-    PumpFor(20);
-    EXPECT_EQ(m_answers.Texts(), (std::vector<std::string>{CannotOpen, "Es stehen keine Ratebegriffe zur Verfügung."}));
+    EXPECT_EQ("TRAUBEN 3", StartWordStock[0] + " " + std::to_string(WordCount()));
+
+    RunMenu(ID_OPT_STARTWORD, Titled("Ausgangswort angeben"), [](HWND dlg) {
+        TypeText(GetDlgItem(dlg, IDC_STARTWORD), "TRAUBE");
+        Click(dlg, IDC_STARTGAME);
+    });
+    ASSERT_TRUE(PumpUntil([&] { return Round().m_bRunning == 1; }));
+    EXPECT_EQ(Round().m_strStartWord + " " + std::to_string(Round().m_nTotal), "TRAUBE 2");
+    ClickButton(IDC_GIVEUP);
+
+    static HWND s_owner = nullptr;
+    static bool s_mainEnabled = true;
+    RunMenu(ID_HELP_ABOUT, [](HWND w) { return GetDlgItem(w, IDC_MAILLINK) != nullptr; }, [](HWND dlg) {
+        s_owner = GetWindow(dlg, GW_OWNER);
+        s_mainEnabled = IsWindowEnabled(s_owner) != FALSE;
+        Click(dlg, IDOK);
+    });
+    EXPECT_TRUE(s_owner == Window() && !s_mainEnabled && IsWindowEnabled(Window())) << "About is modal";
 }
 
 // Identifiers of the running editors.

@@ -24,7 +24,6 @@ void PumpFor(int milliseconds) {
 namespace {
 MessageAnswerer* s_answerer = nullptr;
 constexpr int MessageTextId = 181;
-constexpr int MessageBoxTextId = 0xFFFF;
 } // namespace
 
 MessageAnswerer::MessageAnswerer() {
@@ -44,11 +43,8 @@ void CALLBACK MessageAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 BOOL CALLBACK MessageAnswerer::OnThreadWindow(HWND window, LPARAM self) {
-    // A message dialog is the visible dialog with an "&OK" or "&Ja" button.
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) &&
-        (GetDlgItem(window, IDOK) || GetDlgItem(window, IDYES)))
+    // A message dialog is the visible window with a message text.
+    if (IsWindowVisible(window) && GetDlgItem(window, MessageTextId))
         reinterpret_cast<MessageAnswerer*>(self)->AnswerDialog(window);
     return TRUE;
 }
@@ -57,17 +53,13 @@ void MessageAnswerer::AnswerDialog(HWND dialog) {
     if (std::find(m_answered.begin(), m_answered.end(), dialog) != m_answered.end() && IsWindow(dialog))
         return;
     m_answered.push_back(dialog);
-    HWND text = GetDlgItem(dialog, MessageTextId);
-    if (!text)
-        text = GetDlgItem(dialog, MessageBoxTextId);
-    m_texts.push_back(WindowText(text));
+    m_texts.push_back(WindowText(GetDlgItem(dialog, MessageTextId)));
     int answer = 0;
     if (!m_answers.empty()) {
         answer = m_answers.front();
         m_answers.pop_front();
     } else {
-        HWND ok = GetDlgItem(dialog, IDOK);
-        answer = ok && IsWindowVisible(ok) ? IDOK : IDYES;
+        answer = IsWindowVisible(GetDlgItem(dialog, IDOK)) ? IDOK : IDYES;
     }
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));

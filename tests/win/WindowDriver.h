@@ -14,7 +14,7 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMilliseconds = 5000
 // Pumps whatever is waiting, and what arrives within the time.
 void PumpFor(int milliseconds);
 
-// Answers every message dialog (or message box) that opens on this thread,
+// Answers every message dialog that opens on this thread,
 // from a timer that runs inside the dialog's own loop. Records each text.
 class MessageAnswerer {
 public:
