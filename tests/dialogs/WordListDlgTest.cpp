@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/win/MessageDlg.h"
 #include "engine/Messages.h"
 #include "res/resource.h"
 #include "settings/GameSettings.h"
@@ -123,10 +122,9 @@ HWND FileNameBox(HWND window)
     return name ? name : GetDlgItem(window, 0x480);
 }
 
-// The real message and Open dialogs belong to the word list dialog: closing
-// the message leaves the main window disabled until the word list dialog
-// ends. A name typed without extension gets ".txt"; the full path comes back.
-TEST_F(WordListDialog, RealMessageAndOpenDialogsBelongToTheDialog)
+// The real Open dialog belongs to the word list dialog. A name typed without
+// extension gets ".txt"; the full path comes back.
+TEST_F(WordListDialog, RealOpenDialogBelongsToTheDialog)
 {
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
@@ -134,41 +132,23 @@ TEST_F(WordListDialog, RealMessageAndOpenDialogsBelongToTheDialog)
     CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     static std::string s_typedName;
     s_typedName = std::string(folder) + "anagrilla_liste";
-    static HWND s_messageOwner, s_fileDialogOwner;
-    s_messageOwner = s_fileDialogOwner = nullptr;
+    static HWND s_fileDialogOwner;
+    s_fileDialogOwner = nullptr;
 
     Store(1, "");
-    SetMessageHandler(&ShowMessageDlgHandler);
-    HWND main = CreateWindowExA(0, "STATIC", "main", WS_POPUP | WS_VISIBLE, 50, 50, 500, 400, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-    CDialog::SetMainWindow(main);
     std::string shownPath;
     CWordListDlg dialog;
     RunScripted(dialog, [&](HWND dlg) {
-        {
-            const ActOnWindow answer([](HWND w) { return GetDlgItem(w, IDC_MSG_TEXT) != nullptr; }, [](HWND w) {
-                s_messageOwner = GetWindow(w, GW_OWNER);
-                PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-            }, 50);
-            Click(dlg, IDOK);
-        }
-        EXPECT_EQ(s_messageOwner, dlg);
-        EXPECT_TRUE(IsWindow(dlg) && !IsWindowEnabled(main)) << "still behind the modal word list dialog";
-        {
-            const ActOnWindow answer([](HWND w) { return FileNameBox(w) != nullptr; }, [](HWND w) {
-                s_fileDialogOwner = GetWindow(w, GW_OWNER);
-                SetWindowTextA(FileNameBox(w), s_typedName.c_str());
-                PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(w, IDOK)));
-            }, 100);
-            Click(dlg, IDC_BROWSE);
-        }
+        const ActOnWindow answer([](HWND w) { return FileNameBox(w) != nullptr; }, [](HWND w) {
+            s_fileDialogOwner = GetWindow(w, GW_OWNER);
+            SetWindowTextA(FileNameBox(w), s_typedName.c_str());
+            PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(w, IDOK)));
+        }, 100);
+        Click(dlg, IDC_BROWSE);
         EXPECT_EQ(s_fileDialogOwner, dlg);
         shownPath = Text(dlg, IDC_LISTPATH);
         Click(dlg, IDCANCEL);
-    }, main);
-    EXPECT_TRUE(IsWindowEnabled(main));
-    CDialog::SetMainWindow(nullptr);
-    DestroyWindow(main);
+    });
     DeleteFileA(file.c_str());
     EXPECT_TRUE(SamePathIgnoringCase(shownPath, file)) << shownPath;
 }
