@@ -3,7 +3,6 @@
 #include "controls/MessageLayout.h"
 #include "controls/win/GameBrushes.h"
 #include "dialoglayer/win/Gdi.h"
-#include "engine/Messages.h"
 #include "res/resource.h"
 #include "tests/dialogs/DialogDriver.h"
 
@@ -83,12 +82,6 @@ TEST(MessageDlg, TypesAnswersLooksAndPlace)
     const std::string text = "Dieses Wort ist leider nicht bekannt.\nKeine weiteren Fehlversuche.\nSpiel beendet.";
     ShowAndAnswer([&] { return ShowMessageDlg(text, 0); }, Answer(IDOK));
     EXPECT_EQ(height + MessageExtraHeight(text.size()), g_window.bottom - g_window.top);
-
-    // It also answers for code without a window.
-    const MessageHandler old = SetMessageHandler(ShowMessageDlgHandler);
-    EXPECT_EQ(IDNO, ShowAndAnswer([] { return ShowMessage("Frage?", MessageQuestion); }, Answer(IDNO)));
-    SetMessageHandler(old);
-    EXPECT_EQ("Frage?; " + std::to_string(IDI_MSG_QUESTION) + "; 101", g_line.substr(0, g_line.find("; w")));
 }
 
 } // namespace

@@ -58,7 +58,7 @@ void ClickLink(HWND link)
     Pump();
 }
 
-TEST_F(AboutDialog, UnderlinedLinksOnWhiteFollowHoverVisitAndCaptureAndOpenTheirAddresses)
+TEST_F(AboutDialog, LinksOnWhiteFollowHoverVisitAndCaptureAndOpenTheirAddresses)
 {
     CAboutDlg dialog;
     const INT_PTR result = RunScripted(dialog, [](HWND dlg) {

@@ -42,12 +42,7 @@ BOOL WINAPI RecordSound(LPCSTR sound, HMODULE module, DWORD flags) {
     return TRUE;
 }
 
-bool IsGrey(HWND window, int id) {
-    return (GetMenuState(GetMenu(window), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
-}
-bool IsTicked(HWND window, int id) {
-    return (GetMenuState(GetMenu(window), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
+bool MenuHas(HWND window, int id, UINT flag) { return (GetMenuState(GetMenu(window), id, MF_BYCOMMAND) & flag) != 0; }
 
 class GameWindowTest : public ::testing::Test {
 protected:
@@ -109,7 +104,7 @@ protected:
         std::string menu;
         for (int id : {ID_OPT_SETTINGS, ID_OPT_STARTWORD, ID_FILE_WORDLIST, ID_OPT_UPPERCASE, ID_OPT_SUBSTITUTE,
                        ID_OPT_LAX})
-            menu += IsGrey(Window(), id) ? 'g' : '-';
+            menu += MenuHas(Window(), id, MF_GRAYED) ? 'g' : '-';
         std::string words;
         for (int i = 0; i < m_dialog->ListCount(); ++i)
             words += (i ? "," : "") + m_dialog->ListText(i);
@@ -184,6 +179,8 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     look += ' ';
     for (int id : {IDC_LETTERBAND, IDC_BUTTONPANEL, IDC_LISTPANEL, IDC_COUNTERSTRIP})
         look += GetWindowLongA(Item(id), GWL_STYLE) & WS_CLIPSIBLINGS ? 'c' : '-';
+    for (int i = 0; i < 9; ++i) // the letters' icons
+        look += SendMessageA(Item(LetterButtonBaseId + i), BM_GETIMAGE, IMAGE_ICON, 0) ? "" : " no icon";
     // The loading window: centred over the main window.
     HWND loading = nullptr;
     for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
@@ -358,8 +355,8 @@ TEST_F(GameWindowTest, MenuTogglesSaveTheirSectionAndTheReadMeOpens) {
     auto menu = [&] {
         std::string line;
         for (int id : {ID_OPT_SOUND, ID_HELP_TIPS, ID_OPT_UPPERCASE})
-            line += IsTicked(Window(), id) ? 'v' : '-';
-        line += IsGrey(Window(), ID_OPT_LAX) ? " g " : " - ";
+            line += MenuHas(Window(), id, MF_CHECKED) ? 'v' : '-';
+        line += MenuHas(Window(), ID_OPT_LAX, MF_GRAYED) ? " g " : " - ";
         for (const char* name : {"UseSound", "UseHelp", "Uppercase", "Lax"})
             line += std::to_string(m_store->ReadDword("Menu", name, 7));
         return line;

@@ -1,11 +1,9 @@
 // Resources no scenario reads: the release test and the window tests open the
-// dialogs, menus, tips and the letters of their rounds.
+// dialogs, menus, tips and the letter icons of their rounds.
 #include "res/resource.h"
 #include <windows.h>
 #include <gtest/gtest.h>
-#include <algorithm>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -17,7 +15,7 @@ std::string Bytes(int id, const char* type) {
                  : std::string();
 }
 
-TEST(Resources, ManifestVersionSoundsAndLetterIcons) {
+TEST(Resources, ManifestVersionAndSounds) {
     const std::string manifest = Bytes(1, MAKEINTRESOURCEA(24));
     // Common controls 6, Windows 7 and Windows 10/11.
     for (const char* part : {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"",
@@ -39,22 +37,6 @@ TEST(Resources, ManifestVersionSoundsAndLetterIcons) {
     }
     EXPECT_EQ("", notWaves);
 
-    // One 32 x 32 icon of 16 colours for each of the 59 letters and no other byte, each its own picture.
-    const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz\xC4\xD6\xDC\xE4\xF6\xFC\xDF";
-    std::vector<std::string> pictures;
-    std::string wrong;
-    for (int byte = 0; byte < 256; ++byte) {
-        const std::string group = Bytes(IDI_LETTER_BASE + byte, RT_GROUP_ICON);
-        const bool letter = byte && letters.find(static_cast<char>(byte)) != std::string::npos;
-        if (letter != (group.size() >= 20) || (letter && group.compare(4, 5, std::string("\1\0\x20\x20\x10", 5))))
-            wrong += std::to_string(byte) + " ";
-        if (letter && group.size() >= 20)
-            pictures.push_back(Bytes(static_cast<unsigned char>(group[18]) | static_cast<unsigned char>(group[19]) << 8,
-                                     RT_ICON));
-    }
-    EXPECT_EQ("", wrong);
-    std::sort(pictures.begin(), pictures.end());
-    EXPECT_EQ(59, std::unique(pictures.begin(), pictures.end()) - pictures.begin());
 }
 
 } // namespace
