@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -52,23 +53,19 @@ TEST(GdiEffects, DrawingOnADeviceContextMatchesTheImageVersion)
     const Image32 source = Source(1500, 800);
     MemoryCanvas canvas(Image32(24, 700, White)), sourceCanvas(source);
     OwnedBitmap sourceBitmap(BitmapFromImage(source));
-    CGdiDrawEffects effects;
-    SeedRandom(5);
-    effects.DrawBackground(canvas.Dc(), EffectSoftBump, RECT{0, 3, 24, 698}, C1, C2, C3, 12);
-    effects.DrawImage(canvas.Dc(), 2, 1, 18, 690, sourceBitmap, true, RGB(255, 0, 255), ImageStyleSoftShadow, true,
-                      3, 4, 5, 7, 60);
-    effects.TileBlit(canvas.Dc(), 1, 600, 20, 30, sourceCanvas.Dc(), 1, 0, 7, 5);
-    effects.BlendPicture(canvas.Dc(), 0, 650, 24, 20, sourceCanvas.Dc(), 300, 0, 50);
-    effects.DrawShadow(canvas.Dc(), 2, 672, 15, 15, sourceBitmap, true, 3, 3);
+    // The same drawings on either kind of target, from a bitmap or a device context.
+    auto draw = [](auto&& effects, auto target, const auto& bitmap, const auto& sourceDc) {
+        SeedRandom(5);
+        effects.DrawBackground(target, EffectSoftBump, {0, 3, 24, 698}, C1, C2, C3, 12);
+        effects.DrawImage(target, 2, 1, 18, 690, bitmap, true, RGB(255, 0, 255), ImageStyleSoftShadow, true, 3, 4, 5,
+                          7, 60);
+        effects.TileBlit(target, 1, 600, 20, 30, sourceDc, 1, 0, 7, 5);
+        effects.BlendPicture(target, 0, 650, 24, 20, sourceDc, 300, 0, 50);
+        effects.DrawShadow(target, 2, 672, 15, 15, bitmap, true, 3, 3);
+    };
+    draw(CGdiDrawEffects(), canvas.Dc(), sourceBitmap, sourceCanvas.Dc());
     Image32 expected(24, 700, White);
-    const CDrawEffects portable;
-    SeedRandom(5);
-    portable.DrawBackground(expected, EffectSoftBump, {0, 3, 24, 698}, C1, C2, C3, 12);
-    portable.DrawImage(expected, 2, 1, 18, 690, source, true, RGB(255, 0, 255), ImageStyleSoftShadow, true, 3, 4, 5,
-                       7, 60);
-    portable.TileBlit(expected, 1, 600, 20, 30, source, 1, 0, 7, 5);
-    portable.BlendPicture(expected, 0, 650, 24, 20, source, 300, 0, 50);
-    portable.DrawShadow(expected, 2, 672, 15, 15, source, true, 3, 3);
+    draw(CDrawEffects(), std::ref(expected), source, source);
     EXPECT_TRUE(canvas.Pixels().Pixels() == expected.Pixels());
 }
 
