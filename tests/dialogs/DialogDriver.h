@@ -80,18 +80,6 @@ inline void Pump()
         CDialog::PumpWaitingMessages();
 }
 
-// Pumps for a while: for the up-down controls' timers.
-inline void PumpFor(DWORD milliseconds, const std::function<void()>& eachRound = {})
-{
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        CDialog::PumpWaitingMessages();
-        if (eachRound)
-            eachRound();
-        Sleep(5);
-    }
-}
-
 inline void PressKey(HWND target, UINT key)
 {
     PostMessageA(target, WM_KEYDOWN, key, 1);
@@ -99,17 +87,13 @@ inline void PressKey(HWND target, UINT key)
     Pump();
 }
 
-// One character as typed; the edit receives it through the dialog's loop.
-inline void TypeChar(HWND edit, char c)
-{
-    PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
-    Pump();
-}
-
+// Characters as typed; the edit receives them through the dialog's loop.
 inline void TypeText(HWND edit, const std::string& text)
 {
-    for (char c : text)
-        TypeChar(edit, c);
+    for (char c : text) {
+        PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+        Pump();
+    }
 }
 
 inline void Click(HWND dialog, int id)
@@ -120,67 +104,39 @@ inline void Click(HWND dialog, int id)
 
 inline std::string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
-inline bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
 // The controls' states at a glance, as "101" for enabled, disabled, enabled.
 inline std::string EnabledStates(HWND dialog, std::initializer_list<int> ids)
 {
     std::string states;
     for (int id : ids)
-        states += Enabled(dialog, id) ? '1' : '0';
+        states += IsWindowEnabled(GetDlgItem(dialog, id)) ? '1' : '0';
     return states;
 }
 
-// The controls' texts joined by "|".
-inline std::string Texts(HWND dialog, std::initializer_list<int> ids)
+// An edit's selection as "start-end".
+inline std::string Selection(HWND edit)
 {
-    std::string texts;
-    for (int id : ids)
-        texts += (texts.empty() ? "" : "|") + Text(dialog, id);
-    return texts;
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return std::to_string(start) + "-" + std::to_string(end);
 }
 
-inline void Selection(HWND edit, int& start, int& end)
-{
-    DWORD s = 0, e = 0;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
-    start = static_cast<int>(s);
-    end = static_cast<int>(e);
-}
-
-// A settings store that remembers every write, in order.
-class RecordingStore : public CMemoryRegistry {
+// A settings store for one test that remembers the names of its writes, in order.
+class ScopedStore : public CMemoryRegistry {
 public:
-    struct Write {
-        std::string section, name, text;
-        uint32_t number;
-    };
+    ScopedStore() : m_previous(SetSettingsStore(this)) {}
+    ~ScopedStore() override { SetSettingsStore(m_previous); }
     void WriteDword(const char* section, const char* name, uint32_t value) override
     {
-        writes.push_back({section, name, {}, value});
+        writes.push_back(std::string(section) + "/" + name);
         CMemoryRegistry::WriteDword(section, name, value);
     }
     void WriteString(const char* section, const char* name, const std::string& value) override
     {
-        writes.push_back({section, name, value, 0});
+        writes.push_back(std::string(section) + "/" + name);
         CMemoryRegistry::WriteString(section, name, value);
     }
-    std::vector<std::string> WrittenNames() const
-    {
-        std::vector<std::string> names;
-        for (const Write& w : writes)
-            names.push_back(w.section + "/" + w.name);
-        return names;
-    }
-    std::vector<Write> writes;
-};
-
-// Installs a fresh recording store for one test and puts the old one back.
-class ScopedStore {
-public:
-    ScopedStore() : m_previous(SetSettingsStore(&store)) {}
-    ~ScopedStore() { SetSettingsStore(m_previous); }
-    RecordingStore store;
+    std::vector<std::string> writes;
 
 private:
     CRegistry* m_previous;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/win/MessageDlg.h"
 #include "engine/Messages.h"
 #include "res/resource.h"
 #include "settings/GameSettings.h"
@@ -13,16 +12,13 @@
 
 namespace {
 
-struct ShownMessage {
-    std::string text;
-    int type;
-    HWND active;
-};
-std::vector<ShownMessage> s_messages;
+// Each message as "type text", with "over the dialog" where it was shown over the word list dialog.
+std::vector<std::string> s_messages;
 
 int RecordMessage(const char* text, int type)
 {
-    s_messages.push_back({text, type, GetActiveWindow()});
+    s_messages.push_back(std::to_string(type) + " " + text +
+                         (WindowText(GetActiveWindow()) == "Wortliste auswählen" ? " over the dialog" : ""));
     return 1;
 }
 
@@ -58,7 +54,7 @@ protected:
         GameSettings.Wordlist = wordlist;
         GameSettings.Listpath = path;
         SaveListSettings();
-        scoped.store.writes.clear();
+        scoped.writes.clear();
     }
 
     ScopedStore scoped;
@@ -67,188 +63,94 @@ protected:
 
 HWND PathEdit(HWND dlg) { return GetDlgItem(dlg, IDC_LISTPATH); }
 
-TEST_F(WordListDialog, PathRulesFollowTheChoiceAndCancellingRestoresIt)
+// Path, its rules and Browse enabled, the radio, the focus's id.
+std::string State(HWND dlg)
 {
-    Store(0, "C:\\alt.txt");
-    // Whatever memory holds, the dialog starts from the stored choice.
-    GameSettings.Wordlist = 1;
-    GameSettings.Listpath = "C:\\ungespeichert.txt";
-    CWordListDlg dialog;
-    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
-        EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_STANDARDLIST), BST_CHECKED);
-        EXPECT_EQ(Text(dlg, IDC_LISTPATH), "C:\\alt.txt") << "shown, though disabled";
-        EXPECT_EQ(EnabledStates(dlg, {IDC_LISTPATH, IDC_LISTRULES, IDC_BROWSE}), "000");
-        EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDOK));
-
-        Click(dlg, IDC_OWNLIST);
-        EXPECT_EQ(EnabledStates(dlg, {IDC_LISTPATH, IDC_LISTRULES, IDC_BROWSE}), "111");
-        EXPECT_EQ(GetFocus(), PathEdit(dlg));
-        SetWindowTextA(PathEdit(dlg), "C:\\neu.txt");
-        Click(dlg, IDC_OWNLIST); // copies the controls into memory
-        EXPECT_EQ(GameSettings.Wordlist.load(), 1);
-        Click(dlg, IDC_STANDARDLIST);
-        EXPECT_FALSE(Enabled(dlg, IDC_LISTPATH));
-        PressKey(GetFocus(), VK_ESCAPE);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(GameSettings.Wordlist.load(), 0);
-    EXPECT_EQ(GameSettings.Listpath, "C:\\alt.txt");
-    EXPECT_TRUE(scoped.store.writes.empty());
-    EXPECT_EQ(WordCount(), 2) << "the list is never touched on cancelling";
+    return EnabledStates(dlg, {IDC_LISTPATH, IDC_LISTRULES, IDC_BROWSE}) + " " + Text(dlg, IDC_LISTPATH) +
+           (IsDlgButtonChecked(dlg, IDC_OWNLIST) ? " own " : " standard ") + std::to_string(GetDlgCtrlID(GetFocus()));
 }
 
-TEST_F(WordListDialog, OwnListWithoutPathIsRefusedAndATrimmedPathIsStored)
+TEST_F(WordListDialog, ChoiceEnablesThePathCancelRestoresAndOkStoresItTrimmed)
 {
-    Store(0, "");
-    CWordListDlg dialog;
-    const INT_PTR result = RunScripted(dialog, [this](HWND dlg) {
+    Store(0, "C:\\alt.txt");
+    GameSettings.Listpath = "C:\\ungespeichert.txt"; // the dialog starts from what is stored
+    CWordListDlg cancelled;
+    EXPECT_EQ(IDCANCEL, RunScripted(cancelled, [](HWND dlg) {
+        std::string states = State(dlg);
+        Click(dlg, IDC_OWNLIST);
+        states += "; " + State(dlg);
+        SetWindowTextA(PathEdit(dlg), "C:\\neu.txt");
+        Click(dlg, IDC_STANDARDLIST);
+        EXPECT_EQ("000 C:\\alt.txt standard " + std::to_string(IDOK) + "; 111 C:\\alt.txt own " +
+                      std::to_string(IDC_LISTPATH) + "; 000 C:\\neu.txt standard",
+                  states + "; " + State(dlg).substr(0, 23));
+        PressKey(GetFocus(), VK_ESCAPE);
+    }));
+    EXPECT_EQ("0 C:\\alt.txt 2", std::to_string(GameSettings.Wordlist.load()) + " " + GameSettings.Listpath + " " +
+                                    std::to_string(WordCount()));
+    EXPECT_TRUE(scoped.writes.empty());
+
+    // An own list without a path is refused over the dialog; Browse fills it
+    // in; the search is stopped while the old list is still there.
+    CWordListDlg::SetFileChooser(&ChooseRecordedFile);
+    int wordsWhenStopped = -1;
+    CWordListDlg dialog([&] { wordsWhenStopped = WordCount(); });
+    EXPECT_EQ(IDOK, RunScripted(dialog, [this](HWND dlg) {
         Click(dlg, IDC_OWNLIST);
         SetWindowTextA(PathEdit(dlg), "   ");
         Click(dlg, IDOK);
-        ASSERT_EQ(s_messages.size(), 1u);
-        EXPECT_EQ(s_messages[0].text, "Es wurde keine Wortliste angegeben.");
-        EXPECT_EQ(s_messages[0].type, MessageError);
-        EXPECT_EQ(s_messages[0].active, dlg) << "shown over the dialog";
-        EXPECT_TRUE(IsWindow(dlg));
-        EXPECT_EQ(GetFocus(), PathEdit(dlg));
-        EXPECT_TRUE(scoped.store.writes.empty());
-        EXPECT_EQ(WordCount(), 2);
-        SetWindowTextA(PathEdit(dlg), "  C:\\neu.txt\t ");
-        PressKey(GetFocus(), VK_RETURN);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(GameSettings.Listpath, "C:\\neu.txt");
-    EXPECT_EQ(scoped.store.WrittenNames(), (std::vector<std::string>{"List/Wordlist", "List/Listpath"}));
-    EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\neu.txt");
-    EXPECT_EQ(WordCount(), 0);
-}
-
-TEST_F(WordListDialog, SearchIsStoppedOnlyWhenTheListIsAboutToBeEmptied)
-{
-    Store(1, "C:\\Listen\\Woerter.txt");
-    int wordsWhenStopped = -1;
-    int stops = 0;
-    auto stopSearch = [&] {
-        ++stops;
-        wordsWhenStopped = WordCount();
-    };
-    CWordListDlg samePath(stopSearch);
-    RunScripted(samePath, [](HWND dlg) {
-        SetWindowTextA(PathEdit(dlg), " c:\\LISTEN\\woerter.TXT ");
-        Click(dlg, IDOK);
-    });
-    EXPECT_EQ(stops, 0);
-    EXPECT_EQ(WordCount(), 2) << "the same file in other case keeps the list";
-
-    CWordListDlg switched(stopSearch);
-    RunScripted(switched, [](HWND dlg) {
-        Click(dlg, IDC_STANDARDLIST);
-        Click(dlg, IDOK);
-    });
-    EXPECT_EQ(stops, 1);
-    EXPECT_EQ(wordsWhenStopped, 2) << "stopped while the list was still there";
-    EXPECT_EQ(WordCount(), 0);
-    EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "c:\\LISTEN\\woerter.TXT") << "kept for later";
-}
-
-TEST_F(WordListDialog, ChosenFileFillsThePathAndCancelledChoiceKeepsIt)
-{
-    Store(1, "C:\\alt.txt");
-    CWordListDlg::SetFileChooser(&ChooseRecordedFile);
-    CWordListDlg dialog;
-    RunScripted(dialog, [](HWND dlg) {
+        const std::string refused = State(dlg);
         s_chosenFile.clear();
+        Click(dlg, IDC_BROWSE); // a cancelled choice keeps the path
+        EXPECT_EQ("111     own " + std::to_string(IDC_LISTPATH) + "|   ", refused + "|" + Text(dlg, IDC_LISTPATH));
+        EXPECT_TRUE(scoped.writes.empty());
+        s_chosenFile = "  C:\\Dokumente\\liste.txt\t ";
         Click(dlg, IDC_BROWSE);
-        EXPECT_EQ(Text(dlg, IDC_LISTPATH), "C:\\alt.txt");
-        s_chosenFile = "C:\\Dokumente\\liste.txt";
-        Click(dlg, IDC_BROWSE);
-        EXPECT_EQ(Text(dlg, IDC_LISTPATH), "C:\\Dokumente\\liste.txt");
-        EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_OWNLIST), BST_CHECKED);
-        Click(dlg, IDOK);
-    });
-    EXPECT_EQ(SettingsStore().ReadString("List", "Listpath", "?"), "C:\\Dokumente\\liste.txt");
+        PressKey(GetFocus(), VK_RETURN);
+    }));
+    EXPECT_EQ(s_messages, std::vector<std::string>{std::to_string(MessageError) +
+                                                   " Es wurde keine Wortliste angegeben. over the dialog"});
+    EXPECT_EQ(scoped.writes, (std::vector<std::string>{"List/Wordlist", "List/Listpath"}));
+    EXPECT_EQ("C:\\Dokumente\\liste.txt 2 0", SettingsStore().ReadString("List", "Listpath", "?") + " " +
+                                                   std::to_string(wordsWhenStopped) + " " + std::to_string(WordCount()));
 }
 
-// The real message dialog: it belongs to the word list dialog, so closing it
-// leaves the main window disabled until the word list dialog ends.
-HWND s_messageOwner = nullptr;
-
-TEST_F(WordListDialog, MessageOverTheDialogKeepsTheMainWindowDisabled)
-{
-    Store(1, "");
-    SetMessageHandler(&ShowMessageDlgHandler);
-    HWND main = CreateWindowExA(0, "STATIC", "main", WS_POPUP | WS_VISIBLE, 50, 50, 500, 400, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-    CDialog::SetMainWindow(main);
-    s_messageOwner = nullptr;
-    CWordListDlg dialog;
-    RunScripted(
-        dialog,
-        [main](HWND dlg) {
-            {
-                const ActOnWindow answer([](HWND w) { return GetDlgItem(w, IDC_MSG_TEXT) != nullptr; },
-                                         [](HWND w) {
-                                             s_messageOwner = GetWindow(w, GW_OWNER);
-                                             PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                                         },
-                                         50);
-                Click(dlg, IDOK);
-            }
-            EXPECT_EQ(s_messageOwner, dlg);
-            EXPECT_TRUE(IsWindow(dlg));
-            EXPECT_FALSE(IsWindowEnabled(main)) << "still behind the modal word list dialog";
-            Click(dlg, IDCANCEL);
-        },
-        main);
-    EXPECT_TRUE(IsWindowEnabled(main));
-    CDialog::SetMainWindow(nullptr);
-    DestroyWindow(main);
-}
-
-// The real Open dialog: a name typed without extension gets ".txt", and the
-// full path comes back into the path field.
-std::string s_typedName;
-std::string s_shownPath;
-HWND s_fileDialogOwner = nullptr;
-
-// The file name box: cmb13, or edt1 in the older form.
+// The file name box of the real Open dialog: cmb13, or edt1 in the older form.
 HWND FileNameBox(HWND window)
 {
     HWND name = GetDlgItem(window, 0x47C);
     return name ? name : GetDlgItem(window, 0x480);
 }
 
-TEST_F(WordListDialog, OpenDialogAddsTheTextExtensionAndReturnsTheFullPath)
+// The real Open dialog belongs to the word list dialog. A name typed without
+// extension gets ".txt"; the full path comes back.
+TEST_F(WordListDialog, RealOpenDialogBelongsToTheDialog)
 {
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
     const std::string file = std::string(folder) + "anagrilla_liste.txt";
-    HANDLE created = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(created, INVALID_HANDLE_VALUE);
-    CloseHandle(created);
+    CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    static std::string s_typedName;
     s_typedName = std::string(folder) + "anagrilla_liste";
+    static HWND s_fileDialogOwner;
     s_fileDialogOwner = nullptr;
 
     Store(1, "");
+    std::string shownPath;
     CWordListDlg dialog;
-    RunScripted(dialog, [](HWND dlg) {
-        {
-            const ActOnWindow answer([](HWND w) { return FileNameBox(w) != nullptr; },
-                                     [](HWND w) {
-                                         s_fileDialogOwner = GetWindow(w, GW_OWNER);
-                                         SetWindowTextA(FileNameBox(w), s_typedName.c_str());
-                                         PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                                                      reinterpret_cast<LPARAM>(GetDlgItem(w, IDOK)));
-                                     },
-                                     100);
-            Click(dlg, IDC_BROWSE);
-        }
+    RunScripted(dialog, [&](HWND dlg) {
+        const ActOnWindow answer([](HWND w) { return FileNameBox(w) != nullptr; }, [](HWND w) {
+            s_fileDialogOwner = GetWindow(w, GW_OWNER);
+            SetWindowTextA(FileNameBox(w), s_typedName.c_str());
+            PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(w, IDOK)));
+        }, 100);
+        Click(dlg, IDC_BROWSE);
         EXPECT_EQ(s_fileDialogOwner, dlg);
-        s_shownPath = Text(dlg, IDC_LISTPATH);
+        shownPath = Text(dlg, IDC_LISTPATH);
         Click(dlg, IDCANCEL);
     });
     DeleteFileA(file.c_str());
-    EXPECT_TRUE(SamePathIgnoringCase(s_shownPath, file)) << s_shownPath;
+    EXPECT_TRUE(SamePathIgnoringCase(shownPath, file)) << shownPath;
 }
 
 } // namespace

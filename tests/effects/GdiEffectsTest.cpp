@@ -6,22 +6,24 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <functional>
+#include <vector>
 
 namespace {
 
-// A memory device context on a 32-bit bitmap, filled with one colour.
+// A memory device context on a 32-bit bitmap made from an image.
 class MemoryCanvas
 {
 public:
-    MemoryCanvas(int width, int height, COLORREF fill) : m_bitmap(BitmapFromImage(Image32(width, height, fill))) {}
+    explicit MemoryCanvas(const Image32& image) : m_bitmap(BitmapFromImage(image)) {}
     HDC Dc() const { return m_dc; }
-    COLORREF Pixel(int x, int y) const { return GetPixel(m_dc, x, y); }
-    void Expect(std::initializer_list<std::tuple<int, int, COLORREF>> pixels) const
+    Image32 Pixels() const
     {
-        for (const auto& p : pixels)
-            EXPECT_EQ(Pixel(std::get<0>(p), std::get<1>(p)), std::get<2>(p))
-                << std::get<0>(p) << "," << std::get<1>(p);
+        BITMAP info{};
+        GetObjectA(m_bitmap, sizeof info, &info);
+        Image32 image;
+        ReadDcPixels(m_dc, 0, 0, info.bmWidth, info.bmHeight, image);
+        return image;
     }
 
 private:
@@ -30,159 +32,57 @@ private:
     SelectedObject m_selected{m_dc, m_bitmap};
 };
 
-const COLORREF White = RGB(255, 255, 255);
+const uint32_t White = RGB(255, 255, 255), C1 = RGB(10, 20, 30), C2 = RGB(200, 100, 0), C3 = RGB(0, 255, 128);
+
+// Three pixels, and a striped picture far larger than one band of rows.
+Image32 Source(int width, int height)
+{
+    Image32 picture(width, height, RGB(0, 0, 255));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if ((x / 100 + y / 37 + x) % 3 == 0)
+                picture.At(x, y) = (x + y) % 5 ? RGB(255, 0, 255) : RGB(x % 256, y % 256, 9);
+    return picture;
+}
 
 } // namespace
 
-TEST(GdiEffects, SystemColoursComeFromTheScheme)
+// Taller than one band, the source over a million pixels: read band by band.
+TEST(GdiEffects, DrawingOnADeviceContextMatchesTheImageVersion)
 {
-    CGdiSysColors scheme;
-    EXPECT_EQ(scheme.SysColor(COLOR_INFOBK), GetSysColor(COLOR_INFOBK));
-    const CColorNames names(scheme);
-    EXPECT_EQ(names.Lookup("infobackground", 1), GetSysColor(COLOR_INFOBK));
-    EXPECT_EQ(names.Lookup("windowtext", 1), GetSysColor(COLOR_WINDOWTEXT));
+    const Image32 source = Source(1500, 800);
+    MemoryCanvas canvas(Image32(24, 700, White)), sourceCanvas(source);
+    OwnedBitmap sourceBitmap(BitmapFromImage(source));
+    // The same drawings on either kind of target, from a bitmap or a device context.
+    auto draw = [](auto&& effects, auto target, const auto& bitmap, const auto& sourceDc) {
+        SeedRandom(5);
+        effects.DrawBackground(target, EffectSoftBump, {0, 3, 24, 698}, C1, C2, C3, 12);
+        effects.DrawImage(target, 2, 1, 18, 690, bitmap, true, RGB(255, 0, 255), ImageStyleSoftShadow, true, 3, 4, 5,
+                          7, 60);
+        effects.TileBlit(target, 1, 600, 20, 30, sourceDc, 1, 0, 7, 5);
+        effects.BlendPicture(target, 0, 650, 24, 20, sourceDc, 300, 0, 50);
+        effects.DrawShadow(target, 2, 672, 15, 15, bitmap, true, 3, 3);
+    };
+    draw(CGdiDrawEffects(), canvas.Dc(), sourceBitmap, sourceCanvas.Dc());
+    Image32 expected(24, 700, White);
+    draw(CDrawEffects(), std::ref(expected), source, source);
+    EXPECT_TRUE(canvas.Pixels().Pixels() == expected.Pixels());
 }
 
-TEST(GdiEffects, PixelsTravelBothWaysWithRedInTheLowestByte)
+TEST(GdiEffects, PixelsKeepRedInTheLowestByteAndFillsStayInTheClip)
 {
-    MemoryCanvas canvas(4, 3, RGB(1, 2, 3));
-    SetPixel(canvas.Dc(), 2, 1, RGB(200, 10, 20));
-    Image32 image;
-    ASSERT_TRUE(ReadDcPixels(canvas.Dc(), 1, 1, 3, 2, image));
-    EXPECT_EQ(image.Width(), 3);
-    EXPECT_EQ(image.At(1, 0), uint32_t(RGB(200, 10, 20)));
-    EXPECT_EQ(image.At(0, 0), uint32_t(RGB(1, 2, 3)));
-
-    image.At(2, 1) = MakeColour(9, 8, 7);
+    EXPECT_EQ(CColorNames(CGdiSysColors()).Lookup("infobackground", 1), GetSysColor(COLOR_INFOBK));
+    Image32 image(3, 2, RGB(1, 2, 3));
+    image.At(1, 0) = RGB(200, 10, 20);
+    MemoryCanvas canvas(Image32(10, 10, White));
     ASSERT_TRUE(WriteDcPixels(canvas.Dc(), 1, 1, image));
-    canvas.Expect({{3, 2, RGB(9, 8, 7)}, {2, 1, RGB(200, 10, 20)}});
-
-    HBITMAP bitmap = BitmapFromImage(image);
+    OwnedRegion region(CreateRectRgn(0, 0, 2, 10));
+    SelectClipRgn(canvas.Dc(), region);
+    CGdiDrawEffects().DrawBackground(canvas.Dc(), EffectSolid, RECT{-100000, -100000, 100000, 100000}, C1, C2, C3, 0);
+    SelectClipRgn(canvas.Dc(), nullptr);
     Image32 back;
-    ASSERT_TRUE(ImageFromBitmap(bitmap, back));
-    DeleteObject(bitmap);
-    EXPECT_EQ(back.Pixels(), image.Pixels());
-
-    EXPECT_FALSE(ReadDcPixels(canvas.Dc(), 0, 0, MaxImageSide + 1, 1, image));
-    EXPECT_TRUE(ReadDcPixels(canvas.Dc(), 0, 0, 0, 1, image));
-    EXPECT_TRUE(image.IsEmpty());
-}
-
-TEST(GdiEffects, BackgroundMatchesTheImageVersionAndKeepsTheClip)
-{
-    const uint32_t c1 = RGB(10, 20, 30), c2 = RGB(200, 100, 0), c3 = RGB(0, 255, 128);
-    for (int effect : {EffectHGradient, EffectVCGradient, EffectSoftBump, EffectMetal})
-    {
-        MemoryCanvas canvas(12, 10, White);
-        SeedRandom(5);
-        CGdiDrawEffects().DrawBackground(canvas.Dc(), effect, RECT{1, 2, 11, 9}, c1, c2, c3, 12);
-        Image32 expected(12, 10, White);
-        SeedRandom(5);
-        CDrawEffects().DrawBackground(expected, effect, {1, 2, 11, 9}, c1, c2, c3, 12);
-        for (int y = 0; y < 10; ++y)
-            for (int x = 0; x < 12; ++x)
-                ASSERT_EQ(canvas.Pixel(x, y), expected.At(x, y)) << effect << " " << x << "," << y;
-    }
-
-    MemoryCanvas clipped(10, 10, White);
-    HRGN region = CreateRectRgn(0, 0, 5, 10);
-    SelectClipRgn(clipped.Dc(), region);
-    DeleteObject(region);
-    CGdiDrawEffects().DrawBackground(clipped.Dc(), EffectSolid, RECT{-100000, -100000, 100000, 100000}, c1, c2, c3,
-                                     0);
-    SelectClipRgn(clipped.Dc(), nullptr);
-    clipped.Expect({{4, 9, c1}, {5, 0, White}});
-}
-
-TEST(GdiEffects, TileBlendAndShadowOnDeviceContexts)
-{
-    CGdiDrawEffects effects;
-    MemoryCanvas source(3, 1, RGB(0, 0, 0));
-    SetPixel(source.Dc(), 1, 0, RGB(100, 0, 0));
-    SetPixel(source.Dc(), 2, 0, RGB(0, 100, 0));
-
-    MemoryCanvas tiled(6, 2, White);
-    effects.TileBlit(tiled.Dc(), 1, 0, 5, 2, source.Dc(), 1, 0, 2, 1);
-    tiled.Expect({{0, 0, White}, {1, 1, RGB(100, 0, 0)}, {4, 0, RGB(0, 100, 0)}, {5, 1, RGB(100, 0, 0)}});
-
-    MemoryCanvas blended(3, 1, RGB(200, 200, 200));
-    effects.BlendPicture(blended.Dc(), 0, 0, 3, 1, source.Dc(), 0, 0, 50);
-    EXPECT_EQ(blended.Pixel(1, 0), RGB(150, 100, 100));
-    effects.BlendPicture(blended.Dc(), 0, 0, 3, 1, source.Dc(), 0, 0, 100);
-    EXPECT_EQ(blended.Pixel(2, 0), RGB(0, 100, 0));
-
-    HBITMAP mask = BitmapFromImage(Image32(5, 5, 0));
-    MemoryCanvas shadowed(7, 7, White);
-    EXPECT_TRUE(effects.DrawShadow(shadowed.Dc(), 2, 2, 5, 5, mask, true, 3, 3));
-    DeleteObject(mask);
-    shadowed.Expect({{2, 2, RGB(226, 226, 226)}, {3, 3, RGB(141, 141, 141)}, {6, 6, White}, {1, 1, White}});
-
-    MemoryCanvas maskCanvas(5, 5, RGB(128, 128, 128));
-    MemoryCanvas hard(6, 6, RGB(200, 100, 50));
-    EXPECT_TRUE(effects.DrawShadow(hard.Dc(), 1, 1, 5, 5, maskCanvas.Dc(), false, 0, 0));
-    hard.Expect({{0, 0, RGB(200, 100, 50)}, {5, 5, RGB(100, 50, 25)}});
-}
-
-TEST(GdiEffects, BitmapsAndIconsKeepTheirTransparentPixels)
-{
-    CGdiDrawEffects effects;
-    Image32 picture(2, 1, RGB(0, 0, 255));
-    picture.At(0, 0) = RGB(255, 0, 255);
-    HBITMAP bitmap = BitmapFromImage(picture);
-    MemoryCanvas canvas(5, 3, RGB(10, 10, 10));
-    effects.DrawImage(canvas.Dc(), 1, 0, 2, 1, bitmap, true, RGB(255, 0, 255), ImageStyleDarker, true, 1, 1, 0, 0,
-                      50);
-    DeleteObject(bitmap);
-    // No shadow bit: the picture moved by (1, 1).
-    canvas.Expect({{2, 1, RGB(10, 10, 10)}, {3, 1, RGB(0, 0, 191)}, {3, 0, RGB(10, 10, 10)}});
-
-    // A 2 x 2 colour icon whose left column is clear.
-    Image32 colours(2, 2, RGB(0, 200, 0)), andMask(2, 2, 0);
-    for (int y = 0; y < 2; ++y)
-    {
-        andMask.At(0, y) = 0xFFFFFF;
-        colours.At(0, y) = 0;
-    }
-    ICONINFO info{};
-    info.fIcon = TRUE;
-    info.hbmColor = BitmapFromImage(colours);
-    info.hbmMask = BitmapFromImage(andMask);
-    HICON icon = CreateIconIndirect(&info);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    ASSERT_NE(icon, nullptr);
-    MemoryCanvas iconCanvas(4, 4, RGB(50, 60, 70));
-    effects.DrawIcon(iconCanvas.Dc(), 1, 1, 2, 2, icon, 0, false, 0, 0, 0, 0, 0);
-    DestroyIcon(icon);
-    iconCanvas.Expect({{1, 1, RGB(50, 60, 70)}, {2, 1, RGB(0, 200, 0)}, {2, 2, RGB(0, 200, 0)}, {3, 3, RGB(50, 60, 70)}});
-}
-
-TEST(GdiEffects, TallAreasAreDrawnInBandsAsTheImageVersionDrawsThemWhole)
-{
-    // Taller than one band of rows: each row must come out as if drawn at once.
-    const int width = 24, height = 700;
-    // Far more than a million pixels: read by rows, band by band.
-    Image32 picture(1500, 800, RGB(0, 0, 255));
-    for (int y = 0; y < 800; ++y)
-        for (int x = 0; x < 1500; ++x)
-            if ((x / 100 + y / 37) % 3 == 0)
-                picture.At(x, y) = (x + y) % 5 ? RGB(255, 0, 255) : RGB(x % 256, y % 256, 9);
-    HBITMAP bitmap = BitmapFromImage(picture);
-    const uint32_t c1 = RGB(10, 20, 30), c2 = RGB(200, 100, 0), c3 = RGB(0, 255, 128);
-    MemoryCanvas canvas(width, height, White);
-    CGdiDrawEffects effects;
-    SeedRandom(5);
-    effects.DrawBackground(canvas.Dc(), EffectSoftBump, RECT{0, 3, width, height - 2}, c1, c2, c3, 12);
-    effects.DrawImage(canvas.Dc(), 2, 1, 18, 690, bitmap, true, RGB(255, 0, 255), ImageStyleSoftShadow, true, 3, 4,
-                      5, 7, 60);
-    DeleteObject(bitmap);
-
-    Image32 expected(width, height, White);
-    SeedRandom(5);
-    CDrawEffects().DrawBackground(expected, EffectSoftBump, {0, 3, width, height - 2}, c1, c2, c3, 12);
-    CDrawEffects().DrawImage(expected, 2, 1, 18, 690, picture, true, RGB(255, 0, 255), ImageStyleSoftShadow, true, 3,
-                             4, 5, 7, 60);
-    Image32 drawn;
-    ASSERT_TRUE(ReadDcPixels(canvas.Dc(), 0, 0, width, height, drawn));
-    EXPECT_TRUE(drawn.Pixels() == expected.Pixels());
+    ASSERT_TRUE(ReadDcPixels(canvas.Dc(), 1, 1, 4, 2, back));
+    EXPECT_EQ((std::vector<uint32_t>{C1, RGB(200, 10, 20), RGB(1, 2, 3), White, C1, RGB(1, 2, 3), RGB(1, 2, 3), White}),
+              back.Pixels());
+    EXPECT_FALSE(ReadDcPixels(canvas.Dc(), 0, 0, MaxImageSide + 1, 1, back));
 }

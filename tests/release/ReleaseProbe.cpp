@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -16,16 +17,13 @@ int PrintVersion(const char* file)
     DWORD handle = 0;
     const DWORD size = GetFileVersionInfoSizeA(file, &handle);
     std::string data(size, '\0');
-    if (size == 0 || !GetFileVersionInfoA(file, 0, size, data.data())) {
-        std::printf("no version resource\n");
-        return 1;
-    }
     // The block that Explorer picks: the first translation.
     WORD* translation = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length)
-        || length < 4) {
-        std::printf("no translation\n");
+    if (size == 0 || !GetFileVersionInfoA(file, 0, size, data.data()) ||
+        !VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
+        length < 4) {
+        std::printf("no version resource\n");
         return 1;
     }
     std::printf("Translation=%04x%04x\n", translation[0], translation[1]);
@@ -43,28 +41,16 @@ int PrintVersion(const char* file)
 HWND g_game = nullptr;
 int g_messages = 0;
 
-// A visible top-level window of the game's process that has control id.
+// A visible top-level window of the game's thread that has control id.
 HWND GameWindowWith(int id)
 {
-    struct Search {
-        DWORD process;
-        int id;
-        HWND found;
-    } search{0, id, nullptr};
-    GetWindowThreadProcessId(g_game, &search.process);
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == s.process && IsWindowVisible(window) && GetDlgItem(window, s.id)) {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    static std::pair<int, HWND> search;
+    search = {id, nullptr};
+    EnumThreadWindows(GetWindowThreadProcessId(g_game, nullptr), [](HWND window, LPARAM) -> BOOL {
+        search.second = IsWindowVisible(window) && GetDlgItem(window, search.first) ? window : search.second;
+        return !search.second;
+    }, 0);
+    return search.second;
 }
 
 std::string Text(HWND window)

@@ -1,115 +1,52 @@
 #include <windows.h>
 
+#include "dialoglayer/win/Gdi.h"
 #include "tooltip/MarkupRenderer.h"
 #include "tooltip/win/GdiCanvas.h"
+#include "tooltip/win/GdiEffects.h"
 #include "tooltip/win/MarkupHost.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <string>
 
 namespace {
 
-// A white 32-bit picture in a memory device context.
-class Picture
+const uint32_t Light = RGB(255, 0, 0), Dark = RGB(0, 0, 255), White = RGB(255, 255, 255);
+
+// Draws on a white picture and returns it as a picture of letters:
+// L light, D dark, . white, # anything else.
+template <class Draw>
+std::string Drawn(int width, int height, Draw draw)
 {
-public:
-    Picture(int width, int height) : m_width(width)
+    MemoryDC dc(nullptr);
+    OwnedBitmap bitmap(BitmapFromImage(Image32(width, height, White)));
+    SelectedObject selected(dc, bitmap);
     {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        m_dc = CreateCompatibleDC(nullptr);
-        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-        m_old = SelectObject(m_dc, m_bitmap);
-        const RECT all{0, 0, width, height};
-        FillRect(m_dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        CGdiCanvas canvas(dc);
+        draw(canvas);
     }
-    ~Picture()
-    {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
-    HDC Dc() const { return m_dc; }
-    // As a colour value, red in the lowest byte.
-    COLORREF At(int x, int y) const
-    {
-        GdiFlush();
-        const DWORD pixel = m_bits[y * m_width + x];
-        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-    }
-
-private:
-    int m_width;
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_old = nullptr;
-    DWORD* m_bits = nullptr;
-};
-
-const COLORREF Light = RGB(255, 0, 0);
-const COLORREF Dark = RGB(0, 0, 255);
-const COLORREF White = RGB(255, 255, 255);
-
-TEST(GdiCanvas, BordersOfWidthThreeLieOnTheirLines)
-{
-    struct Pixel
-    {
-        int x, y;
-        COLORREF colour;
-    };
-    const struct
-    {
-        int style;
-        std::vector<Pixel> pixels;
-    } cases[] = {
-        {BorderSolid, {{1, 25, Light}, {0, 25, Light}, {50, 1, Light}, {99, 25, Dark}, {50, 49, Dark},
-                       {3, 25, White}, {50, 25, White}}},
-        // The double border's inner frame, with a gap to the outer one.
-        {BorderDouble, {{1, 25, Light}, {4, 25, White}, {7, 25, Light}, {50, 7, Light}, {93, 25, Dark},
-                        {50, 43, Dark}, {50, 25, White}}},
-    };
-    for (const auto& c : cases)
-    {
-        Picture picture(120, 60);
-        {
-            CGdiCanvas canvas(picture.Dc());
-            DrawBorder(canvas, MarkupRect{0, 0, 100, 50}, Light, Dark, c.style, 3);
+    Image32 image;
+    ReadDcPixels(dc, 0, 0, width, height, image);
+    std::string picture;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t p = image.At(x, y);
+            picture += p == Light ? 'L' : p == Dark ? 'D' : p == White ? '.' : '#';
         }
-        for (const Pixel& p : c.pixels)
-            EXPECT_EQ(p.colour, picture.At(p.x, p.y)) << c.style << ": " << p.x << "," << p.y;
+        picture += '\n';
     }
+    return picture;
 }
 
-TEST(GdiCanvas, MeasuredTextIsDrawnInsideItsRectangle)
+TEST(GdiCanvas, BordersLieOnTheirLines)
 {
-    Picture picture(200, 60);
-    CMarkupRenderer renderer;
-    MarkupSize size;
-    {
-        CGdiCanvas canvas(picture.Dc());
-        size = renderer.Measure(canvas, "<b>Hallo</b> Welt");
-        EXPECT_GT(size.cx, 20);
-        EXPECT_GE(size.cy, 14); // 10pt at 96 dpi is a 13-pixel font
-        renderer.Draw(canvas, "<b>Hallo</b> Welt", MarkupRect{10, 10, 10 + size.cx, 10 + size.cy});
-    }
-    int inside = 0;
-    int outside = 0;
-    for (int y = 0; y < 60; ++y) {
-        for (int x = 0; x < 200; ++x) {
-            if (picture.At(x, y) == White)
-                continue;
-            const bool within = x >= 10 && x < 10 + size.cx && y >= 10 && y < 10 + size.cy;
-            ++(within ? inside : outside);
-        }
-    }
-    EXPECT_GT(inside, 20);
-    EXPECT_EQ(0, outside);
+    // Width three: solid, and double with a gap between its frames.
+    EXPECT_EQ("LLLLLLLLLLL.\nLLLLLLLLLLDD\nLLLLLLLLLLDD\nLLL.......DD\nLDDDDDDDDDDD\n.DDDDDDDDDDD\n",
+              Drawn(12, 6, [](CGdiCanvas& c) { DrawBorder(c, MarkupRect{0, 0, 12, 6}, Light, Dark, BorderSolid, 3); }));
+    EXPECT_EQ("LLL...LLL...DDD...DD\n",
+              Drawn(20, 20, [](CGdiCanvas& c) { DrawBorder(c, MarkupRect{0, 0, 20, 20}, Light, Dark, BorderDouble, 3); })
+                  .substr(10 * 21, 21));
 }
 
 TEST(MarkupHost, HandCursorFallsBackToTheSystemsHand)

@@ -24,12 +24,17 @@ void PumpFor(int milliseconds) {
 namespace {
 MessageAnswerer* s_answerer = nullptr;
 constexpr int MessageTextId = 181;
-constexpr int MessageBoxTextId = 0xFFFF;
 } // namespace
 
 MessageAnswerer::MessageAnswerer() {
     s_answerer = this;
-    m_timer = SetTimer(nullptr, 0, 15, &MessageAnswerer::OnTimer);
+    m_timer = SetTimer(nullptr, 0, 15, [](HWND, UINT, UINT_PTR, DWORD) {
+        EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM) -> BOOL {
+            if (s_answerer && IsWindowVisible(window) && GetDlgItem(window, MessageTextId))
+                s_answerer->Answer(window);
+            return TRUE;
+        }, 0);
+    });
 }
 
 MessageAnswerer::~MessageAnswerer() {
@@ -37,37 +42,15 @@ MessageAnswerer::~MessageAnswerer() {
     s_answerer = nullptr;
 }
 
-void CALLBACK MessageAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (s_answerer)
-        EnumThreadWindows(GetCurrentThreadId(), &MessageAnswerer::OnThreadWindow,
-                          reinterpret_cast<LPARAM>(s_answerer));
-}
-
-BOOL CALLBACK MessageAnswerer::OnThreadWindow(HWND window, LPARAM self) {
-    // A message dialog is the visible dialog with an "&OK" or "&Ja" button.
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) &&
-        (GetDlgItem(window, IDOK) || GetDlgItem(window, IDYES)))
-        reinterpret_cast<MessageAnswerer*>(self)->AnswerDialog(window);
-    return TRUE;
-}
-
-void MessageAnswerer::AnswerDialog(HWND dialog) {
-    if (std::find(m_answered.begin(), m_answered.end(), dialog) != m_answered.end() && IsWindow(dialog))
+void MessageAnswerer::Answer(HWND dialog) {
+    if (std::find(m_answered.begin(), m_answered.end(), dialog) != m_answered.end())
         return;
     m_answered.push_back(dialog);
-    HWND text = GetDlgItem(dialog, MessageTextId);
-    if (!text)
-        text = GetDlgItem(dialog, MessageBoxTextId);
-    m_texts.push_back(WindowText(text));
-    int answer = 0;
+    m_texts.push_back(WindowText(GetDlgItem(dialog, MessageTextId)));
+    int answer = IsWindowVisible(GetDlgItem(dialog, IDOK)) ? IDOK : IDYES;
     if (!m_answers.empty()) {
         answer = m_answers.front();
         m_answers.pop_front();
-    } else {
-        HWND ok = GetDlgItem(dialog, IDOK);
-        answer = ok && IsWindowVisible(ok) ? IDOK : IDYES;
     }
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));

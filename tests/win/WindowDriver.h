@@ -14,8 +14,8 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMilliseconds = 5000
 // Pumps whatever is waiting, and what arrives within the time.
 void PumpFor(int milliseconds);
 
-// Answers every message dialog (or message box) that opens on this thread,
-// from a timer that runs inside the dialog's own loop. Records each text.
+// Answers every message dialog that opens on this thread, from a timer that
+// runs inside the dialog's own loop, and records each text. One at a time.
 class MessageAnswerer {
 public:
     MessageAnswerer();
@@ -26,12 +26,9 @@ public:
     // The button for the next message; without one, "&OK" or else "&Ja".
     void QueueAnswer(int buttonId) { m_answers.push_back(buttonId); }
     const std::vector<std::string>& Texts() const { return m_texts; }
-    void Clear() { m_texts.clear(); }
 
 private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-    static BOOL CALLBACK OnThreadWindow(HWND window, LPARAM self);
-    void AnswerDialog(HWND dialog);
+    void Answer(HWND dialog);
 
     UINT_PTR m_timer = 0;
     std::deque<int> m_answers;
