@@ -188,14 +188,4 @@ TEST_F(WordListTest, QuickSearchOverAnOwnListUnderEveryCombinationOfFlags)
     }
 }
 
-TEST_F(WordListTest, QuickSearchOverTheBuiltStandardList)
-{
-    ASSERT_TRUE(LoadStandardWordList(ANAGRILLA_STANDARD_LIST));
-    EXPECT_LE(WordListMemoryBytes(), 2 * std::filesystem::file_size(ANAGRILLA_STANDARD_LIST)) << "twice the file";
-    ExpectSameAsReference("STRASSENBAHN");
-    GameSettings.Lax = 1;
-    GameSettings.AngLimit = 6;
-    ExpectSameAsReference("Erntedanke"); // a mixed-case start word
-}
-
 } // namespace
