@@ -98,7 +98,7 @@ public:
     void EnableButton(int id, bool enable) override { enabled[id] = enable; }
 
     void ResetList() override { list.clear(), topIndex = 0; }
-    // Sorted as the list box sorts; byte order serves while no two entries differ only in case.
+    // The list box sorts without case; byte order agrees with it for the entries these tests list.
     void AddListEntry(const std::string& text) override
     {
         list.insert(std::upper_bound(list.begin(), list.end(), text), text);
