@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(ListPath, ComparesWindows1252LettersWithoutCase)
@@ -18,27 +20,19 @@ TEST(ListPath, ComparesWindows1252LettersWithoutCase)
 // decisions on their own, with the trimming.
 TEST(ListChoice, ClearsOnlyWhenTheListOrItsFileChanged)
 {
-    struct Case {
-        int storedChoice;
-        const char* storedPath;
-        int chosen;
-        const char* typed;
-        bool missing, clear;
-        const char* kept;
-    } cases[] = {
-        {0, "C:\\a.txt", 0, "C:\\b.txt", false, false, "C:\\b.txt"},
-        {1, "C:\\A.TXT", 1, " c:\\a.txt\t", false, false, "c:\\a.txt"},
-        {1, "C:\\a.txt", 1, " C:\\b.txt ", false, true, "C:\\b.txt"},
-        {1, "C:\\a.txt", 0, "   ", false, true, ""},
-        {0, "C:\\a.txt", 1, "C:\\a.txt", false, true, "C:\\a.txt"},
-        {0, "", 1, " \t ", true, false, ""},
+    // Stored choice and path, chosen list and typed path; the path kept, "missing", "clear".
+    const std::tuple<int, const char*, int, const char*, const char*> cases[] = {
+        {0, "C:\\a.txt", 0, "C:\\b.txt", "C:\\b.txt"},
+        {1, "C:\\A.TXT", 1, " c:\\a.txt\t", "c:\\a.txt"},
+        {1, "C:\\a.txt", 1, " C:\\b.txt ", "C:\\b.txt clear"},
+        {1, "C:\\a.txt", 0, "   ", " clear"},
+        {0, "C:\\a.txt", 1, "C:\\a.txt", "C:\\a.txt clear"},
+        {0, "", 1, " \t ", " missing"},
     };
-    for (const Case& c : cases) {
-        std::string path = c.typed;
-        const ListConfirmation result = ConfirmListChoice(c.storedChoice, c.storedPath, c.chosen, path);
-        EXPECT_EQ(result.pathMissing, c.missing) << c.typed;
-        EXPECT_EQ(result.clearList, c.clear) << c.typed;
-        EXPECT_EQ(path, c.kept);
+    for (const auto& c : cases) {
+        std::string path = std::get<3>(c);
+        const ListConfirmation result = ConfirmListChoice(std::get<0>(c), std::get<1>(c), std::get<2>(c), path);
+        EXPECT_EQ(std::get<4>(c), path + (result.pathMissing ? " missing" : "") + (result.clearList ? " clear" : ""));
     }
 }
 

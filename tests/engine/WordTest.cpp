@@ -11,16 +11,15 @@
 
 namespace {
 
-TEST(RandomTest, FollowsTheRuntimeRuleWithAStatePerThread)
+// The runtime's sequence itself is pinned where a round shuffles its row.
+TEST(RandomTest, EachThreadHasItsOwnState)
 {
     SeedRandom(1);
-    const int first[] = {DrawRandom(), DrawRandom(), DrawRandom()};
-    EXPECT_EQ((std::vector<int>{41, 18467, 6334}), std::vector<int>(first, first + 3)) << "the runtime's draws";
     std::thread([] {
         SeedRandom(999);
         DrawRandom();
     }).join();
-    EXPECT_EQ(26500, DrawRandom()) << "another thread's draws must not move this thread's state";
+    EXPECT_EQ(41, DrawRandom()) << "another thread's draws must not move this thread's state";
 }
 
 TEST(WordTest, LettersTheirCapitalsAndNormalisation)

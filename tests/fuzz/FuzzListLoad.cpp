@@ -7,8 +7,8 @@
 #include "engine/StartWordStock.h"
 #include "tests/wordlist/ReferenceSearch.h"
 
-#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <unistd.h>
 
 // The first byte holds the flags, the second the limits; the rest is the file.
@@ -24,11 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     GameSettings.WordLimit = 6 + (data[1] >> 3);
     GameSettings.Wordlist = 1;
     GameSettings.Listpath = "/tmp/fuzz_listload_" + std::to_string(getpid()) + ".txt";
-    FILE* file = std::fopen(GameSettings.Listpath.c_str(), "wb");
-    if (!file)
+    if (!(std::ofstream(GameSettings.Listpath, std::ios::binary) << std::string(data + 2, data + size)))
         std::abort();
-    std::fwrite(data + 2, 1, size - 2, file);
-    std::fclose(file);
 
     ClearWordList();
     if (!LoadWordList() || IsStandardWordList())

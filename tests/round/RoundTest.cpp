@@ -92,9 +92,7 @@ TEST_F(RoundTest, WholeRoundEndsWhenEverythingIsFound)
 {
     round->ShowWelcome();
     view.Click(*round, "A");
-    EXPECT_EQ("row=Anagrilla; input=|Willkommen bei ro off; buttons=-----; found=0 von 0   (  0 % ); tries=unbegrenzt; "
-              "time=unbegrenzt; status=Drücken Sie NEU um ein neues Spiel zu starten.; list=", view.State())
-        << "no round, no click";
+    EXPECT_EQ("row=Anagrilla; input=|Willkommen bei", view.RowAndInput()) << "no round, no click";
 
     OwnList({"Haustier", "haus", "Tier", "HAUS", "Zebra", "Ast", "at"}, 1);
     Start();
@@ -105,8 +103,7 @@ TEST_F(RoundTest, WholeRoundEndsWhenEverythingIsFound)
 
     Enter("HAUS");
     view.Click(*round, "TIER");
-    EXPECT_EQ("row=HAUS; input=TIER| rw; buttons=-Z-AE; found=1 von 4   ( 25 % ); tries=unbegrenzt; "
-              "time=unbegrenzt; status=Wort wurde in Liste übernommen.; list=HAUS", view.State());
+    EXPECT_EQ("row=HAUS; input=TIER|", view.RowAndInput());
     round->OnEnter();
     view.duringMessage = [this] { EXPECT_EQ("3 von 4   ( 75 % )", view.found); };
     Enter("AST");
@@ -171,8 +168,7 @@ TEST_F(RoundTest, TypingAndClickingTakeLettersFromTheRow)
     EXPECT_EQ("row=IER; input=T|HAUS", view.RowAndInput()) << "the caret stays where it was";
     view.selStart = view.selEnd = 5;
     view.Type(*round, "\b\b\b\b\b");
-    EXPECT_EQ("row=HAUSTIER; input=| rw; buttons=-ZSA-; found=0 von 2   (  0 % ); tries=unbegrenzt; "
-              "time=unbegrenzt; status=Spiel l\xE4uft...; list=", view.State());
+    EXPECT_EQ("row=HAUSTIER; input=|", view.RowAndInput());
     view.Type(*round, "haustier");
     EXPECT_EQ("row=R; input=HAUSTIE|", view.RowAndInput()) << "the start word in order cannot be typed";
 
@@ -286,17 +282,15 @@ TEST_F(RoundTest, DurationsOutOfRangeNeitherHangNorOverflow)
         EXPECT_EQ("00:00", view.TimeText());
         EXPECT_EQ(TimeUp, view.LastMessage());
     }
-    for (int duration : {INT_MAX, 61}) {
-        GameSettings.Duration = duration;
-        Start("HAUSTIER");
-        const size_t before = view.TimeTexts().size();
-        clock.until = clock.now + 1;
-        clock.secondsPerWait = 1;
-        ASSERT_TRUE(WaitUntil([&] { return view.TimeTexts().size() > before; }));
-        round->OnGiveUp();
-        EXPECT_FALSE(round->IsWorkerRunning());
-        EXPECT_EQ(duration == 61 ? "00:59" : "06:59", view.TimeText()) << duration;
-    }
+    GameSettings.Duration = INT_MAX; // counted in 64 bits
+    Start("HAUSTIER");
+    const size_t before = view.TimeTexts().size();
+    clock.until = clock.now + 1;
+    clock.secondsPerWait = 1;
+    ASSERT_TRUE(WaitUntil([&] { return view.TimeTexts().size() > before; }));
+    round->OnGiveUp();
+    EXPECT_FALSE(round->IsWorkerRunning());
+    EXPECT_EQ("06:59", view.TimeText());
 }
 
 TEST_F(RoundTest, RoundsThatCannotStartLeaveNewAvailableAndOnlyOneSearchRuns)

@@ -52,12 +52,6 @@ protected:
     CRegistry* m_old = nullptr;
 };
 
-TEST_F(SectionsTest, EmptyStoreAndResetGiveTheDefaults)
-{
-    EXPECT_EQ(Defaults, Line(LoadAll));
-    EXPECT_EQ(Defaults, Line([] { GameSettings.ResetToDefaults(); }));
-}
-
 TEST_F(SectionsTest, ValuesAreReadUnderTheirNamesAndSavedWhole)
 {
     const std::string path = "C:\\" + std::string(300, 'p') + ".txt";
@@ -74,8 +68,10 @@ TEST_F(SectionsTest, ValuesAreReadUnderTheirNamesAndSavedWhole)
     EXPECT_EQ(loaded, Line(LoadAll)) << "after a restart";
 }
 
-TEST_F(SectionsTest, ValuesOfTheWrongTypeReadAsDefaults)
+TEST_F(SectionsTest, EmptyStoreResetAndValuesOfTheWrongTypeGiveTheDefaults)
 {
+    EXPECT_EQ(Defaults, Line(LoadAll));
+    EXPECT_EQ(Defaults, Line([] { GameSettings.ResetToDefaults(); }));
     m_store.WriteString("Game", "WordLimit", "12");
     m_store.WriteDword("List", "Listpath", 5);
     m_store.WriteDword("Game", "AngLimit", 0xFFFFFFFFu);

@@ -104,15 +104,12 @@ TEST(OwnList, LineEndsEndOfTextAndNulBytes)
     const std::pair<std::string, Words> cases[] = {
         {"Haus\r\n\r\nBaum mit Ast\r\n\xD6l", {"Haus", "", "Baum mit Ast", "\xD6l"}},
         {"Haus\nBaum\n", {"Haus", "Baum"}}, // a final line end adds no word
-        {"Haus\r\nBaum\r\n", {"Haus", "Baum"}},
         {"Haus\n\n", {"Haus", ""}},
         {"Haus\rBaum\nTor\r", {"Haus\rBaum", "Tor\r"}}, // a CR alone is no line end
         {"Tor\r\r\n", {"Tor\r"}},
         {"", {}},
-        {"\n", {""}},
         {"Haus\nBa\x1A" "um\nTor\n", {"Haus", "Ba"}},
         {"Haus\n\x1A\nTor", {"Haus"}},
-        {"\x1AHaus\n", {}},
         {std::string("Ha\0us\n\0\n", 8), {std::string("Ha\0us", 5), std::string("\0", 1)}},
         {"kurz\r\n" + longLine + "\r\nende", {"kurz", longLine, "ende"}},
     };

@@ -1,5 +1,4 @@
 // The standard list as the build makes it from a dictionary.
-#include "tools/common/ToolText.h"
 #include "tools/mkwordlist/StandardWords.h"
 
 #include <gtest/gtest.h>
@@ -29,17 +28,10 @@ TEST(StandardWords, RulesOfTheStandardList)
                                    "Fu\xC3\x9F" "ballfeldes\n"  // 15 letters after substitution
                                    "Hand-Tuch\nHaus\nhaus\n"
                                    "\xFF\xFEkaputt\n"           // no UTF-8
+                                   "\xC1\x81" "bend\nTor\xC3\n"  // an overlong A, a cut sequence
+                                   "\xE4\xB8\xAD" "ab\n"          // not in Windows-1252
                                    "Ast\n\nzu";
     EXPECT_EQ((Words{"FUSSBALLFELDES", "STRASSE", "AEPFEL", "HAUS", "AST", "OEL", "ZU"}), Build(dictionary));
-}
-
-TEST(ToolText, Utf8ToWindows1252)
-{
-    std::string out;
-    ASSERT_TRUE(Utf8ToWindows1252("Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC", out));
-    EXPECT_EQ("Gr\xF6\xDF" "e \x80", out);
-    for (const char* bad : {"\xE2\x82", "\xC0\xAF", "\xE4\xB8\xAD"}) // cut, overlong, not in Windows-1252
-        EXPECT_FALSE(Utf8ToWindows1252(bad, out)) << bad;
 }
 
 } // namespace
