@@ -56,7 +56,6 @@ TEST(PaletteBitmapTest, BlockHoldsHeaderPaletteAndPaddedRows)
 {
     CPaletteBitmap bitmap;
     ASSERT_TRUE(bitmap.Create(5, 3));
-    EXPECT_EQ(8, bitmap.RowLength());
     ASSERT_EQ(40u + 1024u + 24u, bitmap.BlockSize());
     bitmap.SetPaletteEntry(2, 10, 20, 30);
     bitmap.Pixels()[8 + 4] = 77; // second row from the bottom, column 4

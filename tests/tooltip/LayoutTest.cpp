@@ -114,8 +114,6 @@ TEST_F(Layout, TablesAndTheirWidths)
          "</table>",
              "27x42: clip[0,0,20,41]{ 'X'@0,0/h41 } clip[20,0,26,20]{ 'a'@20,0 } clip[20,20,26,41]{ 'b'@20,20 }"},
         {"<table cellspacing=0><tr><td>a\tb\n", "39x27: clip[0,0,38,26]{ 'a'@0,0 'b'@32,0 }"},
-        {"Intro\n<table><tr><td>x</td></tr></table>\nEnd",
-            "31x44: 'Intro'@0,0 clip[2,15,28,28]{ 'x'@2,15 } 'End'@0,30"},
         {"<b>x<table><tr><td>in<i>side</td></tr></table>y</b>z",
             "41x44: 'x'@0,0/w800 clip[2,15,38,28]{ 'in'@2,15/w800 'side'@14,15/w800/i } 'y'@0,30/w800 'z'@6,30"},
         // em and ex are those of the font at the table in both passes.
