@@ -42,12 +42,4 @@ TEST(MessageLayoutTest, PanelGrowsWithTheTextAndStaysOnScreen)
     EXPECT_EQ(1000000, MessageExtraHeight(SIZE_MAX)); // no overflow
 }
 
-TEST(MessageLayoutTest, TypesChooseIconAndButtons)
-{
-    std::string chosen;
-    for (int type : {0, 1, 2, 3, -1, 7})
-        chosen += std::to_string(MessageIconId(type)) + (MessageAsksQuestion(type) ? "? " : " ");
-    EXPECT_EQ("177 180? 178 177 177 177 ", chosen);
-}
-
 } // namespace

@@ -350,12 +350,6 @@ TEST(DrawImage, MaskColourStaysTransparentAndTheBitmapIsStretched)
     Image32 opaque(2, 1, White);
     effects.DrawImage(opaque, 0, 0, 2, 1, bitmap, false, magenta, 0, false, 0, 0, 0, 0, 0);
     EXPECT_EQ("FF00FF FF0000", Rows(opaque));
-    // The icon form takes its own transparency.
-    Image8 clear(2, 1, 0);
-    clear.At(1, 0) = 1;
-    Image32 icon(3, 1, White);
-    effects.DrawImage(icon, 0, 0, 2, 1, bitmap, clear, 0, false, 0, 0, 0, 0, 0);
-    EXPECT_EQ("FF00FF FFFFFF FFFFFF", Rows(icon));
 }
 
 TEST(DrawImage, ShadowsAndTheMovedPicture)
