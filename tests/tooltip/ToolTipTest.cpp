@@ -368,8 +368,18 @@ std::string Line(Numbers... numbers)
     return text;
 }
 
-TEST_F(ToolTip, ShadowGreyAndTheToolsFieldsFromTheDefaults)
+TEST_F(ToolTip, ShapeShadowGreyAndTheToolsFieldsFromTheDefaults)
 {
+    // The rectangle with margin 5; indexes out of range read 0 and set nothing; darkness at most 100.
+    core.SetShape(false);
+    core.SetShapeParameter(ShapeMarginX, 5);
+    core.SetShapeParameter(ShapeParameterCount, 77);
+    core.SetShadow(2, 3, 250, false, 1, 1);
+    std::string shape;
+    for (int i = -1; i <= ShapeParameterCount; ++i)
+        shape += std::to_string(core.ShapeParameter(i)) + " ";
+    EXPECT_EQ(Line(0, 0, 0, 5, 1, 0, 0, 0, 0, 0, 0, 100), shape + Line(core.Shadow().darkness));
+    core.SetShape(true);
     // Darkness and transparency in, grey level of the mask out.
     EXPECT_EQ(Line(128, 255, 191, 255, 0, 76, 179, 255, 255, 128),
               Line(ShadowGrey(50, 0), ShadowGrey(50, 100), ShadowGrey(50, 50), ShadowGrey(0, 0), ShadowGrey(100, 0),
