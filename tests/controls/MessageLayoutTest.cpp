@@ -19,12 +19,7 @@ std::string Describe(const MessageDlgLayout& l)
 
 TEST(MessageLayoutTest, PanelGrowsWithTheTextAndStaysOnScreen)
 {
-    const struct {
-        int width, height;
-        size_t length;
-        int maxHeight;
-        const char* expected;
-    } cases[] = {
+    const struct { int width, height; size_t length; int maxHeight; const char* expected; } cases[] = {
         // An empty text: 20 pixels shorter than the template, buttons right below.
         {330, 44, 0, 0, "text 70,20 330x24 dialog 410x104 buttons y=64 70x20 yes=80 ok=170 no=260"},
         // About 3 pixels for every 10 characters; the width never changes.

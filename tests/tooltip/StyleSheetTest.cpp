@@ -119,13 +119,7 @@ TEST_F(StyleSheetTest, Lengths)
     // Bare numbers as font sizes are HTML sizes; only leading digits count.
     // cm and mm multiply dots by number first: 45720 x 0.3937... is 18000.
     // The sign has no effect, except on percentages.
-    const struct
-    {
-        const char* text;
-        int base;
-        bool fontSize;
-        int expected;
-    } cases[] = {
+    const struct { const char* text; int base; bool fontSize; int expected; } cases[] = {
         {"3", 16, true, 12}, {"3", 16, false, 3}, {"8", 16, true, 8}, {"7", 16, true, 36}, {"150%", 16, true, 24},
         {"65%", 16, false, 10}, {"10pt", 0, true, 16}, {"7px", 0, false, 7}, {"1in", 0, false, 120},
         {"1cm", 0, false, 47}, {"10mm", 0, false, 47}, {"1pc", 0, false, 20}, {"", 16, true, 16},
