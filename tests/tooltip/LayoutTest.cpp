@@ -6,20 +6,7 @@
 // Body font: 13 pixels high, ascent 10, descent 3, characters 6 wide.
 namespace {
 
-class Layout : public RendererTest
-{
-protected:
-    // Rows x columns, then each cell's row and column (+ its column span).
-    std::string TableShape(const std::string& rows)
-    {
-        Run("<table>" + rows + "</table>");
-        const TableLayout& table = *renderer.Layout().tables.at(0);
-        std::string shape = N(table.rows) + "x" + N(table.columns);
-        for (const CellLayout& cell : table.cells)
-            shape += " " + N(cell.row) + "," + N(cell.column) + (cell.columnSpan > 1 ? "+" + N(cell.columnSpan) : "");
-        return shape;
-    }
-};
+using Layout = RendererTest;
 
 TEST_F(Layout, LinesAndTheirHeights)
 {
@@ -97,8 +84,15 @@ TEST_F(Layout, ColumnsAreTheWidestRowsSpans)
         {"<tr><td>A</tr>X<tr><td>B</td>Y</tr>", "2x1 0,0 1,0"},
         {"<tr><td colspan=99999999>a</td><td>b</td></tr>", "1x256 0,0+256"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.second, TableShape(c.first)) << c.first;
+    // Rows x columns, then each cell's row and column (+ its column span).
+    for (const auto& c : cases) {
+        Run(std::string("<table>") + c.first + "</table>");
+        const TableLayout& table = *renderer.Layout().tables.at(0);
+        std::string shape = N(table.rows) + "x" + N(table.columns);
+        for (const CellLayout& cell : table.cells)
+            shape += " " + N(cell.row) + "," + N(cell.column) + (cell.columnSpan > 1 ? "+" + N(cell.columnSpan) : "");
+        EXPECT_EQ(c.second, shape) << c.first;
+    }
 }
 
 TEST_F(Layout, TablesAndTheirWidths)

@@ -38,12 +38,6 @@ protected:
                 text += std::string(text.empty() ? "" : " ") + now[i].first + "=" + now[i].second;
         return text;
     }
-    std::string Apply(const std::string& declarations)
-    {
-        TextStyle style;
-        sheet.ApplyDeclarations(declarations, style);
-        return Changed(style);
-    }
 };
 
 TEST_F(StyleSheetTest, DefaultSheetAndItsRules)
@@ -105,8 +99,11 @@ TEST_F(StyleSheetTest, Declarations)
          "padding-top:1; padding-bottom:3; zoom:9", "box=1 3 4 5 6 7 1 3"},
         {"margin-left: -4px; padding-top:2px; padding-top:150%", "box=4 2 2 2 0 0 3 0"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.second, Apply(c.first)) << c.first;
+    for (const auto& c : cases) {
+        TextStyle style;
+        sheet.ApplyDeclarations(c.first, style);
+        EXPECT_EQ(c.second, Changed(style)) << c.first;
+    }
 }
 
 TEST_F(StyleSheetTest, Lengths)
