@@ -1,6 +1,5 @@
-// The gradient buttons' pictures: the palette bitmap block, the faces, the focus lines, the game's colours.
+// The gradient buttons' pictures: the palette bitmap block, the faces, the focus lines.
 #include "controls/ButtonFace.h"
-#include "controls/GameColors.h"
 #include "controls/PaletteBitmap.h"
 #include "engine/Random.h"
 
@@ -156,13 +155,6 @@ TEST(ButtonFaceTest, DiagonalGrainedFaceWithOneDrawPerPixel)
                                                Pixels(faces.pressedFace) + " " + Pixels(faces.disabledFace) + " " +
                                                Pixels(faces.focusLineH));
     EXPECT_EQ(41, DrawRandom());
-}
-
-TEST(GameColoursTest, TheSixBrushes)
-{
-    const std::initializer_list<GameBrush> brushes{GameBrush::White, GameBrush::LightGrey, GameBrush::Brown,
-                                                   GameBrush::Sand, GameBrush::Beige, GameBrush::Green};
-    EXPECT_EQ("FFFFFF E6E6E6 6496D2 AFC8E6 AAD2E6 008000 ", Hex(brushes, GameBrushColor));
 }
 
 } // namespace
