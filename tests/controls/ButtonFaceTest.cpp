@@ -1,6 +1,5 @@
-// The gradient buttons' pictures: the palette bitmap block, the faces, the focus lines, the game's colours.
+// The gradient buttons' pictures: the palette bitmap block, the faces, the focus lines.
 #include "controls/ButtonFace.h"
-#include "controls/GameColors.h"
 #include "controls/PaletteBitmap.h"
 #include "engine/Random.h"
 
@@ -56,7 +55,6 @@ TEST(PaletteBitmapTest, BlockHoldsHeaderPaletteAndPaddedRows)
 {
     CPaletteBitmap bitmap;
     ASSERT_TRUE(bitmap.Create(5, 3));
-    EXPECT_EQ(8, bitmap.RowLength());
     ASSERT_EQ(40u + 1024u + 24u, bitmap.BlockSize());
     bitmap.SetPaletteEntry(2, 10, 20, 30);
     bitmap.Pixels()[8 + 4] = 77; // second row from the bottom, column 4
@@ -157,13 +155,6 @@ TEST(ButtonFaceTest, DiagonalGrainedFaceWithOneDrawPerPixel)
                                                Pixels(faces.pressedFace) + " " + Pixels(faces.disabledFace) + " " +
                                                Pixels(faces.focusLineH));
     EXPECT_EQ(41, DrawRandom());
-}
-
-TEST(GameColoursTest, TheSixBrushes)
-{
-    const std::initializer_list<GameBrush> brushes{GameBrush::White, GameBrush::LightGrey, GameBrush::Brown,
-                                                   GameBrush::Sand, GameBrush::Beige, GameBrush::Green};
-    EXPECT_EQ("FFFFFF E6E6E6 6496D2 AFC8E6 AAD2E6 008000 ", Hex(brushes, GameBrushColor));
 }
 
 } // namespace

@@ -19,12 +19,7 @@ std::string Describe(const MessageDlgLayout& l)
 
 TEST(MessageLayoutTest, PanelGrowsWithTheTextAndStaysOnScreen)
 {
-    const struct {
-        int width, height;
-        size_t length;
-        int maxHeight;
-        const char* expected;
-    } cases[] = {
+    const struct { int width, height; size_t length; int maxHeight; const char* expected; } cases[] = {
         // An empty text: 20 pixels shorter than the template, buttons right below.
         {330, 44, 0, 0, "text 70,20 330x24 dialog 410x104 buttons y=64 70x20 yes=80 ok=170 no=260"},
         // About 3 pixels for every 10 characters; the width never changes.
@@ -40,14 +35,6 @@ TEST(MessageLayoutTest, PanelGrowsWithTheTextAndStaysOnScreen)
         EXPECT_EQ(c.expected, Describe(ComputeMessageDlgLayout(c.width, c.height, c.length, c.maxHeight))) << c.length;
     EXPECT_EQ(12, MessageExtraHeight(40));
     EXPECT_EQ(1000000, MessageExtraHeight(SIZE_MAX)); // no overflow
-}
-
-TEST(MessageLayoutTest, TypesChooseIconAndButtons)
-{
-    std::string chosen;
-    for (int type : {0, 1, 2, 3, -1, 7})
-        chosen += std::to_string(MessageIconId(type)) + (MessageAsksQuestion(type) ? "? " : " ");
-    EXPECT_EQ("177 180? 178 177 177 177 ", chosen);
 }
 
 } // namespace

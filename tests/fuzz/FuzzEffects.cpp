@@ -13,20 +13,6 @@ namespace {
 
 constexpr int Side = 24;
 
-// Mostly near the image, sometimes far beyond it.
-int Some(FuzzedDataProvider& d, int near, int far)
-{
-    return d.ConsumeBool() ? d.ConsumeIntegralInRange(-4, near) : d.ConsumeIntegralInRange(-far, far);
-}
-
-Image32 SomeImage(FuzzedDataProvider& data)
-{
-    Image32 image(data.ConsumeIntegralInRange(0, 12), data.ConsumeIntegralInRange(0, 12));
-    for (uint32_t& pixel : image.Pixels())
-        pixel = data.ConsumeIntegral<uint32_t>() & 0xFFFFFF;
-    return image;
-}
-
 bool Inside(int64_t x, int64_t y, int64_t left, int64_t top, int64_t width, int64_t height)
 {
     return x >= left && y >= top && x < left + width && y < top + height;
@@ -37,20 +23,26 @@ bool Inside(int64_t x, int64_t y, int64_t left, int64_t top, int64_t width, int6
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
-    const CDrawEffects effects;
+    // Mostly near the image, sometimes far beyond it.
+    const auto some = [&data](int near, int far) {
+        return data.ConsumeBool() ? data.ConsumeIntegralInRange(-4, near) : data.ConsumeIntegralInRange(-far, far);
+    };
     Image32 image(Side, Side);
     const uint32_t pattern = data.ConsumeIntegral<uint32_t>();
     for (std::size_t i = 0; i < image.Pixels().size(); ++i)
         image.Pixels()[i] = uint32_t(pattern * (i + 1) + i * i * 2654435761u) & 0xFFFFFF;
     SeedRandom(data.ConsumeIntegral<uint32_t>());
     const Image32 before = image;
-    const int x = Some(data, 30, INT_MAX), y = Some(data, 30, INT_MAX);
-    const int width = Some(data, 40, 70000), height = Some(data, 40, 70000);
+    const int x = some(30, INT_MAX), y = some(30, INT_MAX), width = some(40, 70000), height = some(40, 70000);
     const int what = data.ConsumeIntegralInRange(0, 4);
-    const Image32 source = what == 0 ? Image32() : SomeImage(data);
-    const int opacity = data.ConsumeIntegralInRange(-50, 250), sourceX = Some(data, 30, INT_MAX);
-    const int sourceY = Some(data, 30, INT_MAX), a = data.ConsumeIntegral<int>(), b = data.ConsumeIntegral<int>();
+    // No picture for a background; a small one of any size for the rest.
+    Image32 source(what ? data.ConsumeIntegralInRange(0, 12) : 0, what ? data.ConsumeIntegralInRange(0, 12) : 0);
+    for (uint32_t& pixel : source.Pixels())
+        pixel = data.ConsumeIntegral<uint32_t>() & 0xFFFFFF;
+    const int opacity = data.ConsumeIntegralInRange(-50, 250), sourceX = some(30, INT_MAX), sourceY = some(30, INT_MAX);
+    const int a = data.ConsumeIntegral<int>(), b = data.ConsumeIntegral<int>();
     const uint32_t colour = data.ConsumeIntegral<uint32_t>();
+    const CDrawEffects effects;
     if (what == 0) {
         const auto edge = [](int64_t v) { return int(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
         const PixelRect rect{x, y, edge(int64_t(x) + width), edge(int64_t(y) + height)};
@@ -72,12 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
             const uint32_t was = before.At(tx, ty), is = image.At(tx, ty);
             const bool inArea = Inside(tx, ty, x, y, width, height);
             const int64_t sx = int64_t(sourceX) + tx - x, sy = int64_t(sourceY) + ty - y;
-            if (what < 4 && !inArea && was != is)
-                std::abort();
-            if (what == 3 && (RedOf(is) > RedOf(was) || GreenOf(is) > GreenOf(was) || BlueOf(is) > BlueOf(was)))
-                std::abort();
-            if (what == 2 && opacity >= 100 && inArea && Inside(sx, sy, 0, 0, source.Width(), source.Height()) &&
-                is != source.At(int(sx), int(sy)))
+            if ((what < 4 && !inArea && was != is) ||
+                (what == 3 && (RedOf(is) > RedOf(was) || GreenOf(is) > GreenOf(was) || BlueOf(is) > BlueOf(was))) ||
+                (what == 2 && opacity >= 100 && inArea && Inside(sx, sy, 0, 0, source.Width(), source.Height()) &&
+                 is != source.At(int(sx), int(sy))))
                 std::abort();
         }
     return 0;
