@@ -1,6 +1,7 @@
 #include "app/win/GameDlg.h"
 #include "app/GameWindowModel.h"
 #include "app/win/LoadingDlg.h"
+#include "app/win/SoundThread.h"
 #include "controls/win/GameBrushes.h"
 #include "engine/Messages.h"
 #include "engine/StartWordStock.h"
@@ -528,7 +529,7 @@ void CGameDlg::HideInputCaret() { HideCaret(m_pInputCtrl); }
 
 int CGameDlg::ShowMessageDlg(const char* text, int type) { return ShowMessage(text, type); }
 
-CGameDlg::SoundFunction CGameDlg::s_playSound = PlaySoundA;
+CGameDlg::SoundFunction CGameDlg::s_playSound = PlaySoundOnSoundThread;
 
 void CGameDlg::PlaySoundResource(int id) {
     s_playSound(MAKEINTRESOURCEA(id), GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC);
