@@ -52,6 +52,9 @@ CGameDlg::~CGameDlg() {
 // ---------------------------------------------------------------- opening
 
 BOOL CGameDlg::OnInitDialog() {
+    // The first loading window's second runs from here: the window's own
+    // set-up and its first show take part of it.
+    m_createdTick = GetTickCount();
     CDialog::OnInitDialog();
     SetMainWindow(m_hWnd);
     m_viewWindow = m_hWnd;
@@ -129,9 +132,9 @@ void CGameDlg::OnDestroy() {
         SendMessageA(m_pInputCtrl, WM_SETFONT, 0, FALSE);
 }
 
-void CGameDlg::StartLoading() {
+void CGameDlg::StartLoading(DWORD secondFrom) {
     EnableWindow(m_hWnd, FALSE);
-    CLoadingDlg::Start(m_hWnd);
+    CLoadingDlg::Start(m_hWnd, secondFrom);
 }
 
 // ---------------------------------------------------------------- messages
@@ -141,7 +144,7 @@ INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW:
         if (wParam && !m_loadingStarted) {
             m_loadingStarted = true;
-            StartLoading();
+            StartLoading(m_createdTick);
         }
         return FALSE;
     case WM_SEARCH_DONE:
