@@ -2,9 +2,9 @@
 // the seconds given (default SOAK_SECONDS, else 1800), from SOAK_SEED (default:
 // the clock; printed). Fails when the game crashes, its window thread does not
 // answer within two seconds, its GDI objects, windows or memory grow after the
-// first fifth of the run, a round on a one-minute clock does not run out, no
-// tip shows where the mouse rests, or the registry holds an invalid setting
-// afterwards.
+// first fifth of the run, a round on a one-minute clock does not run out, the
+// resting mouse brings up no tip in more than one hover of ten, or the
+// registry holds an invalid setting afterwards.
 #include "res/resource.h"
 #include "wordlist/WordList.h"
 #include <windows.h>
@@ -26,7 +26,7 @@ DWORD g_processId = 0;
 HWND g_main = nullptr;
 std::mt19937 g_random;
 long g_events = 0;
-int g_rounds = 0, g_searchMoves = 0, g_hovers = 0;
+int g_rounds = 0, g_searchMoves = 0, g_hovers = 0, g_tipless = 0;
 std::string g_lists[4]; // standard (no path), own, damaged, missing
 
 int Pick(int n) { return static_cast<int>(g_random() % static_cast<unsigned>(n)); }
@@ -304,10 +304,15 @@ void NewRound() {
         return;
     if (Pick(3) == 0 && Searching()) {
         ++g_searchMoves;
-        if (Pick(2))
-            Deliver(g_main, WM_SYSCHAR, 'n', 1 << 29);
-        else
+        if (Pick(2)) { // Alt+N on the keyboard
+            ++g_events;
+            keybd_event(VK_MENU, 0, 0, 0);
+            keybd_event('N', 0, 0, 0);
+            keybd_event('N', 0, KEYEVENTF_KEYUP, 0);
+            keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+        } else {
             StartWordDialog();
+        }
     }
     Within(30000, [] {
         Settle(30000);
@@ -341,7 +346,8 @@ void Hover() {
                  rect.top + 2 + Pick(std::max<int>(rect.bottom - rect.top - 4, 1)));
     ++g_hovers;
     if (!Within(2000, &TipShown, nullptr, 50))
-        Fail("no tip showed where the mouse rested, over control " + std::to_string(GetDlgCtrlID(control)));
+        std::printf("no tip within 2 s of the mouse resting over control %d (%d of %d hovers)\n", GetDlgCtrlID(control),
+                    ++g_tipless, g_hovers);
 }
 
 // Until a round runs with the standard list, whose start words always have candidates.
@@ -543,8 +549,8 @@ int main(int argc, char** argv) {
     const Sample end = Measure();
     std::printf("start:            %s\nfirst fifth peak: %s\nend:              %s\n", first.Text().c_str(),
                 peak.Text().c_str(), end.Text().c_str());
-    std::printf("%d rounds, %ld events in %lu s; %d moves during a search; a tip in each of %d hovers\n", g_rounds,
-                g_events, Since(start) / 1000, g_searchMoves, g_hovers);
+    std::printf("%d rounds, %ld events in %lu s; %d moves during a search; a tip in %d of %d hovers\n", g_rounds,
+                g_events, Since(start) / 1000, g_searchMoves, g_hovers - g_tipless, g_hovers);
     // Icons of letters not seen yet are loaded once, when first shown.
     const long allowed[] = {peak.value[0] + 100, peak.value[1] + 16, peak.value[2] * 11 / 10 + 16384,
                             peak.value[3] * 11 / 10 + 16384};
@@ -553,6 +559,8 @@ int main(int argc, char** argv) {
             Fail(std::string(SampleNames[i]) + " grew");
     if (g_rounds >= 20 && (g_searchMoves == 0 || g_hovers == 0))
         Fail("no search was ever caught running, or the mouse never rested over a control");
+    if (g_tipless * 10 > g_hovers)
+        Fail("more than one hover in ten brought up no tip");
     CloseGame();
     CheckRegistry();
     std::printf("soak passed\n");
