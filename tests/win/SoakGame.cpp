@@ -221,9 +221,16 @@ HWND OpenDialog(int menuId) {
     if (!AtRest() && !(menuId == ID_OPT_STARTWORD && Searching()))
         return nullptr;
     Menu(menuId);
-    HWND dialog = WaitForDialog(5000);
-    if (!dialog)
-        Fail("menu entry " + std::to_string(menuId) + " opened no dialog");
+    // A search may end meanwhile and say so first: that message is answered.
+    HWND dialog = nullptr;
+    Within(5000, [&] {
+        dialog = WaitForDialog(50);
+        if (dialog && GetDlgItem(dialog, IDC_MSG_TEXT)) {
+            Dismiss(dialog);
+            dialog = nullptr;
+        }
+        return dialog != nullptr;
+    }, ("menu entry " + std::to_string(menuId) + " opened no dialog").c_str());
     return dialog;
 }
 
