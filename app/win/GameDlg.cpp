@@ -1,6 +1,7 @@
 #include "app/win/GameDlg.h"
 #include "app/GameWindowModel.h"
 #include "app/win/LoadingDlg.h"
+#include "app/win/SoundThread.h"
 #include "controls/win/GameBrushes.h"
 #include "engine/Messages.h"
 #include "engine/StartWordStock.h"
@@ -51,6 +52,9 @@ CGameDlg::~CGameDlg() {
 // ---------------------------------------------------------------- opening
 
 BOOL CGameDlg::OnInitDialog() {
+    // The first loading window's second runs from here: the window's own
+    // set-up and its first show take part of it.
+    m_createdTick = GetTickCount();
     CDialog::OnInitDialog();
     SetMainWindow(m_hWnd);
     m_viewWindow = m_hWnd;
@@ -128,9 +132,9 @@ void CGameDlg::OnDestroy() {
         SendMessageA(m_pInputCtrl, WM_SETFONT, 0, FALSE);
 }
 
-void CGameDlg::StartLoading() {
+void CGameDlg::StartLoading(DWORD secondFrom) {
     EnableWindow(m_hWnd, FALSE);
-    CLoadingDlg::Start(m_hWnd);
+    CLoadingDlg::Start(m_hWnd, secondFrom);
 }
 
 // ---------------------------------------------------------------- messages
@@ -140,7 +144,7 @@ INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW:
         if (wParam && !m_loadingStarted) {
             m_loadingStarted = true;
-            StartLoading();
+            StartLoading(m_createdTick);
         }
         return FALSE;
     case WM_SEARCH_DONE:
@@ -528,7 +532,7 @@ void CGameDlg::HideInputCaret() { HideCaret(m_pInputCtrl); }
 
 int CGameDlg::ShowMessageDlg(const char* text, int type) { return ShowMessage(text, type); }
 
-CGameDlg::SoundFunction CGameDlg::s_playSound = PlaySoundA;
+CGameDlg::SoundFunction CGameDlg::s_playSound = PlaySoundOnSoundThread;
 
 void CGameDlg::PlaySoundResource(int id) {
     s_playSound(MAKEINTRESOURCEA(id), GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC);

@@ -160,6 +160,10 @@ LRESULT CGradientButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETDLGCODE:
         return OnGetDlgCode(wParam, lParam);
     case WM_ENABLE:
+        // The system button would draw the whole face at once, and again
+        // at the next paint: the face is all ours, drawn once, then.
+        Invalidate(false);
+        return 0;
     case WM_SETTEXT: {
         const LRESULT result = Default(message, wParam, lParam);
         Invalidate(false);

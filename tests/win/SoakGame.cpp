@@ -2,7 +2,9 @@
 // the seconds given (default SOAK_SECONDS, else 1800), from SOAK_SEED (default:
 // the clock; printed). Fails when the game crashes, its window thread does not
 // answer within two seconds, its GDI objects, windows or memory grow after the
-// first fifth of the run, or the registry holds an invalid setting afterwards.
+// first fifth of the run, a round on a one-minute clock does not run out, the
+// resting mouse brings up no tip in more hovers than one and one in ten, or
+// the registry holds an invalid setting afterwards.
 #include "res/resource.h"
 #include "wordlist/WordList.h"
 #include <windows.h>
@@ -11,9 +13,7 @@
 #include <winternl.h>
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <initializer_list>
-#include <ctime>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -26,7 +26,7 @@ DWORD g_processId = 0;
 HWND g_main = nullptr;
 std::mt19937 g_random;
 long g_events = 0;
-int g_rounds = 0;
+int g_rounds = 0, g_searchMoves = 0, g_hovers = 0, g_tipless = 0;
 std::string g_lists[4]; // standard (no path), own, damaged, missing
 
 int Pick(int n) { return static_cast<int>(g_random() % static_cast<unsigned>(n)); }
@@ -40,124 +40,112 @@ void Deliver(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 300, nullptr);
 }
 
-std::string TextOf(HWND window) {
+std::string TextOf(HWND window, bool className = false) {
     char text[256] = {};
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    if (className)
+        GetClassNameA(window, text, sizeof text);
+    else
+        SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
     return text;
 }
 
 [[noreturn]] void Fail(const std::string& why) {
-    std::printf("SOAK FAILED after %ld events, %d rounds: %s\n", g_events, g_rounds, why.c_str());
-    if (g_main)
-        std::printf("  window %s, status \"%s\", input \"%s\"\n", IsWindowEnabled(g_main) ? "enabled" : "disabled",
-                    TextOf(Control(IDC_STATUS)).c_str(), TextOf(Control(IDC_INPUT)).c_str());
+    std::printf("SOAK FAILED after %ld events, %d rounds: %s (status \"%s\")\n", g_events, g_rounds, why.c_str(),
+                TextOf(Control(IDC_STATUS)).c_str());
     std::fflush(stdout);
-    if (g_process)
-        TerminateProcess(g_process, 1);
+    TerminateProcess(g_process, 1);
     std::exit(1);
 }
 
-// ---------------------------------------------------------------- counting
-
-// Wine answers GetGuiResources with 0, so GDI objects are counted in the
-// process's GDI handle table, which its PEB shows as under Windows.
-struct GdiEntry {
-    UINT64 object;
-    ULONG owner;
-    USHORT unique;
-    UCHAR type; // 0 for a free entry
-    UCHAR flags;
-    UINT64 user;
-};
-static_assert(sizeof(GdiEntry) == 24, "GDI handle table entry");
-
-int CountGdiObjects(HANDLE process) {
-    PROCESS_BASIC_INFORMATION basic{};
-    UINT64 table = 0;
-    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 ||
-        !ReadProcessMemory(process, reinterpret_cast<char*>(basic.PebBaseAddress) + 0xF8, &table, sizeof table, nullptr))
-        return -1;
-    std::vector<GdiEntry> chunk(1024);
-    int used = 0;
-    for (UINT64 first = 0; table && first < 0x10000; first += chunk.size()) {
-        SIZE_T got = 0;
-        ReadProcessMemory(process, reinterpret_cast<void*>(table + first * sizeof(GdiEntry)), chunk.data(),
-                          chunk.size() * sizeof(GdiEntry), &got);
-        for (size_t i = 0; i < got / sizeof(GdiEntry); ++i)
-            used += chunk[i].type != 0;
-    }
-    return used;
-}
-
-// The count must see what a process does: 32 brushes of our own show as 32.
-void CheckGdiCounting() {
-    const int before = CountGdiObjects(GetCurrentProcess());
-    std::vector<HBRUSH> brushes;
-    for (int i = 0; i < 32; ++i)
-        brushes.push_back(CreateSolidBrush(RGB(i, 0, 0)));
-    const int during = CountGdiObjects(GetCurrentProcess());
-    for (HBRUSH brush : brushes)
-        DeleteObject(brush);
-    if (before < 0 || during - before != 32 || CountGdiObjects(GetCurrentProcess()) != before)
-        Fail("GDI objects cannot be counted here");
-    std::printf("GetGuiResources of this process: GDI %lu, USER %lu; the handle table: GDI %d\n",
-                GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS),
-                before);
-}
-
-bool OfTheGame(HWND window) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    return owner == g_processId;
-}
-
-BOOL CALLBACK CountWindows(HWND window, LPARAM count) {
-    if (OfTheGame(window)) {
-        ++*reinterpret_cast<int*>(count);
-        EnumChildWindows(window, &CountWindows, count);
-    }
-    return TRUE;
-}
-
-// Windows stand for the USER objects: Wine counts none for GetGuiResources.
-struct Sample {
-    int gdi = 0, windows = 0;
-    size_t workingSetKb = 0, pagefileKb = 0;
-};
-
-Sample Measure() {
-    Sample s;
-    s.gdi = CountGdiObjects(g_process);
-    EnumWindows(&CountWindows, reinterpret_cast<LPARAM>(&s.windows));
-    PROCESS_MEMORY_COUNTERS memory{};
-    if (GetProcessMemoryInfo(g_process, &memory, sizeof memory)) {
-        s.workingSetKb = memory.WorkingSetSize / 1024;
-        s.pagefileKb = memory.PagefileUsage / 1024;
-    }
-    return s;
-}
-
-std::string Describe(const Sample& s) {
-    char text[128];
-    std::snprintf(text, sizeof text, "GDI objects %d, windows %d, working set %zu KB, pagefile %zu KB", s.gdi, s.windows,
-                  s.workingSetKb, s.pagefileKb);
-    return text;
-}
-
-// ---------------------------------------------------------------- the game's windows
-
+// Between two looks the game must still run and its window thread answer.
 void Wait(int milliseconds) {
     Sleep(static_cast<DWORD>(milliseconds));
     DWORD code = 0;
     if (WaitForSingleObject(g_process, 0) == WAIT_OBJECT_0 && GetExitCodeProcess(g_process, &code))
         Fail("the game ended unasked, exit code " + std::to_string(code));
-    if (!SendMessageTimeoutA(g_main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr))
+    if (g_main && !SendMessageTimeoutA(g_main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr))
         Fail("the window thread did not answer within 2 seconds");
 }
+
+// Looks until done() or the time is up; then fails with the text given, if any.
+template <typename Done>
+bool Within(DWORD milliseconds, Done done, const char* failure = nullptr, int step = 20) {
+    for (const DWORD start = GetTickCount(); !done(); Wait(step))
+        if (Since(start) > milliseconds && failure)
+            Fail(failure);
+        else if (Since(start) > milliseconds)
+            return false;
+    return true;
+}
+
+// ---------------------------------------------------------------- counting
+
+// Wine answers GetGuiResources with 0, so GDI objects are counted in the
+// process's GDI handle table, which its PEB shows as under Windows: 65536
+// entries of 24 bytes, each with its type (0 when free) at byte 14.
+int CountGdiObjects(HANDLE process) {
+    PROCESS_BASIC_INFORMATION basic{};
+    UINT64 table = 0;
+    std::vector<BYTE> entries(0x10000 * 24);
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 ||
+        !ReadProcessMemory(process, reinterpret_cast<char*>(basic.PebBaseAddress) + 0xF8, &table, sizeof table, nullptr) ||
+        !ReadProcessMemory(process, reinterpret_cast<void*>(table), entries.data(), entries.size(), nullptr))
+        return -1;
+    int used = 0;
+    for (size_t type = 14; type < entries.size(); type += 24)
+        used += entries[type] != 0;
+    return used;
+}
+
+BOOL CALLBACK AddGameWindow(HWND window, LPARAM list) {
+    DWORD owner = 0;
+    if (GetWindowThreadProcessId(window, &owner) && owner == g_processId)
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+// The game's top-level windows.
+std::vector<HWND> GameWindows() {
+    std::vector<HWND> found;
+    EnumWindows(&AddGameWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// GDI objects, windows (standing for the USER objects, of which Wine counts
+// none for GetGuiResources), working set and pagefile in KB.
+const char* const SampleNames[] = {"GDI objects", "windows", "working set KB", "pagefile KB"};
+struct Sample {
+    long value[4] = {};
+    std::string Text() const {
+        std::string text;
+        for (int i = 0; i < 4; ++i)
+            text += (i ? ", " : "") + std::string(SampleNames[i]) + " " + std::to_string(value[i]);
+        return text;
+    }
+};
+
+Sample Measure() {
+    Sample s;
+    s.value[0] = CountGdiObjects(g_process);
+    for (HWND window : GameWindows()) {
+        ++s.value[1];
+        EnumChildWindows(
+            window, [](HWND, LPARAM n) -> BOOL { return ++*reinterpret_cast<long*>(n) > 0; },
+            reinterpret_cast<LPARAM>(&s.value[1]));
+    }
+    PROCESS_MEMORY_COUNTERS memory{};
+    GetProcessMemoryInfo(g_process, &memory, sizeof memory);
+    s.value[2] = static_cast<long>(memory.WorkingSetSize / 1024);
+    s.value[3] = static_cast<long>(memory.PagefileUsage / 1024);
+    return s;
+}
+
+// ---------------------------------------------------------------- the game's windows
 
 bool Enabled(HWND window) { return window && IsWindowEnabled(window) && IsWindowVisible(window); }
 bool AtRest() { return IsWindowEnabled(g_main) && Enabled(Control(IDC_NEW)); }
 bool Running() { return IsWindowEnabled(g_main) && Enabled(Control(IDC_GIVEUP)); }
+bool Searching() { return !AtRest() && !Running() && TextOf(Control(IDC_STATUS)) == "Kandidaten werden gesucht..."; }
 
 // Only what a player could click: an enabled, visible button in an enabled window.
 bool Click(HWND button) {
@@ -169,134 +157,135 @@ bool Click(HWND button) {
 
 void Menu(int id) { Deliver(g_main, WM_COMMAND, MAKEWPARAM(id, 0)); }
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (!OfTheGame(window) || window == g_main || !Enabled(window) || lstrcmpA(className, "#32770") != 0 ||
-        GetDlgItem(window, IDC_LOADING_TEXT))
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
 // The game's modal dialog on top, if one opens within the time.
-HWND WaitForDialog(int milliseconds) {
-    const DWORD start = GetTickCount();
-    do {
-        HWND found = nullptr;
-        EnumWindows(&FindDialog, reinterpret_cast<LPARAM>(&found));
-        if (found)
-            return found;
-        Wait(20);
-    } while (Since(start) < static_cast<DWORD>(milliseconds));
-    return nullptr;
+HWND WaitForDialog(DWORD milliseconds) {
+    HWND found = nullptr;
+    Within(milliseconds, [&] {
+        for (HWND window : GameWindows())
+            if (window != g_main && Enabled(window) && TextOf(window, true) == "#32770" &&
+                !GetDlgItem(window, IDC_LOADING_TEXT))
+                found = window;
+        return found != nullptr;
+    });
+    return found;
 }
 
 // Clicks the first button that shows until the dialog has gone.
-void CloseWith(HWND dialog, std::initializer_list<int> buttonIds) {
-    const DWORD start = GetTickCount();
-    while (IsWindow(dialog) && IsWindowVisible(dialog)) {
-        for (int id : buttonIds)
-            if (Click(GetDlgItem(dialog, id)))
-                break;
-        if (Since(start) > 10000)
-            Fail("the dialog \"" + TextOf(dialog) + TextOf(GetDlgItem(dialog, IDC_MSG_TEXT)) + "\" did not close");
+void CloseWith(HWND dialog, const std::vector<int>& buttonIds) {
+    const bool closed = Within(10000, [&] {
+        std::find_if(buttonIds.begin(), buttonIds.end(), [&](int id) { return Click(GetDlgItem(dialog, id)); });
         Wait(50);
-    }
+        return !IsWindow(dialog) || !IsWindowVisible(dialog);
+    });
+    if (!closed)
+        Fail("the dialog \"" + TextOf(dialog) + TextOf(GetDlgItem(dialog, IDC_MSG_TEXT)) + "\" did not close");
 }
 
 // Questions are answered "&Nein", notices "&OK"; other dialogs are cancelled.
 void Dismiss(HWND dialog) {
-    if (GetDlgItem(dialog, IDC_MSG_TEXT))
-        CloseWith(dialog, {IDNO, IDOK});
-    else
-        CloseWith(dialog, {IDCANCEL, IDC_SETTINGS_CANCEL, IDC_STARTWORD_CANCEL, IDOK});
+    CloseWith(dialog, GetDlgItem(dialog, IDC_MSG_TEXT) ? std::vector<int>{IDNO, IDOK}
+                                                       : std::vector<int>{IDCANCEL, IDC_SETTINGS_CANCEL, IDC_STARTWORD_CANCEL, IDOK});
 }
 
 // Until the main window is enabled again, with the dialogs on the way dismissed.
-void Settle(int milliseconds = 10000) {
-    const DWORD start = GetTickCount();
-    while (!IsWindowEnabled(g_main)) {
-        if (HWND dialog = WaitForDialog(50))
+void Settle(DWORD milliseconds = 10000) {
+    Within(milliseconds, [] {
+        if (HWND dialog = IsWindowEnabled(g_main) ? nullptr : WaitForDialog(50))
             Dismiss(dialog);
-        if (Since(start) > static_cast<DWORD>(milliseconds))
-            Fail("the main window stayed disabled");
+        return IsWindowEnabled(g_main) != FALSE;
+    }, "the main window stayed disabled", 0);
+}
+
+// A setting as stored: its type, its bytes and their number, or type 0.
+DWORD Stored(const char* section, const char* name, BYTE (&data)[1024], DWORD& size, HKEY root = nullptr) {
+    const std::string path = std::string(BaseKey) + "\\" + section;
+    DWORD type = 0;
+    for (HKEY key : {root ? root : HKEY_CURRENT_USER, root ? root : HKEY_LOCAL_MACHINE}) {
+        size = sizeof data;
+        if (RegGetValueA(key, path.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size) == ERROR_SUCCESS)
+            return type;
     }
+    return 0;
 }
 
 int StoredDword(const char* section, const char* name) {
-    const std::string path = std::string(BaseKey) + "\\" + section;
-    DWORD value = 0, size = sizeof value;
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-        if (RegGetValueA(root, path.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &size) == ERROR_SUCCESS)
-            return static_cast<int>(value);
-    return 0;
+    BYTE data[1024] = {};
+    DWORD size = 0;
+    return Stored(section, name, data, size) == REG_DWORD ? static_cast<int>(*reinterpret_cast<DWORD*>(data)) : 0;
 }
 
 // ---------------------------------------------------------------- dialogs
 
+// The dialog entries are open at rest; the start-word entry during a search too.
 HWND OpenDialog(int menuId) {
-    if (!AtRest())
+    if (!AtRest() && !(menuId == ID_OPT_STARTWORD && Searching()))
         return nullptr;
     Menu(menuId);
-    HWND dialog = WaitForDialog(5000);
-    if (!dialog)
-        Fail("menu entry " + std::to_string(menuId) + " opened no dialog");
+    // A search may end meanwhile and say so first: that message is answered.
+    HWND dialog = nullptr;
+    Within(5000, [&] {
+        dialog = WaitForDialog(50);
+        if (dialog && GetDlgItem(dialog, IDC_MSG_TEXT)) {
+            Dismiss(dialog);
+            dialog = nullptr;
+        }
+        return dialog != nullptr;
+    }, ("menu entry " + std::to_string(menuId) + " opened no dialog").c_str());
     return dialog;
 }
 
 void SetSpin(HWND dialog, int id, int value) { Deliver(GetDlgItem(dialog, id), UDM_SETPOS32, 0, value); }
 
-void SettingsDialog(bool clockOfOneMinute = false) {
+// Random changes, mostly cancelled; or, confirmed, a clock of so many minutes (0: none).
+void SettingsDialog(int clockMinutes = -1) {
     HWND dialog = OpenDialog(ID_OPT_SETTINGS);
-    if (!dialog)
-        return;
-    if (clockOfOneMinute) {
-        SetSpin(dialog, IDC_DURATION_SPIN, 1);
-        if (SendMessageA(GetDlgItem(dialog, IDC_USEDURATION), BM_GETCHECK, 0, 0) != BST_CHECKED)
+    if (dialog && clockMinutes >= 0) {
+        SetSpin(dialog, IDC_DURATION_SPIN, std::max(clockMinutes, 1));
+        if ((SendMessageA(GetDlgItem(dialog, IDC_USEDURATION), BM_GETCHECK, 0, 0) == BST_CHECKED) != (clockMinutes > 0))
             Click(GetDlgItem(dialog, IDC_USEDURATION));
-        return CloseWith(dialog, {IDC_SETTINGS_OK});
+        CloseWith(dialog, {IDC_SETTINGS_OK});
+    } else if (dialog) {
+        const int spins[][3] = {{IDC_WORDLIMIT_SPIN, 6, 10}, {IDC_ANGLIMIT_SPIN, 3, 6}, {IDC_MISTRIALS_SPIN, 1, 20},
+                                {IDC_DURATION_SPIN, 1, 60}};
+        for (const auto& spin : spins)
+            if (Pick(2))
+                SetSpin(dialog, spin[0], spin[1] + Pick(spin[2] - spin[1] + 1));
+        for (int box : {IDC_USEDURATION, IDC_USEMISTRIALS})
+            if (Pick(3) == 0)
+                Click(GetDlgItem(dialog, box));
+        CloseWith(dialog, {Pick(3) == 0 ? IDC_SETTINGS_OK : IDC_SETTINGS_CANCEL});
     }
-    const int spins[][3] = {{IDC_WORDLIMIT_SPIN, 6, 10}, {IDC_ANGLIMIT_SPIN, 3, 6}, {IDC_MISTRIALS_SPIN, 1, 20},
-                            {IDC_DURATION_SPIN, 1, 60}};
-    for (const auto& spin : spins)
-        if (Pick(2))
-            SetSpin(dialog, spin[0], spin[1] + Pick(spin[2] - spin[1] + 1));
-    for (int box : {IDC_USEDURATION, IDC_USEMISTRIALS})
-        if (Pick(3) == 0)
-            Click(GetDlgItem(dialog, box));
-    CloseWith(dialog, {Pick(3) == 0 ? IDC_SETTINGS_OK : IDC_SETTINGS_CANCEL});
 }
 
 void StartWordDialog() {
-    HWND dialog = OpenDialog(ID_OPT_STARTWORD);
-    if (!dialog)
-        return;
-    for (int n = 3 + Pick(12); n > 0; --n)
-        Deliver(GetDlgItem(dialog, IDC_STARTWORD), WM_CHAR, Pick(2) ? 'A' + Pick(26) : 1 + Pick(255));
-    const bool start = Pick(2) && Enabled(GetDlgItem(dialog, IDC_STARTGAME));
-    CloseWith(dialog, {start ? IDC_STARTGAME : IDC_STARTWORD_CANCEL});
+    if (HWND dialog = OpenDialog(ID_OPT_STARTWORD)) {
+        for (int n = 3 + Pick(12); n > 0; --n)
+            Deliver(GetDlgItem(dialog, IDC_STARTWORD), WM_CHAR, Pick(2) ? 'A' + Pick(26) : 1 + Pick(255));
+        const bool start = Pick(2) && Enabled(GetDlgItem(dialog, IDC_STARTGAME));
+        CloseWith(dialog, {start ? IDC_STARTGAME : IDC_STARTWORD_CANCEL});
+    }
 }
 
 // Chooses a list (an index of g_lists) and confirms, or cancels the choice.
 void WordListDialog(int list, bool confirm) {
-    HWND dialog = OpenDialog(ID_FILE_WORDLIST);
-    if (!dialog)
-        return;
-    Click(GetDlgItem(dialog, list == 0 ? IDC_STANDARDLIST : IDC_OWNLIST));
-    if (list > 0)
-        Deliver(GetDlgItem(dialog, IDC_LISTPATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(g_lists[list].c_str()));
-    CloseWith(dialog, {confirm ? IDOK : IDCANCEL});
-    Settle(30000); // a new list loads behind a one-second window
+    if (HWND dialog = OpenDialog(ID_FILE_WORDLIST)) {
+        Click(GetDlgItem(dialog, list == 0 ? IDC_STANDARDLIST : IDC_OWNLIST));
+        if (list > 0)
+            Deliver(GetDlgItem(dialog, IDC_LISTPATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(g_lists[list].c_str()));
+        CloseWith(dialog, {confirm ? IDOK : IDCANCEL});
+        Settle(30000); // a new list loads behind a one-second window
+    }
 }
 
+// An own list: every 40th word of the standard list, a third in small letters,
+// with umlauts; a damaged one (the game's own program file); a missing one.
 void MakeOwnLists() {
-    char folder[MAX_PATH] = {};
+    char folder[MAX_PATH] = {}, program[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
-    const char* names[] = {"soak own list.txt", "soak damaged list.txt", "soak no such list.txt"};
-    for (int i = 0; i < 3; ++i)
-        g_lists[i + 1] = std::string(folder) + names[i];
-    // Every 40th word of the standard list, a third in small letters, with umlauts.
+    GetFullPathNameA("anagrilla.exe", MAX_PATH, program, nullptr);
+    g_lists[1] = std::string(folder) + "soak own list.txt";
+    g_lists[2] = program;
+    g_lists[3] = std::string(folder) + "soak no such list.txt";
     if (!LoadStandardWordList(StandardListName))
         Fail("anagrilla.dat not found beside the soak driver");
     std::string own = "Bärenstärke\r\nÄrger\r\nstraße\r\nÖfen\r\n";
@@ -307,133 +296,149 @@ void MakeOwnLists() {
         own += word + (i % 2 ? "\r\n" : "\n");
     }
     ClearWordList();
-    std::string damaged(20000, '\0');
-    std::mt19937 bytes(7);
-    for (char& c : damaged)
-        c = static_cast<char>(bytes());
-    for (int i = 1; i <= 2; ++i) {
-        const std::string& text = i == 1 ? own : damaged;
-        FILE* file = std::fopen(g_lists[i].c_str(), "wb");
-        if (!file || std::fwrite(text.data(), 1, text.size(), file) != text.size() || std::fclose(file) != 0)
-            Fail("cannot write " + g_lists[i]);
-    }
+    if (!(std::ofstream(g_lists[1], std::ios::binary) << own).flush())
+        Fail("cannot write " + g_lists[1]);
     DeleteFileA(g_lists[3].c_str());
 }
 
 // ---------------------------------------------------------------- playing
 
+// "&Neu" is greyed from its click until the round ends, so during a search a
+// player can only press its Alt+N in vain, or start a round of their own from
+// the start-word dialog, whose menu entry the search leaves open.
 void NewRound() {
     if (!Click(Control(IDC_NEW)))
         return;
-    const DWORD start = GetTickCount();
-    while (!Running() && !AtRest()) {
-        if (Since(start) > 30000)
-            Fail("a round neither started nor ended");
-        Wait(20);
-        Settle(30000);
+    if (Pick(3) == 0 && Searching()) {
+        ++g_searchMoves;
+        if (Pick(2)) { // Alt+N on the keyboard
+            ++g_events;
+            keybd_event(VK_MENU, 0, 0, 0);
+            keybd_event('N', 0, 0, 0);
+            keybd_event('N', 0, KEYEVENTF_KEYUP, 0);
+            keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+        } else {
+            StartWordDialog();
+        }
     }
+    Within(30000, [] {
+        Settle(30000);
+        return Running() || AtRest();
+    }, "a round neither started nor ended");
     g_rounds += Running();
 }
 
-void PlayStep() {
-    HWND input = Control(IDC_INPUT);
-    std::vector<HWND> letters;
-    for (int id = IDC_LETTERBUTTON_BASE; HWND button = Control(id); ++id)
-        letters.push_back(button);
-    HWND letter = letters.empty() ? nullptr : letters[static_cast<size_t>(Pick(static_cast<int>(letters.size())))];
-    const int action = Pick(100);
-    if (action < 25)
-        Click(letter);
-    else if (action < 40 && letter) // typing a letter of the row
-        Deliver(input, WM_CHAR, static_cast<unsigned char>(TextOf(letter).c_str()[0]));
-    else if (action < 55) // any byte: digits, punctuation, umlauts, controls
-        Deliver(input, WM_CHAR, 1 + Pick(255));
-    else if (action < 62)
-        Deliver(input, WM_CHAR, '\b');
-    else if (action < 74)
-        Click(Control(IDC_ENTER));
-    else if (action < 82)
-        Click(Control(IDC_BACK));
-    else if (action < 90)
-        Click(Control(IDC_SHUFFLE));
-    else if (action < 94)
-        Menu(Pick(2) ? ID_OPT_SOUND : ID_HELP_TIPS);
-    else if (action < 96)
-        Click(Control(IDC_GIVEUP));
-    else
-        Wait(Pick(200));
-    Wait(Pick(20));
-    Settle();
+bool TipShown() {
+    const std::vector<HWND> windows = GameWindows();
+    return std::any_of(windows.begin(), windows.end(),
+                       [](HWND w) { return IsWindowVisible(w) && TextOf(w, true) == "CVelToolTip"; });
 }
 
-// The case entries of the menu are open only with an own list and at rest,
-// "Lax" only while Uppercase is off.
-void ToggleCaseEntry() {
-    if (!AtRest() || StoredDword("List", "Wordlist") != 1)
+// The mouse leaves for the window's margin, where any tip goes, then rests
+// somewhere over an enabled control with a tip, help switched on, until its
+// tip shows.
+void Hover() {
+    const int tipped[] = {IDC_BACK, IDC_SHUFFLE, IDC_NEW, IDC_GIVEUP, IDC_ENTER, IDC_INPUT, IDC_QUIT, IDC_RESULTLIST};
+    HWND control = Control(tipped[Pick(8)]);
+    POINT margin{2, 200}; // left of every control
+    ClientToScreen(g_main, &margin);
+    SetCursorPos(margin.x, margin.y);
+    if (!IsWindowEnabled(control) || !Within(1000, [] { return !TipShown(); }, nullptr, 50))
         return;
-    const int entry = Pick(3);
-    if (entry < 2)
-        Menu(entry == 0 ? ID_OPT_UPPERCASE : ID_OPT_SUBSTITUTE);
-    else if (StoredDword("Menu", "Uppercase") == 0)
-        Menu(ID_OPT_LAX);
+    if (StoredDword("Menu", "UseHelp") == 0)
+        Menu(ID_HELP_TIPS);
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    SetCursorPos(rect.left + 2 + Pick(std::max<int>(rect.right - rect.left - 4, 1)),
+                 rect.top + 2 + Pick(std::max<int>(rect.bottom - rect.top - 4, 1)));
+    ++g_hovers;
+    if (!Within(2000, &TipShown, nullptr, 50))
+        std::printf("no tip within 2 s of the mouse resting over control %d (%d of %d hovers)\n", GetDlgCtrlID(control),
+                    ++g_tipless, g_hovers);
 }
 
-void RoundOnTheClock() {
-    SettingsDialog(true);
-    NewRound();
-    const DWORD start = GetTickCount();
-    while (!AtRest()) {
-        if (Since(start) > 90000)
-            Fail("a round of one minute did not end");
-        Wait(100);
-        Settle();
-    }
-    std::printf("a round on a one-minute clock ended after %lu ms\n", Since(start));
-    if (HWND dialog = OpenDialog(ID_OPT_SETTINGS)) {
-        Click(GetDlgItem(dialog, IDC_USEDURATION));
-        CloseWith(dialog, {IDC_SETTINGS_OK});
-    }
-}
-
-void RestStep() {
-    const int action = Pick(100);
-    if (action < 60) {
+// Until a round runs with the standard list, whose start words always have candidates.
+void RunningRoundOfTheStandardList() {
+    WordListDialog(0, true);
+    Within(60000, [] {
         NewRound();
-    } else if (action < 68) {
-        SettingsDialog();
-    } else if (action < 74) {
-        StartWordDialog();
-    } else if (action < 78) {
-        if (HWND dialog = OpenDialog(ID_HELP_ABOUT))
-            CloseWith(dialog, {IDOK});
-    } else if (action < 86) {
-        // An own list, good, damaged or missing; from the last two back again.
-        const int before = StoredDword("List", "Wordlist");
-        const int list = 1 + Pick(3);
-        const bool confirm = Pick(4) != 0;
-        WordListDialog(list, confirm);
-        if (confirm && list > 1)
-            WordListDialog(before, true);
-    } else if (action < 90) {
-        WordListDialog(0, Pick(2) != 0);
-    } else if (action < 95) {
-        ToggleCaseEntry();
-    } else {
-        Menu(Pick(2) ? ID_OPT_SOUND : ID_HELP_TIPS);
-    }
+        return Running();
+    }, "no round starts with the standard list", 100);
+}
+
+// Left alone, a round on a one-minute clock must run out, and say so.
+void RoundOnTheClock() {
+    SettingsDialog(1);
+    RunningRoundOfTheStandardList();
+    const DWORD start = GetTickCount();
+    DWORD ended = 0;
+    std::string message;
+    Within(90000, [&] {
+        if (HWND dialog = WaitForDialog(100)) {
+            ended = ended ? ended : Since(start);
+            message = TextOf(GetDlgItem(dialog, IDC_MSG_TEXT));
+            Dismiss(dialog);
+        }
+        return AtRest();
+    }, "a round of one minute did not end", 0);
+    std::printf("a round on a one-minute clock ended after %lu ms: \"%s\"\n", ended, message.c_str());
+    if (message != "Die eingestellte Spieldauer ist abgelaufen." || ended < 55000)
+        Fail("the round on a one-minute clock did not run out");
+    SettingsDialog(0);
+}
+
+HWND AnyLetter() {
+    int count = 0;
+    while (Control(IDC_LETTERBUTTON_BASE + count))
+        ++count;
+    return Control(IDC_LETTERBUTTON_BASE + Pick(std::max(count, 1)));
+}
+
+void Type(int character) { Deliver(Control(IDC_INPUT), WM_CHAR, static_cast<WPARAM>(character)); }
+
+// What the player does next, by weight: in a round (1), at rest (2), or both (3).
+struct Move {
+    int weight, when;
+    void (*act)();
+};
+const Move Moves[] = {
+    {25, 1, [] { Click(AnyLetter()); }},           {12, 1, [] { Click(Control(IDC_ENTER)); }},
+    {8, 1, [] { Click(Control(IDC_BACK)); }},      {8, 1, [] { Click(Control(IDC_SHUFFLE)); }},
+    {2, 1, [] { Click(Control(IDC_GIVEUP)); }},    {3, 1, [] { Wait(Pick(200)); }},
+    {7, 1, [] { Type('\b'); }},                    {4, 3, [] { Menu(Pick(2) ? ID_OPT_SOUND : ID_HELP_TIPS); }},
+    {4, 3, [] { Hover(); }},                       {120, 2, [] { NewRound(); }},
+    {16, 2, [] { SettingsDialog(); }},             {12, 2, [] { StartWordDialog(); }},
+    {8, 2, [] { CloseWith(OpenDialog(ID_HELP_ABOUT), {IDOK}); }},
+    {15, 1, [] { Type(static_cast<BYTE>(TextOf(AnyLetter())[0])); }}, // a letter of the row
+    {15, 1, [] { Type(1 + Pick(255)); }}, // any byte: digits, punctuation, umlauts, controls
+    {24, 2, [] { // the standard list or an own one, good, damaged or missing; from the last two back again
+         const int before = StoredDword("List", "Wordlist"), list = Pick(4);
+         const bool confirm = Pick(4) != 0;
+         WordListDialog(list, confirm);
+         if (confirm && list > 1)
+             WordListDialog(before, true);
+     }},
+    {10, 2, [] { // the case entries are open only with an own list, "Lax" only while Uppercase is off
+         const bool lax = Pick(3) == 0 && StoredDword("Menu", "Uppercase") == 0;
+         if (StoredDword("List", "Wordlist") == 1)
+             Menu(lax ? ID_OPT_LAX : Pick(2) ? ID_OPT_UPPERCASE : ID_OPT_SUBSTITUTE);
+     }},
+};
+
+void Step(int when) {
+    int total = 0;
+    for (const Move& move : Moves)
+        total += move.when & when ? move.weight : 0;
+    int pick = Pick(total);
+    const Move* move = Moves;
+    while (!(move->when & when) || (pick -= move->weight) >= 0)
+        ++move;
+    move->act();
+    Wait(when == 1 ? Pick(20) : 0);
     Settle(30000);
 }
 
 // ---------------------------------------------------------------- start and end
-
-BOOL CALLBACK FindMain(HWND window, LPARAM) {
-    char title[32] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (!OfTheGame(window) || lstrcmpA(title, "Anagrilla") != 0 || !GetDlgItem(window, IDC_NEW))
-        return TRUE;
-    g_main = window;
-    return FALSE;
-}
 
 void StartGame() {
     char command[] = "anagrilla.exe";
@@ -445,24 +450,18 @@ void StartGame() {
     CloseHandle(process.hThread);
     g_process = process.hProcess;
     g_processId = process.dwProcessId;
-    const DWORD start = GetTickCount();
-    while (!g_main || !IsWindowEnabled(g_main)) {
-        if (Since(start) > 20000)
-            Fail("no enabled game window after 20 seconds");
-        EnumWindows(&FindMain, 0);
-        Sleep(20);
-    }
+    Within(20000, [] {
+        for (HWND window : GameWindows())
+            if (TextOf(window) == "Anagrilla" && GetDlgItem(window, IDC_NEW) && IsWindowEnabled(window))
+                g_main = window;
+        return g_main != nullptr;
+    }, "no enabled game window after 20 seconds");
 }
 
 // The close question in a round is answered "&Nein": the game goes on; at
 // rest the game closes without asking.
 void CloseGame() {
-    WordListDialog(0, true);
-    for (const DWORD start = GetTickCount(); !Running(); Wait(100)) {
-        if (Since(start) > 60000)
-            Fail("no round starts with the standard list");
-        NewRound();
-    }
+    RunningRoundOfTheStandardList();
     Deliver(g_main, WM_CLOSE);
     HWND question = WaitForDialog(5000);
     if (!question || !GetDlgItem(question, IDC_MSG_TEXT))
@@ -479,30 +478,24 @@ void CloseGame() {
         Fail("the game did not end cleanly when closed");
 }
 
-// Every stored setting has its type and a value in its range.
+// Every stored setting has its type and a value in its range (low -1: a text).
 void CheckRegistry() {
-    struct Setting {
-        const char *section, *name;
-        int low, high; // low -1: a text
-    };
-    const Setting settings[] = {{"Game", "AngLimit", 3, 6},   {"Game", "Duration", 1, 60},    {"Game", "Mistrials", 1, 20},
-                                {"Game", "WordLimit", 6, 10}, {"Game", "UseDuration", 0, 1}, {"Game", "UseMistrials", 0, 1},
-                                {"Menu", "UseSound", 0, 1},   {"Menu", "UseHelp", 0, 1},     {"Menu", "Uppercase", 0, 1},
-                                {"Menu", "Substitute", 0, 1}, {"Menu", "Lax", 0, 1},         {"List", "Wordlist", 0, 1},
-                                {"List", "Listpath", -1, 0}};
+    const struct { const char *section, *name; int low, high; } settings[] = {
+        {"Game", "AngLimit", 3, 6},   {"Game", "Duration", 1, 60},  {"Game", "Mistrials", 1, 20},
+        {"Game", "WordLimit", 6, 10}, {"Game", "UseDuration", 0, 1}, {"Game", "UseMistrials", 0, 1},
+        {"Menu", "UseSound", 0, 1},   {"Menu", "UseHelp", 0, 1},    {"Menu", "Uppercase", 0, 1},
+        {"Menu", "Substitute", 0, 1}, {"Menu", "Lax", 0, 1},        {"List", "Wordlist", 0, 1},
+        {"List", "Listpath", -1, 0}};
     int found = 0;
     for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
-        for (const Setting& s : settings) {
-            const std::string path = std::string(BaseKey) + "\\" + s.section;
+        for (const auto& s : settings) {
             BYTE data[1024] = {};
-            DWORD type = 0, size = sizeof data;
-            if (RegGetValueA(root, path.c_str(), s.name, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size) != ERROR_SUCCESS)
-                continue;
-            ++found;
+            DWORD size = 0;
+            const DWORD type = Stored(s.section, s.name, data, size, root);
             const int value = static_cast<int>(data[0] | data[1] << 8 | data[2] << 16 | data[3] << 24);
-            const bool valid = s.low < 0 ? type == REG_SZ && size > 0 && data[size - 1] == 0
-                                         : type == REG_DWORD && size == 4 && value >= s.low && value <= s.high;
-            if (!valid)
+            found += type != 0;
+            if (type && !(s.low < 0 ? type == REG_SZ && size > 0 && data[size - 1] == 0
+                                    : type == REG_DWORD && size == 4 && value >= s.low && value <= s.high))
                 Fail(std::string("stored ") + s.section + "\\" + s.name + " is invalid");
         }
     std::printf("registry: %d stored settings, all valid\n", found);
@@ -514,23 +507,29 @@ int main(int argc, char** argv) {
     const char* secondsText = std::getenv("SOAK_SECONDS");
     const char* seedText = std::getenv("SOAK_SEED");
     const long seconds = argc > 1 ? std::atol(argv[1]) : secondsText ? std::atol(secondsText) : 1800;
-    const unsigned seed = seedText ? static_cast<unsigned>(std::strtoul(seedText, nullptr, 10))
-                                   : static_cast<unsigned>(std::time(nullptr));
+    const unsigned seed = seedText ? static_cast<unsigned>(std::strtoul(seedText, nullptr, 10)) : GetTickCount();
     std::printf("soak: seed %u (SOAK_SEED=%u repeats the player's choices), %ld seconds\n", seed, seed, seconds);
     g_random.seed(seed);
-    CheckGdiCounting();
+    // The count must see what a process does: 32 brushes of our own show as 32.
+    std::vector<HBRUSH> brushes;
+    const int before = CountGdiObjects(GetCurrentProcess());
+    while (brushes.size() < 32)
+        brushes.push_back(CreateSolidBrush(RGB(brushes.size(), 0, 0)));
+    if (before < 0 || CountGdiObjects(GetCurrentProcess()) != before + 32)
+        Fail("GDI objects cannot be counted here");
+    std::for_each(brushes.begin(), brushes.end(), DeleteObject);
     MakeOwnLists();
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, BaseKey);
     RegDeleteTreeA(HKEY_CURRENT_USER, BaseKey);
     StartGame();
 
-    const DWORD start = GetTickCount();
-    const DWORD duration = static_cast<DWORD>(seconds) * 1000;
-    bool clockRoundDue = seconds >= 300;
-    Sample first = Measure(), peak, last;
+    const DWORD start = GetTickCount(), duration = static_cast<DWORD>(seconds) * 1000;
+    bool clockRoundDue = seconds >= 300; // a shorter run has no minute to spare
+    const Sample first = Measure();
+    Sample peak, last;
     for (DWORD report = 0; Since(start) < duration;) {
         if (Running()) {
-            PlayStep();
+            Step(1);
             continue;
         }
         if (!AtRest()) { // a search or a load
@@ -540,12 +539,10 @@ int main(int argc, char** argv) {
         }
         // At rest: take stock; the peak of the first fifth is the level to hold.
         last = Measure();
-        if (Since(start) < duration / 5 || peak.gdi == 0)
-            peak = {std::max(peak.gdi, last.gdi), std::max(peak.windows, last.windows),
-                    std::max(peak.workingSetKb, last.workingSetKb), std::max(peak.pagefileKb, last.pagefileKb)};
+        for (int i = 0; i < 4 && (Since(start) < duration / 5 || peak.value[0] == 0); ++i)
+            peak.value[i] = std::max(peak.value[i], last.value[i]);
         if (Since(start) >= report) {
-            std::printf("%5lu s: %d rounds, %ld events; %s\n", Since(start) / 1000, g_rounds, g_events,
-                        Describe(last).c_str());
+            std::printf("%5lu s: %d rounds, %ld events; %s\n", Since(start) / 1000, g_rounds, g_events, last.Text().c_str());
             std::fflush(stdout);
             report += 60000;
         }
@@ -553,18 +550,24 @@ int main(int argc, char** argv) {
             clockRoundDue = false;
             RoundOnTheClock();
         } else {
-            RestStep();
+            Step(2);
         }
     }
     const Sample end = Measure();
-    std::printf("start:            %s\nfirst fifth peak: %s\nend:              %s\n", Describe(first).c_str(),
-                Describe(peak).c_str(), Describe(end).c_str());
-    std::printf("%d rounds, %ld events in %lu s\n", g_rounds, g_events, Since(start) / 1000);
+    std::printf("start:            %s\nfirst fifth peak: %s\nend:              %s\n", first.Text().c_str(),
+                peak.Text().c_str(), end.Text().c_str());
+    std::printf("%d rounds, %ld events in %lu s; %d moves during a search; a tip in %d of %d hovers\n", g_rounds,
+                g_events, Since(start) / 1000, g_searchMoves, g_hovers - g_tipless, g_hovers);
     // Icons of letters not seen yet are loaded once, when first shown.
-    if (end.gdi > peak.gdi + 100 || end.windows > peak.windows + 16)
-        Fail("GDI objects or windows grew");
-    if (end.workingSetKb > peak.workingSetKb * 11 / 10 + 16384 || end.pagefileKb > peak.pagefileKb * 11 / 10 + 16384)
-        Fail("memory grew");
+    const long allowed[] = {peak.value[0] + 100, peak.value[1] + 16, peak.value[2] * 11 / 10 + 16384,
+                            peak.value[3] * 11 / 10 + 16384};
+    for (int i = 0; i < 4; ++i)
+        if (end.value[i] > allowed[i])
+            Fail(std::string(SampleNames[i]) + " grew");
+    if (g_rounds >= 20 && (g_searchMoves == 0 || g_hovers == 0))
+        Fail("no search was ever caught running, or the mouse never rested over a control");
+    if (g_tipless > 1 + g_hovers / 10)
+        Fail("more hovers than one and one in ten brought up no tip");
     CloseGame();
     CheckRegistry();
     std::printf("soak passed\n");

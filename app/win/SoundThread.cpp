@@ -1,0 +1,48 @@
+#include "app/win/SoundThread.h"
+#include <mmsystem.h>
+
+namespace {
+
+struct SoundRequest {
+    LPCSTR sound = nullptr;
+    HMODULE module = nullptr;
+    DWORD flags = 0;
+};
+
+CRITICAL_SECTION g_lock;
+SoundRequest g_pending;
+HANDLE g_requested = nullptr; // automatic reset: set while a request waits
+
+DWORD WINAPI SoundThreadProc(void*) {
+    for (;;) {
+        WaitForSingleObject(g_requested, INFINITE);
+        EnterCriticalSection(&g_lock);
+        const SoundRequest request = g_pending;
+        LeaveCriticalSection(&g_lock);
+        PlaySoundA(request.sound, request.module, request.flags);
+    }
+}
+
+// Started at the first sound and kept until the process ends.
+bool StartSoundThread() {
+    InitializeCriticalSection(&g_lock);
+    g_requested = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    HANDLE thread = g_requested ? CreateThread(nullptr, 0, &SoundThreadProc, nullptr, 0, nullptr) : nullptr;
+    if (!thread)
+        return false;
+    CloseHandle(thread);
+    return true;
+}
+
+} // namespace
+
+BOOL WINAPI PlaySoundOnSoundThread(LPCSTR sound, HMODULE module, DWORD flags) {
+    static const bool started = StartSoundThread();
+    if (!started)
+        return FALSE;
+    EnterCriticalSection(&g_lock);
+    g_pending = SoundRequest{sound, module, flags};
+    LeaveCriticalSection(&g_lock);
+    SetEvent(g_requested);
+    return TRUE;
+}
