@@ -52,9 +52,6 @@ CGameDlg::~CGameDlg() {
 // ---------------------------------------------------------------- opening
 
 BOOL CGameDlg::OnInitDialog() {
-    // The first loading window's second runs from here: the window's own
-    // set-up and its first show take part of it.
-    m_createdTick = GetTickCount();
     CDialog::OnInitDialog();
     SetMainWindow(m_hWnd);
     m_viewWindow = m_hWnd;
@@ -132,9 +129,9 @@ void CGameDlg::OnDestroy() {
         SendMessageA(m_pInputCtrl, WM_SETFONT, 0, FALSE);
 }
 
-void CGameDlg::StartLoading(DWORD secondFrom) {
+void CGameDlg::StartLoading() {
     EnableWindow(m_hWnd, FALSE);
-    CLoadingDlg::Start(m_hWnd, secondFrom);
+    CLoadingDlg::Start(m_hWnd);
 }
 
 // ---------------------------------------------------------------- messages
@@ -144,7 +141,7 @@ INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW:
         if (wParam && !m_loadingStarted) {
             m_loadingStarted = true;
-            StartLoading(m_createdTick);
+            StartLoading();
         }
         return FALSE;
     case WM_SEARCH_DONE:

@@ -31,9 +31,8 @@ public:
     void OnReadMe();
     void ToggleOption(int menuId);
     // The loading window over this window: at start-up and after the word
-    // list changed. The window stays disabled until the list is loaded; the
-    // loading window's second counts from secondFrom (a GetTickCount value).
-    void StartLoading(DWORD secondFrom);
+    // list changed. The window stays disabled until the list is loaded.
+    void StartLoading();
 
     // IGameView
     void SetStatusText(const char* text) override;
@@ -113,7 +112,6 @@ private:
     // writes as changes too, and only the player's changes are typing.
     bool m_writingInput = false;
     bool m_loadingStarted = false;
-    DWORD m_createdTick = 0;
     bool m_listBatch = false;
     bool m_workerLeftRunning = false;
     // Shared icons of the letter buttons, by letter; never destroyed.

@@ -57,7 +57,7 @@ void CGameDlg::OnWordList() {
         return;
     if (WordCount() == 0) {
         ClearStartWordStock();
-        StartLoading(GetTickCount());
+        StartLoading();
     }
     ApplyMenuAtRest();
 }

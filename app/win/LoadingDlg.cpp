@@ -20,10 +20,9 @@ void HandBackTo(HWND owner) {
 
 CLoadingDlg::CLoadingDlg() : CDialog(IDD_LOADING) {}
 
-bool CLoadingDlg::Start(HWND mainWindow, DWORD secondFrom) {
+bool CLoadingDlg::Start(HWND mainWindow) {
     auto* dialog = new CLoadingDlg();
     dialog->m_owner = mainWindow;
-    dialog->m_secondFrom = secondFrom;
     if (!dialog->Create(mainWindow)) {
         delete dialog;
         HandBackTo(mainWindow);
@@ -39,9 +38,7 @@ BOOL CLoadingDlg::OnInitDialog() {
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, "MS Sans Serif"));
     SendDlgItemMessageA(m_hWnd, IDC_LOADING_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
     CentreOverOwner();
-    const DWORD waited = GetTickCount() - m_secondFrom;
-    SetTimer(m_hWnd, LoadTimerId, waited < LoadDelayMilliseconds ? LoadDelayMilliseconds - waited : USER_TIMER_MINIMUM,
-             nullptr);
+    SetTimer(m_hWnd, LoadTimerId, LoadDelayMilliseconds, nullptr);
     return TRUE;
 }
 

@@ -4,15 +4,14 @@
 #include "dialoglayer/win/Gdi.h"
 
 // The small window shown while the word list is read (template 105). It
-// waits until a second has passed so that it is painted, reads the list on
-// the user-interface thread, enables the main window and ends itself.
+// waits one second so that it is painted, reads the list on the
+// user-interface thread, enables the main window and ends itself.
 class CLoadingDlg : public CDialog {
 public:
     // Creates the window over the main window; the object deletes itself
-    // when its window ends. The second it waits counts from secondFrom (a
-    // GetTickCount value). False when it could not be created: the main
+    // when its window ends. False when it could not be created: the main
     // window is then enabled again at once, without a list.
-    static bool Start(HWND mainWindow, DWORD secondFrom);
+    static bool Start(HWND mainWindow);
 
 protected:
     BOOL OnInitDialog() override;
@@ -27,7 +26,6 @@ private:
     void OnTimer();
 
     HWND m_owner = nullptr;
-    DWORD m_secondFrom = 0;
     OwnedFont m_font;
     bool m_loaded = false;
 };
