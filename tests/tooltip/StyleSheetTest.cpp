@@ -62,7 +62,6 @@ TEST_F(StyleSheetTest, SheetSyntax)
     // The second h1 rule replaces the first entirely.
     EXPECT_EQ("font-size:20px", sheet.GetStyleRule("h1"));
     EXPECT_EQ("color:blue", sheet.GetStyleRule(".note"));
-    EXPECT_EQ("", sheet.GetStyleRule("y"));
     sheet.SetStyleSheet("");
     EXPECT_EQ(0u, sheet.RuleCount());
     sheet.SetStyleSheet(nullptr);
