@@ -6,7 +6,7 @@
 
 #include "res/resource.h"
 #include "settings/GameSettings.h"
-#include "tests/dialogs/DialogDriver.h"
+#include "tests/win/WindowDriver.h"
 
 namespace {
 

@@ -1,6 +1,4 @@
 #include "WindowDriver.h"
-#include "dialoglayer/win/DataExchange.h"
-#include "dialoglayer/win/Dialog.h"
 #include <algorithm>
 #include <cstdio>
 
@@ -55,8 +53,6 @@ void MessageAnswerer::Answer(HWND dialog) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
 }
-
-std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 TempFile::TempFile(const std::string& contents) {
     char directory[MAX_PATH] = {};
