@@ -45,11 +45,7 @@ void MessageAnswerer::Answer(HWND dialog) {
         return;
     m_answered.push_back(dialog);
     m_texts.push_back(WindowText(GetDlgItem(dialog, MessageTextId)));
-    int answer = IsWindowVisible(GetDlgItem(dialog, IDOK)) ? IDOK : IDYES;
-    if (!m_answers.empty()) {
-        answer = m_answers.front();
-        m_answers.pop_front();
-    }
+    const int answer = IsWindowVisible(GetDlgItem(dialog, IDOK)) ? IDOK : IDYES;
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
 }

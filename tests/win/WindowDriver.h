@@ -1,6 +1,5 @@
 #pragma once
 #include <windows.h>
-#include <deque>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -19,8 +18,9 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMilliseconds = 5000
 // Pumps whatever is waiting, and what arrives within the time.
 void PumpFor(int milliseconds);
 
-// Answers every message dialog that opens on this thread, from a timer that
-// runs inside the dialog's own loop, and records each text. One at a time.
+// Answers every message dialog that opens on this thread with "&OK", or else
+// "&Ja", from a timer that runs inside the dialog's own loop, and records
+// each text. One at a time.
 class MessageAnswerer {
 public:
     MessageAnswerer();
@@ -28,15 +28,12 @@ public:
     MessageAnswerer(const MessageAnswerer&) = delete;
     MessageAnswerer& operator=(const MessageAnswerer&) = delete;
 
-    // The button for the next message; without one, "&OK" or else "&Ja".
-    void QueueAnswer(int buttonId) { m_answers.push_back(buttonId); }
     const std::vector<std::string>& Texts() const { return m_texts; }
 
 private:
     void Answer(HWND dialog);
 
     UINT_PTR m_timer = 0;
-    std::deque<int> m_answers;
     std::vector<std::string> m_texts;
     std::vector<HWND> m_answered;
 };
