@@ -47,12 +47,8 @@ std::string Inspect(HWND dialog)
 TEST(MessageDlg, TypesAnswersAndLooks)
 {
     CreateGameBrushes();
-    const struct {
-        int type;
-        UINT key; // pressed, or else the button clicked
-        int result, icon;
-        const char* buttons;
-    } cases[] = {
+    // Type, key pressed (or else the button of the result clicked), result, icon, buttons shown.
+    const struct { int type; UINT key; int result, icon; const char* buttons; } cases[] = {
         {1, 0, IDYES, IDI_MSG_QUESTION, "101"}, {1, VK_ESCAPE, IDCANCEL, IDI_MSG_QUESTION, "101"},
         {2, VK_RETURN, IDOK, IDI_MSG_ERROR, "010"}, {5, 0, IDOK, IDI_MSG_NOTICE, "010"},
     };

@@ -54,7 +54,6 @@ protected:
         GameSettings.Wordlist = wordlist;
         GameSettings.Listpath = path;
         SaveListSettings();
-        scoped.writes.clear();
     }
 
     ScopedStore scoped;
@@ -89,20 +88,20 @@ TEST_F(WordListDialog, OwnListEnablesThePathBrowseFillsItAndOkStoresItTrimmed)
         const std::string refused = State(dlg);
         s_chosenFile.clear();
         Click(dlg, IDC_BROWSE); // a cancelled choice keeps the path
+        // Nothing stored yet.
         EXPECT_EQ("000 C:\\alt.txt standard " + std::to_string(IDOK) + "; 111 C:\\alt.txt own " +
-                      std::to_string(IDC_LISTPATH) + "; 111     own " + std::to_string(IDC_LISTPATH) + "|   ",
-                  initial + "; " + own + "; " + refused + "|" + Text(dlg, IDC_LISTPATH));
-
-        EXPECT_TRUE(scoped.writes.empty());
+                      std::to_string(IDC_LISTPATH) + "; 111     own " + std::to_string(IDC_LISTPATH) + "|   |C:\\alt.txt",
+                  initial + "; " + own + "; " + refused + "|" + Text(dlg, IDC_LISTPATH) + "|" +
+                      scoped.ReadString("List", "Listpath", "?"));
         s_chosenFile = "  C:\\Dokumente\\liste.txt\t ";
         Click(dlg, IDC_BROWSE);
         PressKey(GetFocus(), VK_RETURN);
     }));
     EXPECT_EQ(s_messages, std::vector<std::string>{std::to_string(MessageError) +
                                                    " Es wurde keine Wortliste angegeben. over the dialog"});
-    EXPECT_EQ(scoped.writes, (std::vector<std::string>{"List/Wordlist", "List/Listpath"}));
-    EXPECT_EQ("C:\\Dokumente\\liste.txt 2 0", SettingsStore().ReadString("List", "Listpath", "?") + " " +
-                                                   std::to_string(wordsWhenStopped) + " " + std::to_string(WordCount()));
+    EXPECT_EQ("1 C:\\Dokumente\\liste.txt 2 0", std::to_string(scoped.ReadDword("List", "Wordlist", 9)) + " " +
+                                                     scoped.ReadString("List", "Listpath", "?") + " " +
+                                                     std::to_string(wordsWhenStopped) + " " + std::to_string(WordCount()));
 }
 
 // The file name box of the real Open dialog: cmb13, or edt1 in the older form.

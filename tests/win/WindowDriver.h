@@ -159,22 +159,11 @@ inline std::string Selection(HWND edit)
     return std::to_string(start) + "-" + std::to_string(end);
 }
 
-// A settings store for one test that remembers the names of its writes, in order.
+// A settings store for one test.
 class ScopedStore : public CMemoryRegistry {
 public:
     ScopedStore() : m_previous(SetSettingsStore(this)) {}
     ~ScopedStore() override { SetSettingsStore(m_previous); }
-    void WriteDword(const char* section, const char* name, uint32_t value) override
-    {
-        writes.push_back(std::string(section) + "/" + name);
-        CMemoryRegistry::WriteDword(section, name, value);
-    }
-    void WriteString(const char* section, const char* name, const std::string& value) override
-    {
-        writes.push_back(std::string(section) + "/" + name);
-        CMemoryRegistry::WriteString(section, name, value);
-    }
-    std::vector<std::string> writes;
 
 private:
     CRegistry* m_previous;
