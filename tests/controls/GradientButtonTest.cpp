@@ -1,5 +1,4 @@
 #include "controls/win/GradientButton.h"
-#include "dialoglayer/win/Gdi.h"
 
 #include <gtest/gtest.h>
 
@@ -35,12 +34,6 @@ void Mouse(HWND button, UINT message, int x, int y, WPARAM keys = 0)
     SendMessageA(button, message, keys, MAKELPARAM(x, y));
 }
 
-void Click(HWND button)
-{
-    Mouse(button, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
-    Mouse(button, WM_LBUTTONUP, 10, 10);
-}
-
 // Checked, pushed, hovering, holding the capture, as "c p h k" or "-".
 std::string State(CGradientButton& button)
 {
@@ -49,46 +42,24 @@ std::string State(CGradientButton& button)
            (button.IsHovering() ? "h" : "-") + (GetCapture() == button.Handle() ? "k" : "-");
 }
 
-class GradientButtonTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = ParentProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "GradientButtonTestParent";
-        RegisterClassA(&wc);
-    }
-    void SetUp() override
-    {
-        g_clicks.clear();
-        m_parent = CreateWindowExA(0, "GradientButtonTestParent", "", WS_POPUP | WS_VISIBLE, 100, 100, 400, 200,
-                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(nullptr, m_parent);
-        SetForegroundWindow(m_parent);
-    }
-    void TearDown() override
-    {
-        m_buttons.clear();
-        DestroyWindow(m_parent);
-    }
-    CGradientButton& Add(int id, LONG style, int y = 0)
-    {
-        HWND window = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | style, 0, y, 80, 24, m_parent,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-        m_buttons.push_back(std::make_unique<CGradientButton>());
-        EXPECT_TRUE(m_buttons.back()->SubclassWindow(window));
-        return *m_buttons.back();
-    }
-
-    HWND m_parent = nullptr;
-    std::vector<std::unique_ptr<CGradientButton>> m_buttons;
-};
-
-TEST_F(GradientButtonTest, PushButtonsClickStayOwnerDrawnAndNeverCheck)
+TEST(GradientButton, PushButtonsStayOwnerDrawnClickAndNeverCheckCheckBoxesToggleOnceOnAHeldSpace)
 {
-    CGradientButton& push = Add(1, BS_PUSHBUTTON);
-    CGradientButton& defaultButton = Add(2, BS_DEFPUSHBUTTON, 30);
+    // A visible parent that reflects owner drawing, and its gradient buttons.
+    WNDCLASSA wc{0, ParentProc, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr, "TestParent"};
+    RegisterClassA(&wc);
+    HWND parent = CreateWindowExA(0, "TestParent", "", WS_POPUP | WS_VISIBLE, 100, 100, 400, 200, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(parent);
+    std::vector<std::unique_ptr<CGradientButton>> buttons;
+    auto add = [&](int id, LONG style, int y) -> CGradientButton& {
+        HWND window = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | style, 0, y, 80, 24, parent,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+        buttons.push_back(std::make_unique<CGradientButton>());
+        EXPECT_TRUE(buttons.back()->SubclassWindow(window));
+        return *buttons.back();
+    };
+    CGradientButton& push = add(1, BS_PUSHBUTTON, 0);
+    CGradientButton& defaultButton = add(2, BS_DEFPUSHBUTTON, 30);
     // The dialog manager moves the default by restyling push buttons; they
     // stay owner-drawn and only take note.
     SendMessageA(push, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
@@ -114,19 +85,10 @@ TEST_F(GradientButtonTest, PushButtonsClickStayOwnerDrawnAndNeverCheck)
         states += State(push) + " ";
     }
     EXPECT_EQ("--h- -p-k ---- -p-k ---- -p-k ---k -p-k ---- ", states);
-    // Losing the focus ends the hold.
-    SetFocus(push);
-    Mouse(push, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
-    SetFocus(defaultButton);
-    EXPECT_NE(push.Handle(), GetCapture());
-    Mouse(push, WM_LBUTTONUP, 10, 10);
-    EXPECT_EQ((std::vector<int>{1, 1}), g_clicks);
-}
 
-TEST_F(GradientButtonTest, CheckBoxesToggleOnceOnAHeldSpace)
-{
-    CGradientButton& check = Add(21, BS_AUTOCHECKBOX);
-    Click(check);
+    CGradientButton& check = add(21, BS_AUTOCHECKBOX, 60);
+    Mouse(check, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
+    Mouse(check, WM_LBUTTONUP, 10, 10);
     // Pressed on the button, released outside: neither a toggle nor a click.
     Mouse(check, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
     Mouse(check, WM_LBUTTONUP, 300, 150);
@@ -137,48 +99,9 @@ TEST_F(GradientButtonTest, CheckBoxesToggleOnceOnAHeldSpace)
     SendMessageA(check, WM_KEYDOWN, VK_SPACE, 1 | (1 << 30));
     SendMessageA(check, WM_KEYUP, VK_SPACE, 1 | (1 << 30) | (1u << 31));
     EXPECT_EQ("c-", checks + State(check)[0]);
-    EXPECT_EQ((std::vector<int>{21, 21}), g_clicks);
-}
-
-// The colour a face gives to the pixel at (x, y) counted from the top.
-COLORREF FaceColour(const CPaletteBitmap& face, int x, int y)
-{
-    const uint32_t entry = face.PaletteEntry(face.PixelAt(x, face.Height() - 1 - y));
-    return RGB(RedOf(entry), GreenOf(entry), BlueOf(entry));
-}
-
-// Faces, the pressed shift, the default's frame, the dotted focus (never when
-// disabled).
-TEST_F(GradientButtonTest, FacesEdgesFocusAndLabelReachTheDeviceContext)
-{
-    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW);
-    MemoryDC dc(nullptr);
-    OwnedBitmap bitmap(CreateBitmap(80, 24, 1, 32, nullptr));
-    SelectedObject selected(dc, bitmap);
-    auto draw = [&](CGradientButton& button, UINT state, int x, int y) {
-        DRAWITEMSTRUCT item{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, state, button.Handle(), dc, RECT{0, 0, 80, 24}, 0};
-        button.DrawItem(item);
-        GdiFlush();
-        return GetPixel(dc, x, y);
-    };
-    CGradientButton& button = Add(51, BS_DEFPUSHBUTTON);
-    button.SetFace(1, 8, 20, 70, RGB(230, 230, 230));
-    const ButtonFaces& faces = button.Faces();
-    const std::vector<COLORREF> seen{draw(button, 0, 40, 3), draw(button, 0, 0, 0), draw(button, ODS_SELECTED, 40, 3),
-                               draw(button, ODS_FOCUS, 6, 5), draw(button, ODS_FOCUS, 7, 5),
-                               draw(button, ODS_DISABLED | ODS_FOCUS, 6, 5)};
-    EXPECT_EQ((std::vector<COLORREF>{FaceColour(faces.normalFace, 40, 3), shadow, FaceColour(faces.pressedFace, 39, 2),
-                                     shadow, light, FaceColour(faces.disabledFace, 6, 5)}),
-              seen);
-
-    // The label in its colour.
-    button.SetLabelColor(RGB(0, 0, 128));
-    SetWindowTextA(button, "WWWWWWWW");
-    draw(button, 0, 0, 0);
-    int navy = 0;
-    for (int x = 0; x < 80; ++x)
-        navy += GetPixel(dc, x, 12) == RGB(0, 0, 128);
-    EXPECT_GT(navy, 10);
+    EXPECT_EQ((std::vector<int>{1, 1, 21, 21}), g_clicks);
+    buttons.clear();
+    DestroyWindow(parent);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 
 #include "res/resource.h"
 #include "settings/GameSettings.h"
-#include "tests/dialogs/DialogDriver.h"
+#include "tests/win/WindowDriver.h"
 
 namespace {
 

@@ -14,8 +14,7 @@ namespace {
 
 int PrintVersion(const char* file)
 {
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeA(file, &handle);
+    const DWORD size = GetFileVersionInfoSizeA(file, nullptr);
     std::string data(size, '\0');
     // The block that Explorer picks: the first translation.
     WORD* translation = nullptr;
@@ -47,7 +46,7 @@ HWND GameWindowWith(int id)
     static std::pair<int, HWND> search;
     search = {id, nullptr};
     EnumThreadWindows(GetWindowThreadProcessId(g_game, nullptr), [](HWND window, LPARAM) -> BOOL {
-        search.second = IsWindowVisible(window) && GetDlgItem(window, search.first) ? window : search.second;
+        search.second = IsWindowVisible(window) && GetDlgItem(window, search.first) ? window : nullptr;
         return !search.second;
     }, 0);
     return search.second;
@@ -97,9 +96,8 @@ bool WaitFor(const char* what, Done done, int seconds = 30)
 
 int WatchGame()
 {
-    if (!WaitFor("the game window", [] { return (g_game = FindWindowA("#32770", "Anagrilla")) != nullptr; }))
-        return 1;
-    if (!WaitFor("the list", [] { return IsWindowEnabled(g_game) && !GameWindowWith(IDC_LOADING_TEXT); }))
+    if (!WaitFor("the game window", [] { return (g_game = FindWindowA("#32770", "Anagrilla")) != nullptr; }) ||
+        !WaitFor("the list", [] { return IsWindowEnabled(g_game) && !GameWindowWith(IDC_LOADING_TEXT); }))
         return 1;
     std::printf("window enabled\n");
 
@@ -125,10 +123,9 @@ int WatchGame()
 int main(int argc, char** argv)
 {
     setvbuf(stdout, nullptr, _IONBF, 0);
-    const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "version" && argc == 3)
+    if (argc == 3 && std::string(argv[1]) == "version")
         return PrintVersion(argv[2]);
-    if (command == "game")
+    if (argc == 2 && std::string(argv[1]) == "game")
         return WatchGame();
     std::fprintf(stderr, "usage: release_probe version FILE | game\n");
     return 2;

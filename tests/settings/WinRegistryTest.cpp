@@ -73,11 +73,7 @@ protected:
 TEST_F(WinRegistryTest, SectionsLandBelowTheMachineKeyWithTheirTypesAndReadBack)
 {
     CWinRegistry registry(m_base.c_str());
-    GameSettings.AngLimit = 6;
-    GameSettings.UseHelp = 0;
-    GameSettings.Listpath = "alt";
-    EXPECT_EQ("10 3 1 1 110 0 ", Loaded(registry)) << "defaults";
-
+    SetSettingsStore(&registry);
     GameSettings.WordLimit = 12;
     GameSettings.Lax = 1;
     GameSettings.Wordlist = 1;
@@ -135,7 +131,7 @@ TEST_F(WinRegistryTest, StrangeValuesReadAsDefaults)
     Put(HKEY_LOCAL_MACHINE, "Game", "Duration", REG_BINARY, "\x09\x00\x00\x00\x00\x00\x00\x00", 8);
     Put(HKEY_LOCAL_MACHINE, "Game", "Mistrials", REG_DWORD, "\x0C\x00\x00\x00", 4);          // used unchanged
     Put(HKEY_LOCAL_MACHINE, "List", "Listpath", REG_DWORD, "\x41\x42\x43\x44", 4);           // number for a text
-    Put(HKEY_LOCAL_MACHINE, "List", "Wordlist", REG_SZ, "1", 2);
+
     CWinRegistry registry(m_base.c_str());
     EXPECT_EQ("10 3 1 12 110 0 ", Loaded(registry));
     Put(HKEY_LOCAL_MACHINE, "List", "Listpath", REG_SZ, "C:\\a.txt", 8); // no zero byte

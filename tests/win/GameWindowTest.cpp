@@ -1,6 +1,5 @@
 // The main window's wiring under Wine: opening and loading, one round end to
-// end through buttons and keys, colours, the close question, the menu.
-#include "WindowDriver.h"
+// end through buttons and keys, colours, the clock, the menu.
 #include "app/GameWindowModel.h"
 #include "app/win/GameDlg.h"
 #include "controls/win/GameBrushes.h"
@@ -11,17 +10,16 @@
 #include "engine/StartWordStock.h"
 #include "res/resource.h"
 #include "settings/GameSettings.h"
-#include "settings/Registry.h"
 #include "settings/SettingsSections.h"
-#include "tests/dialogs/DialogDriver.h"
+#include "tests/win/WindowDriver.h"
 #include "wordlist/WordList.h"
 #include <gtest/gtest.h>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <mmsystem.h>
 #include <tlhelp32.h>
 #include <set>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -68,27 +66,24 @@ protected:
     }
 
     // Opens the main window over the own list; waits until loading enabled it.
-    void OpenWithOwnList(const std::string& path) {
+    void OpenWithOwnList(const std::string& path, bool wait = true) {
         GameSettings.Wordlist = 1;
         GameSettings.Listpath = path;
         SaveListSettings(); // the word list dialog starts from what is stored
-        Open();
-        ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
-    }
-    void Open() {
         m_dialog = std::make_unique<CGameDlg>();
         ASSERT_TRUE(m_dialog->Create(nullptr));
+        ASSERT_TRUE(!wait || PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
     }
 
     HWND Window() const { return m_dialog->Handle(); }
     HWND Item(int id) const { return GetDlgItem(Window(), id); }
-    std::string Text(int id) const { return ControlText(Window(), id); }
+    std::string Text(int id) const { return ::Text(Window(), id); }
     GameRound& Round() { return m_dialog->Round(); }
 
     std::string LetterRow() const {
         std::string row;
         for (int id = LetterButtonBaseId; Item(id); ++id)
-            row += ControlText(Window(), id);
+            row += Text(id);
         return row;
     }
 
@@ -96,11 +91,10 @@ protected:
     // Aufgeben, Eintragen by their initials; the dialog entries and the case
     // entries of the menu as g when grey; the control with the focus.
     std::string State() {
-        std::string buttons;
-        for (auto button : {std::make_pair(IDC_NEW, 'N'), std::make_pair(IDC_BACK, 'Z'),
-                            std::make_pair(IDC_SHUFFLE, 'S'), std::make_pair(IDC_GIVEUP, 'A'),
-                            std::make_pair(IDC_ENTER, 'E')})
-            buttons += IsWindowEnabled(Item(button.first)) ? button.second : '-';
+        const int ids[] = {IDC_NEW, IDC_BACK, IDC_SHUFFLE, IDC_GIVEUP, IDC_ENTER};
+        std::string buttons = "NZSAE";
+        for (int i = 0; i < 5; ++i)
+            buttons[i] = IsWindowEnabled(Item(ids[i])) ? buttons[i] : '-';
         std::string menu;
         for (int id : {ID_OPT_SETTINGS, ID_OPT_STARTWORD, ID_FILE_WORDLIST, ID_OPT_UPPERCASE, ID_OPT_SUBSTITUTE,
                        ID_OPT_LAX})
@@ -115,30 +109,7 @@ protected:
                "; focus=" + std::to_string(GetDlgCtrlID(GetFocus()));
     }
 
-    // Chooses the menu entry and lets the script act on the dialog it opens.
-    void RunMenu(int id, std::function<bool(HWND)> pick, std::function<void(HWND)> act) {
-        const ActOnWindow watcher(std::move(pick), std::move(act));
-        PostMessageA(Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-        ASSERT_TRUE(PumpUntil([] { return ActOnWindow::Acted(); }));
-        PumpFor(50);
-    }
-    static std::function<bool(HWND)> Titled(const char* title) {
-        return [title](HWND window) { return WindowText(window) == title; };
-    }
-
     void ClickButton(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
-    // Clicks the letter buttons that spell the word, one after the other.
-    void ClickLetters(const std::string& word) {
-        for (char letter : word) {
-            const size_t position = LetterRow().find(letter);
-            ASSERT_NE(position, std::string::npos) << letter << " not in " << LetterRow();
-            ClickButton(LetterButtonBaseId + static_cast<int>(position));
-        }
-    }
-    void TypeIntoInput(const std::string& text) {
-        for (char c : text)
-            SendMessageA(Item(IDC_INPUT), WM_CHAR, static_cast<unsigned char>(c), 1);
-    }
     void PressInInput(WPARAM key) {
         PostMessageA(Item(IDC_INPUT), WM_KEYDOWN, key, key == VK_RETURN ? 0x001C0001 : 0x00010001);
         PumpFor(50);
@@ -147,9 +118,15 @@ protected:
         ClickButton(IDC_NEW);
         ASSERT_TRUE(PumpUntil([&] { return Round().m_bRunning == 1; }));
     }
+    // Clicks the letter buttons that spell the word, then "&Eintragen".
     void EnterWord(const std::string& word) {
-        ClickLetters(word);
+        for (char letter : word) {
+            const size_t position = LetterRow().find(letter);
+            ASSERT_NE(position, std::string::npos) << letter << " not in " << LetterRow();
+            ClickButton(LetterButtonBaseId + static_cast<int>(position));
+        }
         ClickButton(IDC_ENTER);
+
         PumpFor(20);
     }
 
@@ -167,9 +144,9 @@ protected:
 
 TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     TempFile list(OwnList);
-    GameSettings.Wordlist = 1;
-    GameSettings.Listpath = list.Path();
-    Open();
+    GameSettings.UseDuration = 1;
+    GameSettings.Duration = 1;
+    OpenWithOwnList(list.Path(), false);
     EXPECT_FALSE(IsWindowEnabled(Window()));
     // Gradient buttons; background panels clip their siblings, or the counter
     // strip paints over the counters.
@@ -179,16 +156,13 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     look += ' ';
     for (int id : {IDC_LETTERBAND, IDC_BUTTONPANEL, IDC_LISTPANEL, IDC_COUNTERSTRIP})
         look += GetWindowLongA(Item(id), GWL_STYLE) & WS_CLIPSIBLINGS ? 'c' : '-';
-    for (int i = 0; i < 9; ++i) // the letters' icons
-        look += SendMessageA(Item(LetterButtonBaseId + i), BM_GETIMAGE, IMAGE_ICON, 0) ? "" : " no icon";
     // The loading window belongs to the main window.
     HWND loading = nullptr;
     for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
         loading = GetWindow(w, GW_OWNER) == Window() && GetDlgItem(w, IDC_LOADING_TEXT) ? w : loading;
-    EXPECT_EQ("gggggg cccc Wortliste wird geladen...", look + " " + ControlText(loading, IDC_LOADING_TEXT));
+    EXPECT_EQ("gggggg cccc Wortliste wird geladen...", look + " " + ::Text(loading, IDC_LOADING_TEXT));
     ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
     EXPECT_FALSE(IsWindow(loading));
-    EXPECT_EQ(WordCount(), 8);
     EXPECT_EQ(State(), "row=Anagrilla; input=Willkommen bei ro; buttons=N----; menu=------; found=0 von 0   (  0 % ); "
                        "tries=unbegrenzt; status=Drücken Sie NEU um ein neues Spiel zu starten.; list=; focus=129");
 
@@ -200,11 +174,7 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     EXPECT_EQ(std::vector<std::string>{"0 none 40"}, g_sounds) << "SND_PURGE alone";
 
     // A right word, built with the letter buttons.
-    ClickLetters("BAU");
-    EXPECT_EQ(State(), "row=TRE; input=BAU rw; buttons=-Z-AE; menu=gggggg; found=0 von 5   (  0 % ); "
-                       "tries=unbegrenzt; status=Spiel läuft...; list=; focus=139");
-    ClickButton(IDC_ENTER);
-    PumpFor(20);
+    EnterWord("BAU");
     EXPECT_EQ(State(), "row=TRAUBE; input= rw; buttons=-ZSA-; menu=gggggg; found=1 von 5   ( 20 % ); "
                        "tries=unbegrenzt; status=Wort wurde in Liste übernommen.; list=BAU; focus=139");
     EXPECT_EQ("114 own 40005", g_sounds.back()) << "SND_RESOURCE | SND_ASYNC";
@@ -221,113 +191,32 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     EXPECT_TRUE(m_answers.Texts().empty());
 
     // The same word typed and entered with the Enter key: already listed.
-    TypeIntoInput("BAU");
+    TypeText(Item(IDC_INPUT), "BAU");
     EXPECT_EQ(LetterRow(), "TRE");
     PressInInput(VK_RETURN);
     ASSERT_TRUE(PumpUntil([&] { return !m_answers.Texts().empty(); }));
     PumpFor(20);
-    EnterWord("TAB"); // no limit: the round goes on
-
-    // Closing during a round asks; "&Nein" keeps the round.
-    SetFocus(Item(IDC_NEW));
-    m_answers.QueueAnswer(IDNO);
-    SendMessageA(Window(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(IsWindow(Window()));
-    EXPECT_EQ(GetFocus(), Item(IDC_INPUT));
 
     for (const char* word : {"BRAUT", "TAUBE", "RABE", "RAUB"})
         EnterWord(word);
-    EXPECT_EQ(m_answers.Texts(), (std::vector<std::string>{"Dieses Wort wurde bereits eingetragen.",
-                                                           "Dieses Wort ist leider nicht bekannt.",
-                                                           "Laufendes Spiel wirklich beenden?",
-                                                           "Herzlichen Glückwunsch, Sie haben alles gefunden!!!"}));
     EXPECT_EQ(State(), "row=TRAUBE; input= ro; buttons=N----; menu=------; found=5 von 5   ( 100 % ); "
                        "tries=unbegrenzt; status=Spiel beendet.; list=BAU,BRAUT,RABE,RAUB,TAUBE; focus=129");
     EXPECT_EQ(ListTextColour(), RGB(255, 0, 0));
 
-    // Closing while idle asks nothing.
-    HWND window = Window();
-    SendMessageA(window, WM_COMMAND, ID_FILE_QUIT, 0);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(m_answers.Texts().size(), 4u);
-}
-
-TEST_F(GameWindowTest, GivingUpAndTheClock) {
-    TempFile list(OwnList);
-    GameSettings.UseMistrials = 1;
-    GameSettings.Mistrials = 1;
-    OpenWithOwnList(list.Path());
-    // Giving up shows the words not found, in red.
-    StartRunningRound();
-    EnterWord("BRAUT");
-    ClickButton(IDC_GIVEUP);
-    PumpFor(20);
-    EXPECT_EQ(ListTextColour(), RGB(255, 0, 0));
-    EXPECT_EQ(State(), "row=TRAUBE; input= ro; buttons=N----; menu=------; found=1 von 5   ( 20 % ); "
-                       "tries=0 von 1; status=Spiel beendet.; list=BAU,RABE,RAUB,TAUBE; focus=129");
-    EXPECT_TRUE(m_answers.Texts().empty()) << "giving up asks nothing";
-
     // The clock's text arrives through a synchronous call into this thread;
-    // closing with "&Ja" stops it.
-    GameSettings.UseDuration = 1;
-    GameSettings.Duration = 1;
+    // closing with "&Ja" stops it, and the wait for it is bounded.
     StartRunningRound();
     ASSERT_TRUE(PumpUntil([&] { return Text(IDC_TIME) == "00:58"; }, 4000)) << Text(IDC_TIME);
     EXPECT_TRUE(Round().IsWorkerRunning());
-    m_answers.QueueAnswer(IDYES);
     HWND window = Window();
     ClickButton(IDC_QUIT);
-    EXPECT_EQ(m_answers.Texts(), std::vector<std::string>{"Laufendes Spiel wirklich beenden?"});
+    EXPECT_EQ(m_answers.Texts(), (std::vector<std::string>{"Dieses Wort wurde bereits eingetragen.",
+                                                           "Herzlichen Glückwunsch, Sie haben alles gefunden!!!",
+                                                           "Laufendes Spiel wirklich beenden?"}));
     EXPECT_FALSE(IsWindow(window));
+
     EXPECT_FALSE(Round().IsWorkerRunning());
     EXPECT_FALSE(m_dialog->WorkerLeftRunning());
-}
-
-// The menu opens each dialog, and the window follows up on what it changed.
-TEST_F(GameWindowTest, MenuDialogsChangeLimitsStartWordAndListAndAboutIsModal) {
-    TempFile first("ABENDROT\r\nTRAUBE\r\nBRAUT\r\nRABE\r\n"), second("TRAUBEN\r\nRABE\r\nBRAUT\r\n");
-    OpenWithOwnList(first.Path());
-    ASSERT_EQ(StartWordStock.size(), 2u);
-    RunMenu(ID_OPT_SETTINGS, Titled("Anagrilla Spieleinstellungen"), [](HWND dlg) {
-        SetFocus(GetDlgItem(dlg, IDC_WORDLIMIT));
-        for (int i = 0; i < 3; ++i)
-            PressKey(GetDlgItem(dlg, IDC_WORDLIMIT), VK_DOWN);
-        Click(dlg, IDC_USEDURATION);
-        PressKey(GetDlgItem(dlg, IDC_DURATION), VK_UP);
-        Click(dlg, IDC_SETTINGS_OK);
-    });
-    // ABENDROT is too long now.
-    EXPECT_EQ("7 7 TRAUBE 1 2 Minuten unbegrenzt",
-              std::to_string(GameSettings.WordLimit.load()) + " " + std::to_string(StockMaxLength) + " " +
-                  StartWordStock[0] + " " + std::to_string(StartWordStock.size()) + " " + Text(IDC_TIME) + " " +
-                  Text(IDC_MISTRIALS));
-
-    static std::string s_secondPath;
-    s_secondPath = second.Path();
-    RunMenu(ID_FILE_WORDLIST, Titled("Wortliste auswählen"), [](HWND dlg) {
-        SetWindowTextA(GetDlgItem(dlg, IDC_LISTPATH), s_secondPath.c_str());
-        Click(dlg, IDOK);
-    });
-    EXPECT_FALSE(IsWindowEnabled(Window())) << "disabled while the new list loads";
-    ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
-    EXPECT_EQ("TRAUBEN 3", StartWordStock[0] + " " + std::to_string(WordCount()));
-
-    RunMenu(ID_OPT_STARTWORD, Titled("Ausgangswort angeben"), [](HWND dlg) {
-        TypeText(GetDlgItem(dlg, IDC_STARTWORD), "TRAUBE");
-        Click(dlg, IDC_STARTGAME);
-    });
-    ASSERT_TRUE(PumpUntil([&] { return Round().m_bRunning == 1; }));
-    EXPECT_EQ(Round().m_strStartWord + " " + std::to_string(Round().m_nTotal), "TRAUBE 2");
-    ClickButton(IDC_GIVEUP);
-
-    static HWND s_owner = nullptr;
-    static bool s_mainEnabled = true;
-    RunMenu(ID_HELP_ABOUT, [](HWND w) { return GetDlgItem(w, IDC_MAILLINK) != nullptr; }, [](HWND dlg) {
-        s_owner = GetWindow(dlg, GW_OWNER);
-        s_mainEnabled = IsWindowEnabled(s_owner) != FALSE;
-        Click(dlg, IDOK);
-    });
-    EXPECT_TRUE(s_owner == Window() && !s_mainEnabled && IsWindowEnabled(Window())) << "About is modal";
 }
 
 // Identifiers of the running editors.
@@ -342,27 +231,20 @@ std::set<DWORD> Editors() {
     return found;
 }
 
-TEST_F(GameWindowTest, MenuTogglesSaveTheirSectionAndTheReadMeOpens) {
-    TempFile list(OwnList);
-    OpenWithOwnList(list.Path());
-    // Ticks of sound, tips, upper case; Lax grey; the stored menu section.
-    auto menu = [&] {
-        std::string line;
-        for (int id : {ID_OPT_SOUND, ID_HELP_TIPS, ID_OPT_UPPERCASE})
-            line += MenuHas(Window(), id, MF_CHECKED) ? 'v' : '-';
-        line += MenuHas(Window(), ID_OPT_LAX, MF_GRAYED) ? " g " : " - ";
-        for (const char* name : {"UseSound", "UseHelp", "Uppercase", "Lax"})
-            line += std::to_string(m_store->ReadDword("Menu", name, 7));
-        return line;
-    };
-    std::string lines = menu();
-    for (int id : {ID_OPT_SOUND, ID_OPT_UPPERCASE, ID_OPT_UPPERCASE, ID_HELP_TIPS}) {
-        SendMessageA(Window(), WM_COMMAND, id, 0);
-        lines += ", " + menu();
-    }
-    // The whole section is written, the unchanged values too.
-    EXPECT_EQ("vv- - 7777, -v- - 0100, -vv g 0110, -v- - 0100, --- - 0000", lines);
-    EXPECT_EQ(GameSettings.UseSound + GameSettings.UseHelp, 0);
+// A list chosen from the menu is loaded; the read-me opens.
+TEST_F(GameWindowTest, ListChosenFromTheMenuLoadsAndTheReadMeOpens) {
+    TempFile first(OwnList), second("TRAUBEN\r\nRABE\r\nBRAUT\r\n");
+    OpenWithOwnList(first.Path());
+    const ActOnWindow chooser([](HWND window) { return WindowText(window) == "Wortliste auswählen"; },
+                              [&second](HWND dlg) {
+                                  SetWindowTextA(GetDlgItem(dlg, IDC_LISTPATH), second.Path().c_str());
+                                  Click(dlg, IDOK);
+                              });
+    PostMessageA(Window(), WM_COMMAND, ID_FILE_WORDLIST, 0);
+    ASSERT_TRUE(PumpUntil([] { return ActOnWindow::Acted(); }));
+    EXPECT_FALSE(IsWindowEnabled(Window())) << "disabled while the new list loads";
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
+    EXPECT_EQ("TRAUBEN 3", StartWordStock[0] + " " + std::to_string(WordCount()));
 
     // The read-me starts the editor and minimises the window.
     const std::set<DWORD> before = Editors();
@@ -379,6 +261,28 @@ TEST_F(GameWindowTest, MenuTogglesSaveTheirSectionAndTheReadMeOpens) {
     HANDLE editor = OpenProcess(PROCESS_TERMINATE, FALSE, *started.begin()); // the one this test started goes
     TerminateProcess(editor, 0);
     CloseHandle(editor);
+}
+
+// A dialog whose handler throws on one message.
+class ThrowingDialog : public CDialog {
+public:
+    ThrowingDialog() : CDialog(IDD_MESSAGE) {}
+
+protected:
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_APP)
+            throw std::runtime_error("handler failed");
+        return CDialog::HandleMessage(message, wParam, lParam);
+    }
+};
+
+TEST(DialogLayer, AnExceptionStopsAtTheWindowProcedureAndTheDialogGoesOn) {
+    InitWindowLibraries();
+    ThrowingDialog probe;
+    ASSERT_TRUE(probe.Create(nullptr));
+    EXPECT_EQ(0, SendMessageA(probe.Handle(), WM_APP, 0, 0));
+    SetWindowTextA(probe.Handle(), "weiter");
+    EXPECT_EQ("weiter", WindowText(probe.Handle()));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "WindowDriver.h"
-#include "dialoglayer/win/DataExchange.h"
-#include "dialoglayer/win/Dialog.h"
+#include "res/resource.h"
 #include <algorithm>
 #include <cstdio>
 
@@ -21,16 +20,13 @@ void PumpFor(int milliseconds) {
     PumpUntil([&] { return static_cast<int>(GetTickCount() - start) >= milliseconds; }, milliseconds + 1000);
 }
 
-namespace {
-MessageAnswerer* s_answerer = nullptr;
-constexpr int MessageTextId = 181;
-} // namespace
+static MessageAnswerer* s_answerer = nullptr;
 
 MessageAnswerer::MessageAnswerer() {
     s_answerer = this;
     m_timer = SetTimer(nullptr, 0, 15, [](HWND, UINT, UINT_PTR, DWORD) {
         EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM) -> BOOL {
-            if (s_answerer && IsWindowVisible(window) && GetDlgItem(window, MessageTextId))
+            if (s_answerer && IsWindowVisible(window) && GetDlgItem(window, IDC_MSG_TEXT))
                 s_answerer->Answer(window);
             return TRUE;
         }, 0);
@@ -46,17 +42,11 @@ void MessageAnswerer::Answer(HWND dialog) {
     if (std::find(m_answered.begin(), m_answered.end(), dialog) != m_answered.end())
         return;
     m_answered.push_back(dialog);
-    m_texts.push_back(WindowText(GetDlgItem(dialog, MessageTextId)));
-    int answer = IsWindowVisible(GetDlgItem(dialog, IDOK)) ? IDOK : IDYES;
-    if (!m_answers.empty()) {
-        answer = m_answers.front();
-        m_answers.pop_front();
-    }
+    m_texts.push_back(WindowText(GetDlgItem(dialog, IDC_MSG_TEXT)));
+    const int answer = IsWindowVisible(GetDlgItem(dialog, IDOK)) ? IDOK : IDYES;
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
 }
-
-std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 TempFile::TempFile(const std::string& contents) {
     char directory[MAX_PATH] = {};

@@ -1,12 +1,17 @@
+// Drawing on real device contexts: the effects against their image version,
+// the markup canvas, the hand cursor.
 #include "tooltip/win/GdiEffects.h"
 
 #include "dialoglayer/win/Gdi.h"
-
 #include "engine/Random.h"
+#include "tooltip/MarkupRenderer.h"
+#include "tooltip/win/GdiCanvas.h"
+#include "tooltip/win/MarkupHost.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -33,6 +38,7 @@ private:
 };
 
 const uint32_t White = RGB(255, 255, 255), C1 = RGB(10, 20, 30), C2 = RGB(200, 100, 0), C3 = RGB(0, 255, 128);
+const uint32_t Light = RGB(255, 0, 0), Dark = RGB(0, 0, 255);
 
 // Three pixels, and a striped picture far larger than one band of rows.
 Image32 Source(int width, int height)
@@ -46,6 +52,44 @@ Image32 Source(int width, int height)
 }
 
 } // namespace
+
+// Draws on a white picture and returns it as a picture of letters:
+// L light, D dark, . white, # anything else.
+template <class Draw>
+std::string Drawn(int width, int height, Draw draw)
+{
+    MemoryCanvas target(Image32(width, height, White));
+    {
+        CGdiCanvas canvas(target.Dc());
+        draw(canvas);
+    }
+    const Image32 image = target.Pixels();
+    std::string picture;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t p = image.At(x, y);
+            picture += p == Light ? 'L' : p == Dark ? 'D' : p == White ? '.' : '#';
+        }
+        picture += '\n';
+    }
+    return picture;
+}
+
+TEST(GdiCanvas, BordersLieOnTheirLines)
+{
+    EXPECT_EQ("LLLLLLLLLLL.\nLLLLLLLLLLDD\nLLLLLLLLLLDD\nLLL.......DD\nLDDDDDDDDDDD\n.DDDDDDDDDDD\n",
+              Drawn(12, 6, [](CGdiCanvas& c) { DrawBorder(c, MarkupRect{0, 0, 12, 6}, Light, Dark, BorderSolid, 3); }));
+}
+
+TEST(MarkupHost, HandCursorFallsBackToTheSystemsHand)
+{
+    // No current Windows has the help program; its hand is then the system's.
+    bool owned = true;
+    EXPECT_EQ(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)), LoadHandCursor("C:\\nirgends\\winhlp32.exe", owned));
+    EXPECT_FALSE(owned);
+    EXPECT_NE(nullptr, CWinMarkupHost().HandCursor());
+}
+
 
 // Taller than one band, the source over a million pixels: read band by band.
 TEST(GdiEffects, DrawingOnADeviceContextMatchesTheImageVersion)
