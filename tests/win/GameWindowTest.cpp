@@ -20,6 +20,7 @@
 #include <tlhelp32.h>
 #include <set>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -56,11 +57,11 @@ protected:
         ClearWordList();
         ClearStartWordStock();
         g_sounds.clear();
-        CGameDlg::s_playSound = RecordSound;
+        m_playSound = std::exchange(CGameDlg::s_playSound, RecordSound);
     }
     void TearDown() override {
         m_dialog.reset();
-        CGameDlg::s_playSound = PlaySoundA;
+        CGameDlg::s_playSound = m_playSound;
         SetSettingsStore(nullptr);
         ClearWordList();
     }
@@ -139,6 +140,7 @@ protected:
     }
     std::unique_ptr<CMemoryRegistry> m_store;
     std::unique_ptr<CGameDlg> m_dialog;
+    CGameDlg::SoundFunction m_playSound = nullptr;
     MessageAnswerer m_answers;
 };
 
