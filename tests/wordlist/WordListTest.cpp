@@ -1,11 +1,10 @@
 // Loading the chosen list, what a failed load leaves, the generator that
-// unscrambling leaves behind, and the quick search against its steps.
+// unscrambling leaves behind.
 #include "engine/Messages.h"
 #include "engine/Random.h"
 #include "engine/Search.h"
 #include "settings/StartDirectory.h"
 #include "tests/engine/ProcessState.h"
-#include "tests/wordlist/ReferenceSearch.h"
 #include "wordlist/Archive.h"
 #include "wordlist/FileBytes.h"
 
@@ -68,14 +67,6 @@ protected:
         EXPECT_EQ(0, WordCount()) << what;
         EXPECT_EQ(Messages({{"Wortlistendatei konnte nicht geöffnet werden.", MessageError}}), g_messages) << what;
         g_messages.clear();
-    }
-    static void ExpectSameAsReference(const std::string& startWord)
-    {
-        CSearchCollector host;
-        host.letters = startWord;
-        ASSERT_EQ(1u, SearchThreadProc(&host));
-        EXPECT_EQ(ReferenceSearch(startWord), host.candidates) << startWord << " upper " << GameSettings.Uppercase
-            << " subst " << GameSettings.Substitute << " lax " << GameSettings.Lax << " ang " << GameSettings.AngLimit;
     }
 
     const std::filesystem::path m_folder =
@@ -167,24 +158,6 @@ TEST_F(WordListTest, UnscramblingLeavesTheThreadsGeneratorWhereItsDrawsEnd)
         ASSERT_EQ(1u, SearchThreadProc(&host));
         EXPECT_EQ(words.size() > 1 ? Words{"REISEN"} : Words{}, host.candidates);
         EXPECT_EQ(NextDrawAfterWord(words.size() - 1, 5), DrawRandom()) << "after the search";
-    }
-}
-
-TEST_F(WordListTest, QuickSearchOverAnOwnListUnderEveryCombinationOfFlags)
-{
-    UseWords({"Haus", "haus", "HAUS", "Hüte", "HÜTE", "Hüter", "hüten", "Straße", "STRASSE", "Strasse", "  Rasse ",
-              "Ras-se", "Tür", "Türen", "Eis 2", "Ei", "rüste", "Rüste", "RUESTE", "Äste", "aeste", "Öse", "oese", "ß",
-              "ss", "Fuß", "fuss", "Tier", "tier", "reiten", "Reiter", "", "123", "über", "Ueber", "ÜBER", "Ruhe",
-              "Huret", "éter", "Steuer", "Ursache"},
-             1);
-    for (int flags = 0; flags < 24; ++flags) {
-        GameSettings.Uppercase = flags & 1;
-        GameSettings.Substitute = (flags >> 1) & 1;
-        GameSettings.Lax = (flags >> 2) & 1;
-        GameSettings.AngLimit = 2 + flags / 8;
-        for (const char* start : {"Hüterstraße", "HUETERSTRASSE", "huetersrasse", "Rüstehaus", "ÄSTEÖSEFUß",
-                                  "Tierreiten", "Übersteuer"})
-            ExpectSameAsReference(start);
     }
 }
 
