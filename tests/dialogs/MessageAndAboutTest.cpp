@@ -105,12 +105,16 @@ TEST(AboutDialog, LinksFollowHoverAndVisitOpenTheirAddressesAndClosingDeletesThe
         std::string colours = Colours(dlg, mail);
         MoveMouse(mail, 2, 2);
         colours += (GetCapture() == mail ? " k " : " - ") + Colours(dlg, mail);
+        ReleaseCapture(); // another window taking the capture ends the hover too
+        colours += " " + Colours(dlg, mail);
+        MoveMouse(mail, 2, 2);
+        colours += (GetCapture() == mail ? " k " : " - ") + Colours(dlg, mail);
         MoveMouse(mail, -5, 300);
         colours += (GetCapture() ? " k " : " - ") + Colours(dlg, mail);
         s_shellResult = 2;
         ClickLink(mail);
         s_shellResult = 42;
-        EXPECT_EQ("ff0000/white k 0000ff/white - ff0000/white 8f2205/white", colours + " " + Colours(dlg, mail));
+        EXPECT_EQ("ff0000/white k 0000ff/white ff0000/white k 0000ff/white - ff0000/white 8f2205/white", colours + " " + Colours(dlg, mail));
         ClickLink(web);
         ClickLink(GetDlgItem(dlg, IDC_SITELINK));
         for (HWND child = GetWindow(dlg, GW_CHILD); child && !s_logo; child = GetWindow(child, GW_HWNDNEXT))
@@ -118,12 +122,20 @@ TEST(AboutDialog, LinksFollowHoverAndVisitOpenTheirAddressesAndClosingDeletesThe
                 s_logo = reinterpret_cast<HGDIOBJ>(SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
         PressKey(GetDlgItem(dlg, IDOK), VK_ESCAPE);
     });
+    // Results up to 32 are the shell's errors, 32 itself too.
+    s_shellResult = 32;
+    const bool opened32 = OpenLink("http://x.example.org");
+    s_shellResult = 33;
+    EXPECT_EQ("failed, opened", std::string(opened32 ? "opened" : "failed") +
+                                    (OpenLink("http://x.example.org") ? ", opened" : ", failed"));
     SetShellExecute(nullptr);
     EXPECT_EQ(result, IDCANCEL);
     const std::string minimised = " " + std::to_string(SW_SHOWMINIMIZED);
     EXPECT_EQ(s_shellCalls, (std::vector<std::string>{"open mailto:anagrilla@example.org" + minimised,
                                                       "open http://www.example.org/more.html" + minimised,
-                                                      "open http://code.example.org" + minimised}));
+                                                      "open http://code.example.org" + minimised,
+                                                      "open http://x.example.org" + minimised,
+                                                      "open http://x.example.org" + minimised}));
     ASSERT_NE(nullptr, s_logo);
     EXPECT_EQ(0u, GetObjectType(s_logo));
 }
