@@ -53,20 +53,16 @@ TEST(MessageDlg, TypesAnswersAndLooks)
         {2, VK_RETURN, IDOK, IDI_MSG_ERROR, "010"}, {5, 0, IDOK, IDI_MSG_NOTICE, "010"},
     };
     for (const auto& c : cases) {
-        static std::string s_line;
-        static UINT s_key;
-        static int s_button;
-        s_key = c.key;
-        s_button = c.result;
-        const ActOnWindow act([](HWND w) { return GetDlgItem(w, IDC_MSG_TEXT) != nullptr; }, [](HWND dialog) {
-            s_line = Inspect(dialog);
-            if (s_key)
-                PressKey(GetFocus(), s_key);
+        std::string line;
+        const ActOnWindow act([](HWND w) { return GetDlgItem(w, IDC_MSG_TEXT) != nullptr; }, [&](HWND dialog) {
+            line = Inspect(dialog);
+            if (c.key)
+                PressKey(GetFocus(), c.key);
             else
-                PostMessageA(GetDlgItem(dialog, s_button), BM_CLICK, 0, 0);
+                PostMessageA(GetDlgItem(dialog, c.result), BM_CLICK, 0, 0);
         });
         EXPECT_EQ(c.result, ShowMessageDlg("Läuft?", c.type)) << c.type;
-        EXPECT_EQ("Läuft?; " + std::to_string(c.icon) + "; " + c.buttons + "; 646464/white; MS Sans Serif", s_line);
+        EXPECT_EQ("Läuft?; " + std::to_string(c.icon) + "; " + c.buttons + "; 646464/white; MS Sans Serif", line);
     }
 }
 
@@ -97,10 +93,9 @@ TEST(AboutDialog, LinksFollowHoverAndVisitOpenTheirAddressesAndClosingDeletesThe
     CreateGameBrushes();
     s_shellCalls.clear();
     SetShellExecute(&RecordShellExecute);
-    static HGDIOBJ s_logo;
-    s_logo = nullptr;
+    HGDIOBJ logo = nullptr;
     CAboutDlg dialog;
-    const INT_PTR result = RunScripted(dialog, [](HWND dlg) {
+    const INT_PTR result = RunScripted(dialog, [&](HWND dlg) {
         HWND mail = GetDlgItem(dlg, IDC_MAILLINK), web = GetDlgItem(dlg, IDC_WEBLINK);
         std::string colours = Colours(dlg, mail);
         MoveMouse(mail, 2, 2);
@@ -117,9 +112,9 @@ TEST(AboutDialog, LinksFollowHoverAndVisitOpenTheirAddressesAndClosingDeletesThe
         EXPECT_EQ("ff0000/white k 0000ff/white ff0000/white k 0000ff/white - ff0000/white 8f2205/white", colours + " " + Colours(dlg, mail));
         ClickLink(web);
         ClickLink(GetDlgItem(dlg, IDC_SITELINK));
-        for (HWND child = GetWindow(dlg, GW_CHILD); child && !s_logo; child = GetWindow(child, GW_HWNDNEXT))
+        for (HWND child = GetWindow(dlg, GW_CHILD); child && !logo; child = GetWindow(child, GW_HWNDNEXT))
             if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
-                s_logo = reinterpret_cast<HGDIOBJ>(SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
+                logo = reinterpret_cast<HGDIOBJ>(SendMessageA(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
         PressKey(GetDlgItem(dlg, IDOK), VK_ESCAPE);
     });
     // Results up to 32 are the shell's errors, 32 itself too.
@@ -136,8 +131,8 @@ TEST(AboutDialog, LinksFollowHoverAndVisitOpenTheirAddressesAndClosingDeletesThe
                                                       "open http://code.example.org" + minimised,
                                                       "open http://x.example.org" + minimised,
                                                       "open http://x.example.org" + minimised}));
-    ASSERT_NE(nullptr, s_logo);
-    EXPECT_EQ(0u, GetObjectType(s_logo));
+    ASSERT_NE(nullptr, logo);
+    EXPECT_EQ(0u, GetObjectType(logo));
 }
 
 } // namespace

@@ -119,22 +119,20 @@ TEST_F(WordListDialog, RealOpenDialogBelongsToTheDialog)
     GetTempPathA(MAX_PATH, folder);
     const std::string file = std::string(folder) + "anagrilla_liste.txt";
     CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    static std::string s_typedName;
-    s_typedName = std::string(folder) + "anagrilla_liste";
-    static HWND s_fileDialogOwner;
-    s_fileDialogOwner = nullptr;
+    const std::string typedName = std::string(folder) + "anagrilla_liste";
+    HWND fileDialogOwner = nullptr;
 
     Store(1, "");
     std::string shownPath;
     CWordListDlg dialog;
     RunScripted(dialog, [&](HWND dlg) {
-        const ActOnWindow answer([](HWND w) { return FileNameBox(w) != nullptr; }, [](HWND w) {
-            s_fileDialogOwner = GetWindow(w, GW_OWNER);
-            SetWindowTextA(FileNameBox(w), s_typedName.c_str());
+        const ActOnWindow answer([](HWND w) { return FileNameBox(w) != nullptr; }, [&](HWND w) {
+            fileDialogOwner = GetWindow(w, GW_OWNER);
+            SetWindowTextA(FileNameBox(w), typedName.c_str());
             PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(w, IDOK)));
         }, 100);
         Click(dlg, IDC_BROWSE);
-        EXPECT_EQ(s_fileDialogOwner, dlg);
+        EXPECT_EQ(fileDialogOwner, dlg);
         shownPath = Text(dlg, IDC_LISTPATH);
         Click(dlg, IDCANCEL);
     });

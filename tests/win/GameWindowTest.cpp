@@ -243,7 +243,7 @@ TEST_F(GameWindowTest, ListChosenFromTheMenuLoadsAndTheReadMeOpens) {
                                   Click(dlg, IDOK);
                               });
     PostMessageA(Window(), WM_COMMAND, ID_FILE_WORDLIST, 0);
-    ASSERT_TRUE(PumpUntil([] { return ActOnWindow::Acted(); }));
+    ASSERT_TRUE(PumpUntil([&] { return chooser.Acted(); }));
     EXPECT_FALSE(IsWindowEnabled(Window())) << "disabled while the new list loads";
     ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
     EXPECT_EQ("TRAUBEN 3", StartWordStock[0] + " " + std::to_string(WordCount()));

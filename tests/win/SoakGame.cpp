@@ -6,16 +6,17 @@
 // resting mouse brings up no tip in more hovers than one and one in ten, or
 // the registry holds an invalid setting afterwards.
 #include "res/resource.h"
-#include "wordlist/WordList.h"
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
 #include <winternl.h>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -71,10 +72,8 @@ void Wait(int milliseconds) {
 template <typename Done>
 bool Within(DWORD milliseconds, Done done, const char* failure = nullptr, int step = 20) {
     for (const DWORD start = GetTickCount(); !done(); Wait(step))
-        if (Since(start) > milliseconds && failure)
-            Fail(failure);
-        else if (Since(start) > milliseconds)
-            return false;
+        if (Since(start) > milliseconds)
+            return failure ? (Fail(failure), false) : false;
     return true;
 }
 
@@ -97,46 +96,43 @@ int CountGdiObjects(HANDLE process) {
     return used;
 }
 
-BOOL CALLBACK AddGameWindow(HWND window, LPARAM list) {
-    DWORD owner = 0;
-    if (GetWindowThreadProcessId(window, &owner) && owner == g_processId)
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-    return TRUE;
-}
-
 // The game's top-level windows.
 std::vector<HWND> GameWindows() {
     std::vector<HWND> found;
-    EnumWindows(&AddGameWindow, reinterpret_cast<LPARAM>(&found));
+    EnumWindows([](HWND window, LPARAM list) -> BOOL {
+        DWORD owner = 0;
+        if (GetWindowThreadProcessId(window, &owner) && owner == g_processId)
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
 // GDI objects, windows (standing for the USER objects, of which Wine counts
 // none for GetGuiResources), working set and pagefile in KB.
 const char* const SampleNames[] = {"GDI objects", "windows", "working set KB", "pagefile KB"};
-struct Sample {
-    long value[4] = {};
-    std::string Text() const {
-        std::string text;
-        for (int i = 0; i < 4; ++i)
-            text += (i ? ", " : "") + std::string(SampleNames[i]) + " " + std::to_string(value[i]);
-        return text;
-    }
-};
+using Sample = std::array<long, 4>;
+
+std::string Text(const Sample& s) {
+    std::string text;
+    for (int i = 0; i < 4; ++i)
+        text += (i ? ", " : "") + std::string(SampleNames[i]) + " " + std::to_string(s[i]);
+    return text;
+}
 
 Sample Measure() {
-    Sample s;
-    s.value[0] = CountGdiObjects(g_process);
+    Sample s{};
+    s[0] = CountGdiObjects(g_process);
     for (HWND window : GameWindows()) {
-        ++s.value[1];
+        ++s[1];
         EnumChildWindows(
             window, [](HWND, LPARAM n) -> BOOL { return ++*reinterpret_cast<long*>(n) > 0; },
-            reinterpret_cast<LPARAM>(&s.value[1]));
+            reinterpret_cast<LPARAM>(&s[1]));
     }
     PROCESS_MEMORY_COUNTERS memory{};
     GetProcessMemoryInfo(g_process, &memory, sizeof memory);
-    s.value[2] = static_cast<long>(memory.WorkingSetSize / 1024);
-    s.value[3] = static_cast<long>(memory.PagefileUsage / 1024);
+    s[2] = static_cast<long>(memory.WorkingSetSize / 1024);
+    s[3] = static_cast<long>(memory.PagefileUsage / 1024);
     return s;
 }
 
@@ -196,22 +192,20 @@ void Settle(DWORD milliseconds = 10000) {
     }, "the main window stayed disabled", 0);
 }
 
-// A setting as stored: its type, its bytes and their number, or type 0.
-DWORD Stored(const char* section, const char* name, BYTE (&data)[1024], DWORD& size, HKEY root = nullptr) {
-    const std::string path = std::string(BaseKey) + "\\" + section;
+// A setting as stored below root: its type (0: none), its bytes and their number.
+DWORD Stored(HKEY root, const char* section, const char* name, BYTE (&data)[1024], DWORD& size) {
     DWORD type = 0;
-    for (HKEY key : {root ? root : HKEY_CURRENT_USER, root ? root : HKEY_LOCAL_MACHINE}) {
-        size = sizeof data;
-        if (RegGetValueA(key, path.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size) == ERROR_SUCCESS)
-            return type;
-    }
-    return 0;
+    size = sizeof data;
+    const std::string path = std::string(BaseKey) + "\\" + section;
+    return RegGetValueA(root, path.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size) ? 0 : type;
 }
 
+// The user's copy wins over the machine's.
 int StoredDword(const char* section, const char* name) {
     BYTE data[1024] = {};
-    DWORD size = 0;
-    return Stored(section, name, data, size) == REG_DWORD ? static_cast<int>(*reinterpret_cast<DWORD*>(data)) : 0;
+    DWORD size = 0, type = Stored(HKEY_CURRENT_USER, section, name, data, size);
+    type = type ? type : Stored(HKEY_LOCAL_MACHINE, section, name, data, size);
+    return type == REG_DWORD ? static_cast<int>(*reinterpret_cast<DWORD*>(data)) : 0;
 }
 
 // ---------------------------------------------------------------- dialogs
@@ -224,11 +218,8 @@ HWND OpenDialog(int menuId) {
     // A search may end meanwhile and say so first: that message is answered.
     HWND dialog = nullptr;
     Within(5000, [&] {
-        dialog = WaitForDialog(50);
-        if (dialog && GetDlgItem(dialog, IDC_MSG_TEXT)) {
-            Dismiss(dialog);
-            dialog = nullptr;
-        }
+        if ((dialog = WaitForDialog(50)) && GetDlgItem(dialog, IDC_MSG_TEXT))
+            Dismiss(std::exchange(dialog, nullptr));
         return dialog != nullptr;
     }, ("menu entry " + std::to_string(menuId) + " opened no dialog").c_str());
     return dialog;
@@ -277,8 +268,9 @@ void WordListDialog(int list, bool confirm) {
     }
 }
 
-// An own list: every 40th word of the standard list, a third in small letters,
-// with umlauts; a damaged one (the game's own program file); a missing one.
+// An own list of words in either case, with umlauts, ß and both line ends,
+// whose long words hold shorter ones; a damaged one (the game's own program
+// file); a missing one.
 void MakeOwnLists() {
     char folder[MAX_PATH] = {}, program[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
@@ -286,16 +278,9 @@ void MakeOwnLists() {
     g_lists[1] = std::string(folder) + "soak own list.txt";
     g_lists[2] = program;
     g_lists[3] = std::string(folder) + "soak no such list.txt";
-    if (!LoadStandardWordList(StandardListName))
-        Fail("anagrilla.dat not found beside the soak driver");
-    std::string own = "Bärenstärke\r\nÄrger\r\nstraße\r\nÖfen\r\n";
-    for (int i = 0; i < WordCount(); i += 40) {
-        std::string word = GetWord(i);
-        if (i % 3 == 0)
-            CharLowerBuffA(&word[0], static_cast<DWORD>(word.size()));
-        own += word + (i % 2 ? "\r\n" : "\n");
-    }
-    ClearWordList();
+    const char* const own = "Bärenstärke\r\nBären\nStärke\r\nÄrger\nArbeit\r\nBrei\nEber\r\nRabe\ntreiben\r\n"
+                            "Straße\nrasen\r\nSahne\nAhnen\r\nÖfen\nOfen\r\nTRAUBE\r\nBRAUT\ntaube\r\nRaub\nBau\r\n"
+                            "Erdbeere\nBeere\r\nerbe\nDerb\r\nLeiter\nLiter\r\nTeil\nLeim\r\nSeite\nEiter\r\n";
     if (!(std::ofstream(g_lists[1], std::ios::binary) << own).flush())
         Fail("cannot write " + g_lists[1]);
     DeleteFileA(g_lists[3].c_str());
@@ -491,7 +476,7 @@ void CheckRegistry() {
         for (const auto& s : settings) {
             BYTE data[1024] = {};
             DWORD size = 0;
-            const DWORD type = Stored(s.section, s.name, data, size, root);
+            const DWORD type = Stored(root, s.section, s.name, data, size);
             const int value = static_cast<int>(data[0] | data[1] << 8 | data[2] << 16 | data[3] << 24);
             found += type != 0;
             if (type && !(s.low < 0 ? type == REG_SZ && size > 0 && data[size - 1] == 0
@@ -510,14 +495,12 @@ int main(int argc, char** argv) {
     const unsigned seed = seedText ? static_cast<unsigned>(std::strtoul(seedText, nullptr, 10)) : GetTickCount();
     std::printf("soak: seed %u (SOAK_SEED=%u repeats the player's choices), %ld seconds\n", seed, seed, seconds);
     g_random.seed(seed);
-    // The count must see what a process does: 32 brushes of our own show as 32.
-    std::vector<HBRUSH> brushes;
+    // The count must see what a process does: a brush of our own shows.
     const int before = CountGdiObjects(GetCurrentProcess());
-    while (brushes.size() < 32)
-        brushes.push_back(CreateSolidBrush(RGB(brushes.size(), 0, 0)));
-    if (before < 0 || CountGdiObjects(GetCurrentProcess()) != before + 32)
+    const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    if (before < 0 || CountGdiObjects(GetCurrentProcess()) != before + 1)
         Fail("GDI objects cannot be counted here");
-    std::for_each(brushes.begin(), brushes.end(), DeleteObject);
+    DeleteObject(brush);
     MakeOwnLists();
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, BaseKey);
     RegDeleteTreeA(HKEY_CURRENT_USER, BaseKey);
@@ -526,23 +509,19 @@ int main(int argc, char** argv) {
     const DWORD start = GetTickCount(), duration = static_cast<DWORD>(seconds) * 1000;
     bool clockRoundDue = seconds >= 300; // a shorter run has no minute to spare
     const Sample first = Measure();
-    Sample peak, last;
+    Sample peak{}, last{};
     for (DWORD report = 0; Since(start) < duration;) {
-        if (Running()) {
-            Step(1);
-            continue;
-        }
-        if (!AtRest()) { // a search or a load
-            Wait(20);
+        if (!AtRest()) { // a round, a search or a load
+            Running() ? Step(1) : Wait(20);
             Settle(30000);
             continue;
         }
         // At rest: take stock; the peak of the first fifth is the level to hold.
         last = Measure();
-        for (int i = 0; i < 4 && (Since(start) < duration / 5 || peak.value[0] == 0); ++i)
-            peak.value[i] = std::max(peak.value[i], last.value[i]);
+        for (int i = 0; i < 4 && (Since(start) < duration / 5 || peak[0] == 0); ++i)
+            peak[i] = std::max(peak[i], last[i]);
         if (Since(start) >= report) {
-            std::printf("%5lu s: %d rounds, %ld events; %s\n", Since(start) / 1000, g_rounds, g_events, last.Text().c_str());
+            std::printf("%5lu s: %d rounds, %ld events; %s\n", Since(start) / 1000, g_rounds, g_events, Text(last).c_str());
             std::fflush(stdout);
             report += 60000;
         }
@@ -554,15 +533,13 @@ int main(int argc, char** argv) {
         }
     }
     const Sample end = Measure();
-    std::printf("start:            %s\nfirst fifth peak: %s\nend:              %s\n", first.Text().c_str(),
-                peak.Text().c_str(), end.Text().c_str());
+    std::printf("start:            %s\nfirst fifth peak: %s\nend:              %s\n", Text(first).c_str(),
+                Text(peak).c_str(), Text(end).c_str());
     std::printf("%d rounds, %ld events in %lu s; %d moves during a search; a tip in %d of %d hovers\n", g_rounds,
                 g_events, Since(start) / 1000, g_searchMoves, g_hovers - g_tipless, g_hovers);
     // Icons of letters not seen yet are loaded once, when first shown.
-    const long allowed[] = {peak.value[0] + 100, peak.value[1] + 16, peak.value[2] * 11 / 10 + 16384,
-                            peak.value[3] * 11 / 10 + 16384};
     for (int i = 0; i < 4; ++i)
-        if (end.value[i] > allowed[i])
+        if (end[i] > (i == 0 ? peak[0] + 100 : i == 1 ? peak[1] + 16 : peak[i] * 11 / 10 + 16384))
             Fail(std::string(SampleNames[i]) + " grew");
     if (g_rounds >= 20 && (g_searchMoves == 0 || g_hovers == 0))
         Fail("no search was ever caught running, or the mouse never rested over a control");

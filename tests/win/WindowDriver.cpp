@@ -1,7 +1,7 @@
 #include "WindowDriver.h"
-#include "res/resource.h"
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMilliseconds) {
     const DWORD start = GetTickCount();
@@ -20,32 +20,38 @@ void PumpFor(int milliseconds) {
     PumpUntil([&] { return static_cast<int>(GetTickCount() - start) >= milliseconds; }, milliseconds + 1000);
 }
 
-static MessageAnswerer* s_answerer = nullptr;
-
-MessageAnswerer::MessageAnswerer() {
-    s_answerer = this;
-    m_timer = SetTimer(nullptr, 0, 15, [](HWND, UINT, UINT_PTR, DWORD) {
-        EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM) -> BOOL {
-            if (s_answerer && IsWindowVisible(window) && GetDlgItem(window, IDC_MSG_TEXT))
-                s_answerer->Answer(window);
-            return TRUE;
-        }, 0);
-    });
+ActOnWindow::ActOnWindow(std::function<bool(HWND)> pick, std::function<void(HWND)> act, UINT interval, bool once)
+    : m_pick(std::move(pick)), m_act(std::move(act)), m_once(once) {
+    m_timer = SetTimer(nullptr, 0, interval, &Tick);
+    Active()[m_timer] = this;
 }
 
-MessageAnswerer::~MessageAnswerer() {
+ActOnWindow::~ActOnWindow() {
     KillTimer(nullptr, m_timer);
-    s_answerer = nullptr;
+    Active().erase(m_timer);
 }
 
-void MessageAnswerer::Answer(HWND dialog) {
-    if (std::find(m_answered.begin(), m_answered.end(), dialog) != m_answered.end())
-        return;
-    m_answered.push_back(dialog);
-    m_texts.push_back(WindowText(GetDlgItem(dialog, IDC_MSG_TEXT)));
-    const int answer = IsWindowVisible(GetDlgItem(dialog, IDOK)) ? IDOK : IDYES;
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
+std::map<UINT_PTR, ActOnWindow*>& ActOnWindow::Active() {
+    static std::map<UINT_PTR, ActOnWindow*> active;
+    return active;
+}
+
+void CALLBACK ActOnWindow::Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+    const auto found = Active().find(timer);
+    if (found != Active().end())
+        EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM self) -> BOOL {
+            return reinterpret_cast<ActOnWindow*>(self)->Look(window);
+        }, reinterpret_cast<LPARAM>(found->second));
+}
+
+// Marked before acting: an act that pumps messages must not come back to it.
+BOOL ActOnWindow::Look(HWND window) {
+    if ((m_once && Acted()) || !IsWindowVisible(window) ||
+        std::find(m_done.begin(), m_done.end(), window) != m_done.end() || !m_pick(window))
+        return TRUE;
+    m_done.push_back(window);
+    m_act(window);
+    return !m_once;
 }
 
 TempFile::TempFile(const std::string& contents) {

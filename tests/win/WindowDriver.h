@@ -2,11 +2,13 @@
 #include <windows.h>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "dialoglayer/win/DataExchange.h"
 #include "dialoglayer/win/Dialog.h"
+#include "res/resource.h"
 #include "settings/Registry.h"
 
 // Drives the program's windows from a test as a player would, without a
@@ -17,26 +19,6 @@
 bool PumpUntil(const std::function<bool()>& done, int timeoutMilliseconds = 5000);
 // Pumps whatever is waiting, and what arrives within the time.
 void PumpFor(int milliseconds);
-
-// Answers every message dialog that opens on this thread with "&OK", or else
-// "&Ja", from a timer that runs inside the dialog's own loop, and records
-// each text. One at a time.
-class MessageAnswerer {
-public:
-    MessageAnswerer();
-    ~MessageAnswerer();
-    MessageAnswerer(const MessageAnswerer&) = delete;
-    MessageAnswerer& operator=(const MessageAnswerer&) = delete;
-
-    const std::vector<std::string>& Texts() const { return m_texts; }
-
-private:
-    void Answer(HWND dialog);
-
-    UINT_PTR m_timer = 0;
-    std::vector<std::string> m_texts;
-    std::vector<HWND> m_answered;
-};
 
 inline std::string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 // Writes a text file for a test and deletes it again.
@@ -50,68 +32,64 @@ private:
     std::string m_path;
 };
 
-// Runs a dialog modally while a script acts on it from inside its own loop,
-// the way a player would: the script starts from a timer once the dialog is
-// shown, sends keys and clicks, and ends by closing the dialog.
-inline INT_PTR RunScripted(CDialog& dialog, std::function<void(HWND)> script, HWND owner = nullptr)
-{
-    static std::function<void(HWND)> s_script;
-    static CDialog* s_dialog = nullptr;
-    static UINT_PTR s_watchdog = 0;
-    s_script = std::move(script);
-    s_dialog = &dialog;
-    SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
-        KillTimer(nullptr, timer);
-        if (!s_dialog || !s_dialog->Handle())
-            return;
-        auto script = std::move(s_script);
-        s_script = nullptr;
-        script(s_dialog->Handle());
-        // A script that forgot to close must not hang the test run.
-        s_watchdog = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR watchdog, DWORD) {
-            KillTimer(nullptr, watchdog);
-            s_watchdog = 0;
-            if (s_dialog && s_dialog->Handle())
-                s_dialog->EndDialog(-2);
-        });
-    });
-    const INT_PTR result = dialog.DoModal(owner);
-    if (s_watchdog)
-        KillTimer(nullptr, s_watchdog);
-    s_watchdog = 0;
-    s_dialog = nullptr;
-    return result;
-}
-
-// Acts once on the first visible window of this thread that `pick` chooses,
-// from a timer, so that it reaches dialogs whose modal loop the test does not
-// run. One at a time; the timer ends with the object.
+// Acts on each visible window of this thread that pick() chooses, from a
+// timer, so that it reaches dialogs whose modal loop the test does not run:
+// once in all, or once on every window chosen. The timer ends with the object.
 class ActOnWindow {
 public:
-    ActOnWindow(std::function<bool(HWND)> pick, std::function<void(HWND)> act, UINT interval = 20)
-    {
-        s_pick = std::move(pick);
-        s_act = std::move(act);
-        s_acted = false;
-        m_timer = SetTimer(nullptr, 0, interval, [](HWND, UINT, UINT_PTR, DWORD) {
-            EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM) -> BOOL {
-                if (s_acted || !IsWindowVisible(window) || !s_pick(window))
-                    return TRUE;
-                s_acted = true;
-                s_act(window);
-                return FALSE;
-            }, 0);
-        });
-    }
-    ~ActOnWindow() { KillTimer(nullptr, m_timer); }
-    static bool Acted() { return s_acted; }
+    ActOnWindow(std::function<bool(HWND)> pick, std::function<void(HWND)> act, UINT interval = 20, bool once = true);
+    ~ActOnWindow();
+    ActOnWindow(const ActOnWindow&) = delete;
+    ActOnWindow& operator=(const ActOnWindow&) = delete;
+    bool Acted() const { return !m_done.empty(); }
 
 private:
-    static inline std::function<bool(HWND)> s_pick;
-    static inline std::function<void(HWND)> s_act;
-    static inline bool s_acted = false;
+    static std::map<UINT_PTR, ActOnWindow*>& Active();
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD);
+    BOOL Look(HWND window);
+
+    std::function<bool(HWND)> m_pick;
+    std::function<void(HWND)> m_act;
+    bool m_once;
+    std::vector<HWND> m_done;
     UINT_PTR m_timer = 0;
 };
+
+// Answers every message dialog that opens on this thread with "&OK", or else
+// "&Ja", and records each text.
+class MessageAnswerer {
+public:
+    const std::vector<std::string>& Texts() const { return m_texts; }
+
+private:
+    std::vector<std::string> m_texts;
+    ActOnWindow m_answer{[](HWND w) { return GetDlgItem(w, IDC_MSG_TEXT) != nullptr; },
+                         [this](HWND dialog) {
+                             m_texts.push_back(WindowText(GetDlgItem(dialog, IDC_MSG_TEXT)));
+                             const int answer = IsWindowVisible(GetDlgItem(dialog, IDOK)) ? IDOK : IDYES;
+                             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                                          reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
+                         },
+                         15, false};
+};
+
+// Runs a dialog modally while a script acts on it from inside its own loop,
+// the way a player would: the script starts once the dialog is shown, sends
+// keys and clicks, and ends by closing the dialog.
+inline INT_PTR RunScripted(CDialog& dialog, const std::function<void(HWND)>& script, HWND owner = nullptr)
+{
+    DWORD ended = 0;
+    const ActOnWindow run([&](HWND w) { return w == dialog.Handle(); },
+                          [&](HWND w) {
+                              script(w);
+                              ended = GetTickCount();
+                          },
+                          10);
+    // A script that forgot to close must not hang the test run.
+    const ActOnWindow watchdog([&](HWND w) { return w == dialog.Handle() && ended && GetTickCount() - ended > 200; },
+                               [&](HWND) { dialog.EndDialog(-2); }, 50);
+    return dialog.DoModal(owner);
+}
 
 // Lets the dialog handle what was posted to it.
 inline void Pump()
