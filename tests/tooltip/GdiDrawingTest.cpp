@@ -53,32 +53,26 @@ Image32 Source(int width, int height)
 
 } // namespace
 
-// Draws on a white picture and returns it as a picture of letters:
-// L light, D dark, . white, # anything else.
-template <class Draw>
-std::string Drawn(int width, int height, Draw draw)
+// A border on a real device context, as letters: L light, D dark, . white,
+// # anything else.
+TEST(GdiCanvas, BordersLieOnTheirLines)
 {
-    MemoryCanvas target(Image32(width, height, White));
+    MemoryCanvas target(Image32(12, 6, White));
     {
         CGdiCanvas canvas(target.Dc());
-        draw(canvas);
+        DrawBorder(canvas, MarkupRect{0, 0, 12, 6}, Light, Dark, BorderSolid, 3);
     }
     const Image32 image = target.Pixels();
     std::string picture;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const uint32_t p = image.At(x, y);
-            picture += p == Light ? 'L' : p == Dark ? 'D' : p == White ? '.' : '#';
-        }
-        picture += '\n';
-    }
-    return picture;
-}
-
-TEST(GdiCanvas, BordersLieOnTheirLines)
-{
-    EXPECT_EQ("LLLLLLLLLLL.\nLLLLLLLLLLDD\nLLLLLLLLLLDD\nLLL.......DD\nLDDDDDDDDDDD\n.DDDDDDDDDDD\n",
-              Drawn(12, 6, [](CGdiCanvas& c) { DrawBorder(c, MarkupRect{0, 0, 12, 6}, Light, Dark, BorderSolid, 3); }));
+    for (uint32_t p : image.Pixels())
+        picture += p == Light ? 'L' : p == Dark ? 'D' : p == White ? '.' : '#';
+    EXPECT_EQ("LLLLLLLLLLL."
+              "LLLLLLLLLLDD"
+              "LLLLLLLLLLDD"
+              "LLL.......DD"
+              "LDDDDDDDDDDD"
+              ".DDDDDDDDDDD",
+              picture);
 }
 
 TEST(MarkupHost, HandCursorFallsBackToTheSystemsHand)

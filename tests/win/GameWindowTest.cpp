@@ -41,8 +41,6 @@ BOOL WINAPI RecordSound(LPCSTR sound, HMODULE module, DWORD flags) {
     return TRUE;
 }
 
-bool MenuHas(HWND window, int id, UINT flag) { return (GetMenuState(GetMenu(window), id, MF_BYCOMMAND) & flag) != 0; }
-
 class GameWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -51,8 +49,6 @@ protected:
         RouteMessagesToDialog();
     }
     void SetUp() override {
-        m_store = std::make_unique<CMemoryRegistry>();
-        SetSettingsStore(m_store.get());
         GameSettings.ResetToDefaults();
         ClearWordList();
         ClearStartWordStock();
@@ -62,7 +58,6 @@ protected:
     void TearDown() override {
         m_dialog.reset();
         CGameDlg::s_playSound = m_playSound;
-        SetSettingsStore(nullptr);
         ClearWordList();
     }
 
@@ -89,17 +84,14 @@ protected:
     }
 
     // The window as the player sees it: buttons Neu, Zurück, Schütteln,
-    // Aufgeben, Eintragen by their initials; the dialog entries and the case
+    // Aufgeben, Eintragen enabled as 1; the dialog entries and the case
     // entries of the menu as g when grey; the control with the focus.
     std::string State() {
-        const int ids[] = {IDC_NEW, IDC_BACK, IDC_SHUFFLE, IDC_GIVEUP, IDC_ENTER};
-        std::string buttons = "NZSAE";
-        for (int i = 0; i < 5; ++i)
-            buttons[i] = IsWindowEnabled(Item(ids[i])) ? buttons[i] : '-';
+        const std::string buttons = EnabledStates(Window(), {IDC_NEW, IDC_BACK, IDC_SHUFFLE, IDC_GIVEUP, IDC_ENTER});
         std::string menu;
         for (int id : {ID_OPT_SETTINGS, ID_OPT_STARTWORD, ID_FILE_WORDLIST, ID_OPT_UPPERCASE, ID_OPT_SUBSTITUTE,
                        ID_OPT_LAX})
-            menu += MenuHas(Window(), id, MF_GRAYED) ? 'g' : '-';
+            menu += GetMenuState(GetMenu(Window()), id, MF_BYCOMMAND) & MF_GRAYED ? 'g' : '-';
         std::string words;
         for (int i = 0; i < m_dialog->ListCount(); ++i)
             words += (i ? "," : "") + m_dialog->ListText(i);
@@ -138,7 +130,7 @@ protected:
                      reinterpret_cast<LPARAM>(Item(IDC_RESULTLIST)));
         return GetTextColor(dc);
     }
-    std::unique_ptr<CMemoryRegistry> m_store;
+    ScopedStore m_store;
     std::unique_ptr<CGameDlg> m_dialog;
     CGameDlg::SoundFunction m_playSound = nullptr;
     MessageAnswerer m_answers;
@@ -165,11 +157,11 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     EXPECT_EQ("gggggg cccc Wortliste wird geladen...", look + " " + ::Text(loading, IDC_LOADING_TEXT));
     ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
     EXPECT_FALSE(IsWindow(loading));
-    EXPECT_EQ(State(), "row=Anagrilla; input=Willkommen bei ro; buttons=N----; menu=------; found=0 von 0   (  0 % ); "
+    EXPECT_EQ(State(), "row=Anagrilla; input=Willkommen bei ro; buttons=10000; menu=------; found=0 von 0   (  0 % ); "
                        "tries=unbegrenzt; status=Drücken Sie NEU um ein neues Spiel zu starten.; list=; focus=129");
 
     StartRunningRound();
-    EXPECT_EQ(State(), "row=TRAUBE; input= rw; buttons=-ZSA-; menu=gggggg; found=0 von 5   (  0 % ); "
+    EXPECT_EQ(State(), "row=TRAUBE; input= rw; buttons=01110; menu=gggggg; found=0 von 5   (  0 % ); "
                        "tries=unbegrenzt; status=Spiel läuft...; list=; focus=139");
     EXPECT_EQ(ListTextColour(), RGB(0, 128, 0));
     // Neu stops any sound; a found word plays its own, both exactly so.
@@ -177,7 +169,7 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
 
     // A right word, built with the letter buttons.
     EnterWord("BAU");
-    EXPECT_EQ(State(), "row=TRAUBE; input= rw; buttons=-ZSA-; menu=gggggg; found=1 von 5   ( 20 % ); "
+    EXPECT_EQ(State(), "row=TRAUBE; input= rw; buttons=01110; menu=gggggg; found=1 von 5   ( 20 % ); "
                        "tries=unbegrenzt; status=Wort wurde in Liste übernommen.; list=BAU; focus=139");
     EXPECT_EQ("114 own 40005", g_sounds.back()) << "SND_RESOURCE | SND_ASYNC";
     // Rows as high as the entry's text on the list's screen DC as it comes.
@@ -201,7 +193,7 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
 
     for (const char* word : {"BRAUT", "TAUBE", "RABE", "RAUB"})
         EnterWord(word);
-    EXPECT_EQ(State(), "row=TRAUBE; input= ro; buttons=N----; menu=------; found=5 von 5   ( 100 % ); "
+    EXPECT_EQ(State(), "row=TRAUBE; input= ro; buttons=10000; menu=------; found=5 von 5   ( 100 % ); "
                        "tries=unbegrenzt; status=Spiel beendet.; list=BAU,BRAUT,RABE,RAUB,TAUBE; focus=129");
     EXPECT_EQ(ListTextColour(), RGB(255, 0, 0));
 
@@ -225,7 +217,8 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
 std::set<DWORD> Editors() {
     std::set<DWORD> found;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry{sizeof entry};
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
     for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
         if (lstrcmpiA(entry.szExeFile, "notepad.exe") == 0)
             found.insert(entry.th32ProcessID);

@@ -53,7 +53,6 @@ std::string TextOf(HWND window, bool className = false) {
 [[noreturn]] void Fail(const std::string& why) {
     std::printf("SOAK FAILED after %ld events, %d rounds: %s (status \"%s\")\n", g_events, g_rounds, why.c_str(),
                 TextOf(Control(IDC_STATUS)).c_str());
-    std::fflush(stdout);
     TerminateProcess(g_process, 1);
     std::exit(1);
 }
@@ -337,9 +336,7 @@ void Hover() {
     SetCursorPos(rect.left + 2 + Pick(std::max<int>(rect.right - rect.left - 4, 1)),
                  rect.top + 2 + Pick(std::max<int>(rect.bottom - rect.top - 4, 1)));
     ++g_hovers;
-    if (!Within(2000, &TipShown, nullptr, 50))
-        std::printf("no tip within 2 s of the mouse resting over control %d (%d of %d hovers)\n", GetDlgCtrlID(control),
-                    ++g_tipless, g_hovers);
+    g_tipless += !Within(2000, &TipShown, nullptr, 50);
 }
 
 // Until a round runs with the standard list, whose start words always have candidates.
@@ -489,6 +486,7 @@ void CheckRegistry() {
 } // namespace
 
 int main(int argc, char** argv) {
+    setvbuf(stdout, nullptr, _IONBF, 0);
     const char* secondsText = std::getenv("SOAK_SECONDS");
     const char* seedText = std::getenv("SOAK_SEED");
     const long seconds = argc > 1 ? std::atol(argv[1]) : secondsText ? std::atol(secondsText) : 1800;
@@ -522,7 +520,6 @@ int main(int argc, char** argv) {
             peak[i] = std::max(peak[i], last[i]);
         if (Since(start) >= report) {
             std::printf("%5lu s: %d rounds, %ld events; %s\n", Since(start) / 1000, g_rounds, g_events, Text(last).c_str());
-            std::fflush(stdout);
             report += 60000;
         }
         if (clockRoundDue && Since(start) > duration / 2) {

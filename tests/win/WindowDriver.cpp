@@ -1,6 +1,6 @@
 #include "WindowDriver.h"
 #include <algorithm>
-#include <cstdio>
+#include <fstream>
 #include <utility>
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMilliseconds) {
@@ -55,15 +55,11 @@ BOOL ActOnWindow::Look(HWND window) {
 }
 
 TempFile::TempFile(const std::string& contents) {
-    char directory[MAX_PATH] = {};
-    char name[MAX_PATH] = {};
+    char directory[MAX_PATH] = {}, name[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, directory);
     GetTempFileNameA(directory, "ana", 0, name);
     m_path = name;
-    if (FILE* file = std::fopen(name, "wb")) {
-        std::fwrite(contents.data(), 1, contents.size(), file);
-        std::fclose(file);
-    }
+    std::ofstream(name, std::ios::binary) << contents;
 }
 
 TempFile::~TempFile() { DeleteFileA(m_path.c_str()); }
