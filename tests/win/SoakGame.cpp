@@ -122,12 +122,9 @@ std::string Text(const Sample& s) {
 Sample Measure() {
     Sample s{};
     s[0] = CountGdiObjects(g_process);
-    for (HWND window : GameWindows()) {
-        ++s[1];
-        EnumChildWindows(
-            window, [](HWND, LPARAM n) -> BOOL { return ++*reinterpret_cast<long*>(n) > 0; },
-            reinterpret_cast<LPARAM>(&s[1]));
-    }
+    for (HWND window : GameWindows()) // the window itself, then its children
+        EnumChildWindows(window, [](HWND, LPARAM n) -> BOOL { return ++*reinterpret_cast<long*>(n) > 0; },
+                         reinterpret_cast<LPARAM>(&++s[1]));
     PROCESS_MEMORY_COUNTERS memory{};
     GetProcessMemoryInfo(g_process, &memory, sizeof memory);
     s[2] = static_cast<long>(memory.WorkingSetSize / 1024);
