@@ -57,13 +57,15 @@ std::string TextOf(HWND window, bool className = false) {
     std::exit(1);
 }
 
-// Between two looks the game must still run and its window thread answer.
+// Between two looks the game must still run and its window thread answer;
+// a game that ended is told apart from one that hangs.
 void Wait(int milliseconds) {
     Sleep(static_cast<DWORD>(milliseconds));
+    const bool answered = !g_main || SendMessageTimeoutA(g_main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
     DWORD code = 0;
     if (WaitForSingleObject(g_process, 0) == WAIT_OBJECT_0 && GetExitCodeProcess(g_process, &code))
         Fail("the game ended unasked, exit code " + std::to_string(code));
-    if (g_main && !SendMessageTimeoutA(g_main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr))
+    if (!answered)
         Fail("the window thread did not answer within 2 seconds");
 }
 
