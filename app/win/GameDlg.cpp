@@ -3,6 +3,7 @@
 #include "app/win/LoadingDlg.h"
 #include "app/win/SoundThread.h"
 #include "controls/win/GameBrushes.h"
+#include "engine/Letters.h"
 #include "engine/Messages.h"
 #include "engine/StartWordStock.h"
 #include "res/resource.h"
@@ -22,6 +23,9 @@ namespace {
 constexpr UINT WM_SET_CONTROL_TEXT = WM_APP + 1;
 // Posted when the result list was filled: it draws itself again.
 constexpr UINT WM_LIST_FILLED = WM_APP + 2;
+// Loads the next few letter icons while the loading window waits.
+constexpr UINT WM_LOAD_ICONS = WM_APP + 3;
+constexpr int IconsPerMessage = 8;
 constexpr int WorkerStopMilliseconds = 1000;
 constexpr int ListItemHeight = 15;
 
@@ -142,6 +146,9 @@ INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam && !m_loadingStarted) {
             m_loadingStarted = true;
             StartLoading();
+            PostMessageA(m_hWnd, WM_LOAD_ICONS, 0, 0);
+            if (GameSettings.UseSound)
+                PrepareSoundThread();
         }
         return FALSE;
     case WM_SEARCH_DONE:
@@ -152,6 +159,9 @@ INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_LIST_FILLED:
         EndListBatch();
+        return TRUE;
+    case WM_LOAD_ICONS:
+        LoadLetterIcons(static_cast<int>(wParam));
         return TRUE;
     case WM_SET_CONTROL_TEXT:
         SetControlText(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam));
@@ -369,6 +379,20 @@ HICON CGameDlg::LetterIcon(unsigned char letter) {
         m_letterIconLoaded[letter] = true;
     }
     return m_letterIcons[letter];
+}
+
+void CGameDlg::LoadLetterIcons(int from) {
+    // The idle second before the list loads pays for what the first rows of
+    // a round would otherwise load; a few at a time keep the window answering.
+    int byte = from, loaded = 0;
+    for (; byte < 256 && loaded < IconsPerMessage; ++byte) {
+        if (IsGameLetter(static_cast<char>(byte))) {
+            LetterIcon(static_cast<unsigned char>(byte));
+            ++loaded;
+        }
+    }
+    if (byte < 256)
+        PostMessageA(m_hWnd, WM_LOAD_ICONS, static_cast<WPARAM>(byte), 0);
 }
 
 void CGameDlg::CreateLetterButtons(const std::string& letters) {

@@ -94,6 +94,7 @@ private:
     void WriteInputText(const std::string& text);
     void EndListBatch();
     HICON LetterIcon(unsigned char letter);
+    void LoadLetterIcons(int from);
 
     CGradientButton m_btnQuit;
     CGradientButton m_btnBack;

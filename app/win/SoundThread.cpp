@@ -7,6 +7,7 @@ struct SoundRequest {
     LPCSTR sound = nullptr;
     HMODULE module = nullptr;
     DWORD flags = 0;
+    bool prepare = false;
 };
 
 CRITICAL_SECTION g_lock;
@@ -19,11 +20,14 @@ DWORD WINAPI SoundThreadProc(void*) {
         EnterCriticalSection(&g_lock);
         const SoundRequest request = g_pending;
         LeaveCriticalSection(&g_lock);
-        PlaySoundA(request.sound, request.module, request.flags);
+        if (request.prepare)
+            waveOutGetNumDevs();
+        else
+            PlaySoundA(request.sound, request.module, request.flags);
     }
 }
 
-// Started at the first sound and kept until the process ends.
+// Started at the first request and kept until the process ends.
 bool StartSoundThread() {
     InitializeCriticalSection(&g_lock);
     g_requested = CreateEventA(nullptr, FALSE, FALSE, nullptr);
@@ -34,15 +38,21 @@ bool StartSoundThread() {
     return true;
 }
 
+bool Request(const SoundRequest& request) {
+    static const bool started = StartSoundThread();
+    if (!started)
+        return false;
+    EnterCriticalSection(&g_lock);
+    g_pending = request;
+    LeaveCriticalSection(&g_lock);
+    SetEvent(g_requested);
+    return true;
+}
+
 } // namespace
 
 BOOL WINAPI PlaySoundOnSoundThread(LPCSTR sound, HMODULE module, DWORD flags) {
-    static const bool started = StartSoundThread();
-    if (!started)
-        return FALSE;
-    EnterCriticalSection(&g_lock);
-    g_pending = SoundRequest{sound, module, flags};
-    LeaveCriticalSection(&g_lock);
-    SetEvent(g_requested);
-    return TRUE;
+    return Request(SoundRequest{sound, module, flags, false}) ? TRUE : FALSE;
 }
+
+void PrepareSoundThread() { Request(SoundRequest{nullptr, nullptr, 0, true}); }
