@@ -72,11 +72,20 @@ BOOL CGameDlg::OnInitDialog() {
     ApplyMenuAtRest();
     SetUpInputLine();
     SetUpResultList();
+    return TRUE;
+}
+
+void CGameDlg::OnFirstShow() {
+    // The loading window's second starts first: what follows fills part of
+    // it rather than coming before it. Nothing is painted in between.
+    StartLoading();
     m_round.ShowWelcome();
     m_toolTip.CreateTipWindow(m_hWnd, true);
     m_toolTip.SetDefaultBehaviour(0x10);
     m_toolTip.AddChildTools(m_hWnd);
-    return TRUE;
+    PostMessageA(m_hWnd, WM_LOAD_ICONS, 0, 0);
+    if (GameSettings.UseSound)
+        PrepareSoundThread();
 }
 
 void CGameDlg::SetUpBackgrounds() {
@@ -145,10 +154,7 @@ INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW:
         if (wParam && !m_loadingStarted) {
             m_loadingStarted = true;
-            StartLoading();
-            PostMessageA(m_hWnd, WM_LOAD_ICONS, 0, 0);
-            if (GameSettings.UseSound)
-                PrepareSoundThread();
+            OnFirstShow();
         }
         return FALSE;
     case WM_SEARCH_DONE:

@@ -95,6 +95,7 @@ private:
     void EndListBatch();
     HICON LetterIcon(unsigned char letter);
     void LoadLetterIcons(int from);
+    void OnFirstShow();
 
     CGradientButton m_btnQuit;
     CGradientButton m_btnBack;

@@ -1,4 +1,5 @@
 #include "app/win/SoundThread.h"
+#include "dialoglayer/win/WindowLibraries.h"
 #include <mmsystem.h>
 
 namespace {
@@ -15,15 +16,17 @@ SoundRequest g_pending;
 HANDLE g_requested = nullptr; // automatic reset: set while a request waits
 
 DWORD WINAPI SoundThreadProc(void*) {
+    const auto playSound = LateBoundFunction<decltype(&PlaySoundA)>("winmm.dll", "PlaySoundA");
+    const auto countDevices = LateBoundFunction<decltype(&waveOutGetNumDevs)>("winmm.dll", "waveOutGetNumDevs");
     for (;;) {
         WaitForSingleObject(g_requested, INFINITE);
         EnterCriticalSection(&g_lock);
         const SoundRequest request = g_pending;
         LeaveCriticalSection(&g_lock);
-        if (request.prepare)
-            waveOutGetNumDevs();
-        else
-            PlaySoundA(request.sound, request.module, request.flags);
+        if (request.prepare && countDevices)
+            countDevices();
+        else if (!request.prepare && playSound)
+            playSound(request.sound, request.module, request.flags);
     }
 }
 
