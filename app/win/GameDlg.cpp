@@ -25,6 +25,8 @@ constexpr UINT WM_SET_CONTROL_TEXT = WM_APP + 1;
 constexpr UINT WM_LIST_FILLED = WM_APP + 2;
 // Loads the next few letter icons while the loading window waits.
 constexpr UINT WM_LOAD_ICONS = WM_APP + 3;
+// Posted at the first showing: handled once the window is on the screen.
+constexpr UINT WM_OPENED = WM_APP + 4;
 constexpr int IconsPerMessage = 8;
 constexpr int WorkerStopMilliseconds = 1000;
 constexpr int ListItemHeight = 15;
@@ -144,7 +146,7 @@ void CGameDlg::OnDestroy() {
 
 void CGameDlg::StartLoading() {
     EnableWindow(m_hWnd, FALSE);
-    CLoadingDlg::Start(m_hWnd);
+    m_loadingWindow = CLoadingDlg::Start(m_hWnd);
 }
 
 // ---------------------------------------------------------------- messages
@@ -155,6 +157,7 @@ INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam && !m_loadingStarted) {
             m_loadingStarted = true;
             OnFirstShow();
+            PostMessageA(m_hWnd, WM_OPENED, 0, 0);
         }
         return FALSE;
     case WM_SEARCH_DONE:
@@ -166,6 +169,19 @@ INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LIST_FILLED:
         EndListBatch();
         return TRUE;
+    case WM_OPENED:
+        // Systems that stack windows in the order they reach the screen
+        // would put the main window over the loading window shown before it.
+        if (IsWindow(m_loadingWindow))
+            SetWindowPos(m_loadingWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return TRUE;
+    case WM_ENABLE:
+        // A tip that came up while the list loaded or a dialog was open
+        // belongs to that moment; some systems would also bury it under
+        // the window they bring to the front now.
+        if (wParam)
+            m_toolTip.HideTip();
+        return FALSE;
     case WM_LOAD_ICONS:
         LoadLetterIcons(static_cast<int>(wParam));
         return TRUE;

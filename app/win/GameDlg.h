@@ -114,6 +114,7 @@ private:
     // writes as changes too, and only the player's changes are typing.
     bool m_writingInput = false;
     bool m_loadingStarted = false;
+    HWND m_loadingWindow = nullptr;
     bool m_listBatch = false;
     bool m_workerLeftRunning = false;
     // Shared icons of the letter buttons, by letter; never destroyed.
