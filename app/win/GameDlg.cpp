@@ -569,7 +569,11 @@ void CGameDlg::SetInputReadOnly(bool readOnly) {
 
 void CGameDlg::EnableInput(bool enable) { EnableWindow(m_pInputCtrl, enable ? TRUE : FALSE); }
 
-void CGameDlg::FocusInput() { SetFocus(m_pInputCtrl); }
+void CGameDlg::FocusInput() {
+    // Every key asks for it; Wine moves the caret anew even when nothing changes.
+    if (GetFocus() != m_pInputCtrl)
+        SetFocus(m_pInputCtrl);
+}
 
 void CGameDlg::HideInputCaret() { HideCaret(m_pInputCtrl); }
 
