@@ -20,6 +20,7 @@ int BuildStartWordStock()
         first = FirstIndexOfLength(StockMaxLength);
         end = FirstIndexOfLength(MinStartWordLength - 1);
     }
+    StartWordStock.reserve(static_cast<size_t>(end > first ? end - first : 0));
     std::string word;
     for (int i = first; i < end; ++i) {
         GetWordInto(i, word);

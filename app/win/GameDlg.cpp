@@ -3,6 +3,7 @@
 #include "app/win/LoadingDlg.h"
 #include "app/win/SoundThread.h"
 #include "controls/win/GameBrushes.h"
+#include "engine/Letters.h"
 #include "engine/Messages.h"
 #include "engine/StartWordStock.h"
 #include "res/resource.h"
@@ -22,6 +23,11 @@ namespace {
 constexpr UINT WM_SET_CONTROL_TEXT = WM_APP + 1;
 // Posted when the result list was filled: it draws itself again.
 constexpr UINT WM_LIST_FILLED = WM_APP + 2;
+// Loads the next few letter icons while the loading window waits.
+constexpr UINT WM_LOAD_ICONS = WM_APP + 3;
+// Posted at the first showing: handled once the window is on the screen.
+constexpr UINT WM_OPENED = WM_APP + 4;
+constexpr int IconsPerMessage = 8;
 constexpr int WorkerStopMilliseconds = 1000;
 constexpr int ListItemHeight = 15;
 
@@ -68,11 +74,20 @@ BOOL CGameDlg::OnInitDialog() {
     ApplyMenuAtRest();
     SetUpInputLine();
     SetUpResultList();
+    return TRUE;
+}
+
+void CGameDlg::OnFirstShow() {
+    // The loading window's second starts first: what follows fills part of
+    // it rather than coming before it. Nothing is painted in between.
+    StartLoading();
     m_round.ShowWelcome();
     m_toolTip.CreateTipWindow(m_hWnd, true);
     m_toolTip.SetDefaultBehaviour(0x10);
     m_toolTip.AddChildTools(m_hWnd);
-    return TRUE;
+    PostMessageA(m_hWnd, WM_LOAD_ICONS, 0, 0);
+    if (GameSettings.UseSound)
+        PrepareSoundThread();
 }
 
 void CGameDlg::SetUpBackgrounds() {
@@ -131,7 +146,7 @@ void CGameDlg::OnDestroy() {
 
 void CGameDlg::StartLoading() {
     EnableWindow(m_hWnd, FALSE);
-    CLoadingDlg::Start(m_hWnd);
+    m_loadingWindow = CLoadingDlg::Start(m_hWnd);
 }
 
 // ---------------------------------------------------------------- messages
@@ -141,7 +156,8 @@ INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW:
         if (wParam && !m_loadingStarted) {
             m_loadingStarted = true;
-            StartLoading();
+            OnFirstShow();
+            PostMessageA(m_hWnd, WM_OPENED, 0, 0);
         }
         return FALSE;
     case WM_SEARCH_DONE:
@@ -152,6 +168,22 @@ INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_LIST_FILLED:
         EndListBatch();
+        return TRUE;
+    case WM_OPENED:
+        // Systems that stack windows in the order they reach the screen
+        // would put the main window over the loading window shown before it.
+        if (IsWindow(m_loadingWindow))
+            SetWindowPos(m_loadingWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return TRUE;
+    case WM_ENABLE:
+        // A tip that came up while the list loaded or a dialog was open
+        // belongs to that moment; some systems would also bury it under
+        // the window they bring to the front now.
+        if (wParam)
+            m_toolTip.HideTip();
+        return FALSE;
+    case WM_LOAD_ICONS:
+        LoadLetterIcons(static_cast<int>(wParam));
         return TRUE;
     case WM_SET_CONTROL_TEXT:
         SetControlText(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam));
@@ -371,6 +403,20 @@ HICON CGameDlg::LetterIcon(unsigned char letter) {
     return m_letterIcons[letter];
 }
 
+void CGameDlg::LoadLetterIcons(int from) {
+    // The idle second before the list loads pays for what the first rows of
+    // a round would otherwise load; a few at a time keep the window answering.
+    int byte = from, loaded = 0;
+    for (; byte < 256 && loaded < IconsPerMessage; ++byte) {
+        if (IsGameLetter(static_cast<char>(byte))) {
+            LetterIcon(static_cast<unsigned char>(byte));
+            ++loaded;
+        }
+    }
+    if (byte < 256)
+        PostMessageA(m_hWnd, WM_LOAD_ICONS, static_cast<WPARAM>(byte), 0);
+}
+
 void CGameDlg::CreateLetterButtons(const std::string& letters) {
     RECT client{};
     GetClientRect(m_hWnd, &client);
@@ -523,7 +569,11 @@ void CGameDlg::SetInputReadOnly(bool readOnly) {
 
 void CGameDlg::EnableInput(bool enable) { EnableWindow(m_pInputCtrl, enable ? TRUE : FALSE); }
 
-void CGameDlg::FocusInput() { SetFocus(m_pInputCtrl); }
+void CGameDlg::FocusInput() {
+    // Every key asks for it; Wine moves the caret anew even when nothing changes.
+    if (GetFocus() != m_pInputCtrl)
+        SetFocus(m_pInputCtrl);
+}
 
 void CGameDlg::HideInputCaret() { HideCaret(m_pInputCtrl); }
 

@@ -94,6 +94,8 @@ private:
     void WriteInputText(const std::string& text);
     void EndListBatch();
     HICON LetterIcon(unsigned char letter);
+    void LoadLetterIcons(int from);
+    void OnFirstShow();
 
     CGradientButton m_btnQuit;
     CGradientButton m_btnBack;
@@ -112,6 +114,7 @@ private:
     // writes as changes too, and only the player's changes are typing.
     bool m_writingInput = false;
     bool m_loadingStarted = false;
+    HWND m_loadingWindow = nullptr;
     bool m_listBatch = false;
     bool m_workerLeftRunning = false;
     // Shared icons of the letter buttons, by letter; never destroyed.

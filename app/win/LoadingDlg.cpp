@@ -20,16 +20,16 @@ void HandBackTo(HWND owner) {
 
 CLoadingDlg::CLoadingDlg() : CDialog(IDD_LOADING) {}
 
-bool CLoadingDlg::Start(HWND mainWindow) {
+HWND CLoadingDlg::Start(HWND mainWindow) {
     auto* dialog = new CLoadingDlg();
     dialog->m_owner = mainWindow;
     if (!dialog->Create(mainWindow)) {
         delete dialog;
         HandBackTo(mainWindow);
-        return false;
+        return nullptr;
     }
     ShowWindow(dialog->Handle(), SW_SHOW);
-    return true;
+    return dialog->Handle();
 }
 
 BOOL CLoadingDlg::OnInitDialog() {

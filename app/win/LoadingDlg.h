@@ -9,9 +9,9 @@
 class CLoadingDlg : public CDialog {
 public:
     // Creates the window over the main window; the object deletes itself
-    // when its window ends. False when it could not be created: the main
+    // when its window ends. Null when it could not be created: the main
     // window is then enabled again at once, without a list.
-    static bool Start(HWND mainWindow);
+    static HWND Start(HWND mainWindow);
 
 protected:
     BOOL OnInitDialog() override;

@@ -1,4 +1,5 @@
 #include "app/win/SoundThread.h"
+#include "dialoglayer/win/WindowLibraries.h"
 #include <mmsystem.h>
 
 namespace {
@@ -7,6 +8,7 @@ struct SoundRequest {
     LPCSTR sound = nullptr;
     HMODULE module = nullptr;
     DWORD flags = 0;
+    bool prepare = false;
 };
 
 CRITICAL_SECTION g_lock;
@@ -14,16 +16,21 @@ SoundRequest g_pending;
 HANDLE g_requested = nullptr; // automatic reset: set while a request waits
 
 DWORD WINAPI SoundThreadProc(void*) {
+    const auto playSound = LateBoundFunction<decltype(&PlaySoundA)>("winmm.dll", "PlaySoundA");
+    const auto countDevices = LateBoundFunction<decltype(&waveOutGetNumDevs)>("winmm.dll", "waveOutGetNumDevs");
     for (;;) {
         WaitForSingleObject(g_requested, INFINITE);
         EnterCriticalSection(&g_lock);
         const SoundRequest request = g_pending;
         LeaveCriticalSection(&g_lock);
-        PlaySoundA(request.sound, request.module, request.flags);
+        if (request.prepare && countDevices)
+            countDevices();
+        else if (!request.prepare && playSound)
+            playSound(request.sound, request.module, request.flags);
     }
 }
 
-// Started at the first sound and kept until the process ends.
+// Started at the first request and kept until the process ends.
 bool StartSoundThread() {
     InitializeCriticalSection(&g_lock);
     g_requested = CreateEventA(nullptr, FALSE, FALSE, nullptr);
@@ -34,15 +41,21 @@ bool StartSoundThread() {
     return true;
 }
 
+bool Request(const SoundRequest& request) {
+    static const bool started = StartSoundThread();
+    if (!started)
+        return false;
+    EnterCriticalSection(&g_lock);
+    g_pending = request;
+    LeaveCriticalSection(&g_lock);
+    SetEvent(g_requested);
+    return true;
+}
+
 } // namespace
 
 BOOL WINAPI PlaySoundOnSoundThread(LPCSTR sound, HMODULE module, DWORD flags) {
-    static const bool started = StartSoundThread();
-    if (!started)
-        return FALSE;
-    EnterCriticalSection(&g_lock);
-    g_pending = SoundRequest{sound, module, flags};
-    LeaveCriticalSection(&g_lock);
-    SetEvent(g_requested);
-    return TRUE;
+    return Request(SoundRequest{sound, module, flags, false}) ? TRUE : FALSE;
 }
+
+void PrepareSoundThread() { Request(SoundRequest{nullptr, nullptr, 0, true}); }

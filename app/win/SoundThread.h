@@ -8,3 +8,7 @@
 // has not been played yet (a sound cuts off the one before anyway). Returns
 // TRUE once the call is handed over, FALSE when no thread could be started.
 BOOL WINAPI PlaySoundOnSoundThread(LPCSTR sound, HMODULE module, DWORD flags);
+
+// Starts the thread and lets it load the sound drivers, without a sound, so
+// that the first sound of a round does not pay for them.
+void PrepareSoundThread();

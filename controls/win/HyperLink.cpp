@@ -1,11 +1,12 @@
 #include "controls/win/HyperLink.h"
+#include "dialoglayer/win/WindowLibraries.h"
 
 #include <shellapi.h>
 #include <windowsx.h>
 
 namespace {
 
-ShellExecuteFunction s_shellExecute = &ShellExecuteA;
+ShellExecuteFunction s_shellExecute = nullptr;
 
 // The help program's hand, where the system has it.
 constexpr int HelpHandCursorId = 106;
@@ -15,12 +16,16 @@ constexpr int HelpHandCursorId = 106;
 ShellExecuteFunction SetShellExecute(ShellExecuteFunction function)
 {
     ShellExecuteFunction previous = s_shellExecute;
-    s_shellExecute = function ? function : &ShellExecuteA;
+    s_shellExecute = function;
     return previous;
 }
 
 bool OpenLink(const std::string& address)
 {
+    if (!s_shellExecute)
+        s_shellExecute = LateBoundFunction<ShellExecuteFunction>("shell32.dll", "ShellExecuteA");
+    if (!s_shellExecute)
+        return false;
     HINSTANCE result = s_shellExecute(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWMINIMIZED);
     // Values up to 32 are the shell's error codes (32 itself is one of them).
     return reinterpret_cast<INT_PTR>(result) > 32;

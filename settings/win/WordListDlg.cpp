@@ -1,4 +1,5 @@
 #include "settings/win/WordListDlg.h"
+#include "dialoglayer/win/WindowLibraries.h"
 
 #include <commdlg.h>
 
@@ -44,7 +45,8 @@ bool CWordListDlg::ChooseListFile(HWND owner, std::string& path)
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrDefExt = "txt";
     ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT;
-    if (!GetOpenFileNameA(&ofn))
+    static const auto openFileName = LateBoundFunction<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+    if (!openFileName || !openFileName(&ofn))
         return false;
     path = file.data();
     return true;

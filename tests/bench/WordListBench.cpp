@@ -1,6 +1,7 @@
 #include "engine/CancelEvent.h"
 #include "engine/Letters.h"
 #include "engine/Search.h"
+#include "engine/StartWordStock.h"
 #include "engine/Word.h"
 #include "settings/GameSettings.h"
 #include "wordlist/WordList.h"
@@ -99,6 +100,18 @@ void BM_GetWordWholeList(benchmark::State& state)
     }
 }
 BENCHMARK(BM_GetWordWholeList)->Unit(benchmark::kMillisecond);
+
+// What the loading window does after its list: the start-word stock.
+void BM_BuildStartWordStock(benchmark::State& state)
+{
+    if (!EnsureStandardList(state))
+        return;
+    StockMaxLength = 10;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildStartWordStock());
+    state.counters["words"] = static_cast<double>(StartWordStock.size());
+}
+BENCHMARK(BM_BuildStartWordStock)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

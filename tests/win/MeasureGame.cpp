@@ -24,6 +24,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <algorithm>
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -92,8 +95,14 @@ int MeasureStart() {
 // The longest dispatch of one message, and of one command sent by the player.
 double s_longest = 0;
 std::string s_longestWhat;
+std::map<std::string, std::vector<double>> s_byKind;
+constexpr double FrameMilliseconds = 16;
 
 void Note(double milliseconds, const std::string& what) {
+    const bool message = what.compare(0, 8, "message ") == 0;
+    s_byKind[message ? "message" : what].push_back(milliseconds);
+    if (milliseconds > FrameMilliseconds)
+        std::printf("  over a frame: %.1f ms (%s)\n", milliseconds, what.c_str());
     if (milliseconds > s_longest) {
         s_longest = milliseconds;
         s_longestWhat = what;
@@ -179,6 +188,11 @@ int MeasureRound() {
         }
         std::printf("round %d: start word %s, %d candidates; longest so far %.1f ms (%s)\n", round + 1,
                     rules.m_strStartWord.c_str(), rules.m_nTotal, s_longest, s_longestWhat.c_str());
+    }
+    for (auto& [kind, times] : s_byKind) {
+        std::sort(times.begin(), times.end());
+        std::printf("%-13s %4zu times: median %.1f ms, longest %.1f ms\n", kind.c_str(), times.size(),
+                    times[times.size() / 2], times.back());
     }
     return 0;
 }

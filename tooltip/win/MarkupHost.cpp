@@ -1,4 +1,5 @@
 #include "tooltip/win/MarkupHost.h"
+#include "dialoglayer/win/WindowLibraries.h"
 
 #include "tooltip/BrowserCommand.h"
 #include "tooltip/StripCell.h"
@@ -200,9 +201,9 @@ bool CWinMarkupHost::FetchString(unsigned id, bool fromModule, const std::string
 
 void CWinMarkupHost::OpenAddress(const std::string& address)
 {
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr,
-                                                                SW_SHOW));
-    if (result > 32)
+    static const auto shellExecute = LateBoundFunction<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    if (shellExecute &&
+        reinterpret_cast<INT_PTR>(shellExecute(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOW)) > 32)
         return;
     const std::string pageClass = ReadClassesRootDefault(".htm");
     if (pageClass.empty())
