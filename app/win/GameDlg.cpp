@@ -175,13 +175,6 @@ INT_PTR CGameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (IsWindow(m_loadingWindow))
             SetWindowPos(m_loadingWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         return TRUE;
-    case WM_ENABLE:
-        // A tip that came up while the list loaded or a dialog was open
-        // belongs to that moment; some systems would also bury it under
-        // the window they bring to the front now.
-        if (wParam)
-            m_toolTip.HideTip();
-        return FALSE;
     case WM_LOAD_ICONS:
         LoadLetterIcons(static_cast<int>(wParam));
         return TRUE;
