@@ -327,24 +327,23 @@ TEST(DrawImage, StyleBitsInOrderGreyDarkerLighter)
         EXPECT_EQ(c.expected, ApplyImageStyle(c.colour, c.style)) << std::hex << c.colour << " " << c.style;
 }
 
-TEST(DrawImage, MaskColourStaysTransparentAndTheBitmapIsStretched)
+TEST(DrawImage, TheMaskColourKeepsTheTargetWithoutOneEveryPixelIsDrawn)
 {
-    const uint32_t magenta = MakeColour(255, 0, 255), blue = MakeColour(0, 0, 255), below = MakeColour(1, 2, 3);
-    Image32 bitmap(2, 1, blue);
-    bitmap.At(0, 0) = magenta;
-    CDrawEffects effects;
-    Image32 image(6, 2, below);
-    effects.DrawImage(image, 1, 0, 4, 2, bitmap, true, magenta, ImageStyleGrey, false, 0, 0, 0, 0, 0);
-    EXPECT_EQ("030201 030201 030201 1D1D1D 1D1D1D 030201/030201 030201 030201 1D1D1D 1D1D1D 030201", Rows(image));
-    // Without a mask colour every pixel is drawn.
-    Image32 opaque(2, 1, White);
-    effects.DrawImage(opaque, 0, 0, 2, 1, bitmap, false, magenta, 0, false, 0, 0, 0, 0, 0);
-    EXPECT_EQ("FF00FF FF0000", Rows(opaque));
+    Image32 bitmap(2, 1, MakeColour(0, 0, 255));
+    bitmap.At(0, 0) = MakeColour(255, 0, 255);
+    std::string drawn;
+    for (bool hasMask : {true, false}) {
+        Image32 image(2, 1, MakeColour(1, 2, 3));
+        CDrawEffects().DrawImage(image, 0, 0, 2, 1, bitmap, hasMask, bitmap.At(0, 0), 0, false, 0, 0, 0, 0, 0);
+        drawn += Rows(image) + " ";
+    }
+    EXPECT_EQ("030201 FF0000 FF00FF FF0000 ", drawn);
 }
 
 TEST(DrawImage, ShadowsAndTheMovedPicture)
 {
-    // A red picture whose right column is clear (magenta): no shadow falls from it.
+    // A red picture whose right column is clear (magenta): it is stretched,
+    // its clear pixels keep the target, and no shadow falls from them.
     Image32 bitmap(2, 1, Red);
     bitmap.At(1, 0) = 0xFF00FF;
     const auto draw = [&](int size, int w, int style, bool shadowOn, int dx, int dy, int blur, int darkness) {
