@@ -43,7 +43,7 @@ protected:
 TEST_F(StyleSheetTest, DefaultSheetAndItsRules)
 {
     // 10pt at 96 dpi, truncated; names lower-cased, quotes and all. The body's
-    // font and a:hover show in every drawing test.
+    // font shows in every drawing test, a:hover in the links test.
     const std::pair<const char*, const char*> rules[] = {
         {"pre", "size=12 family=courier bg=#bbedfb mode=2"}, {"h2", "size=17 weight=700 family=verdana colour=#0099ff"},
         {"nothing", ""}};
