@@ -15,7 +15,6 @@ inline std::string N(int64_t value) { return std::to_string(value); }
 class FakeCanvas : public IMarkupCanvas
 {
 public:
-    int dpi = 96;
     FontRequest font;
     std::string trace;
 
@@ -70,7 +69,7 @@ public:
     }
     void PushClip(const MarkupRect& rect) override { Add("clip" + Box(rect) + "{"); }
     void PopClip() override { Add("}"); }
-    int DotsPerInch() override { return dpi; }
+    int DotsPerInch() override { return 96; }
 
 private:
     void Add(const std::string& call) { trace += (trace.empty() ? "" : " ") + call; }
@@ -98,10 +97,8 @@ public:
             (r.cx ? "/cx" + N(r.cx) : "") + (r.cy ? "/cy" + N(r.cy) : ""));
         return r.file.empty() && !r.hasIdRes ? nullptr : std::make_shared<Picture>();
     }
-    bool FetchString(unsigned id, bool fromModule, const std::string& module, std::string& text) override
+    bool FetchString(unsigned id, bool fromModule, const std::string&, std::string& text) override
     {
-        if (fromModule)
-            Add("dllstring" + N(id) + "/" + module);
         text = "Sieben";
         return !fromModule && id == 7;
     }
