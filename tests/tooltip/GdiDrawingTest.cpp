@@ -1,11 +1,9 @@
-// Drawing on real device contexts: the effects against their image version,
-// the markup canvas, the hand cursor.
+// Drawing on real device contexts: the effects against their image version;
+// the hand cursor.
 #include "tooltip/win/GdiEffects.h"
 
 #include "dialoglayer/win/Gdi.h"
 #include "engine/Random.h"
-#include "tooltip/MarkupRenderer.h"
-#include "tooltip/win/GdiCanvas.h"
 #include "tooltip/win/MarkupHost.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +36,6 @@ private:
 };
 
 const uint32_t White = RGB(255, 255, 255), C1 = RGB(10, 20, 30), C2 = RGB(200, 100, 0), C3 = RGB(0, 255, 128);
-const uint32_t Light = RGB(255, 0, 0), Dark = RGB(0, 0, 255);
 
 // Three pixels, and a striped picture far larger than one band of rows.
 Image32 Source(int width, int height)
@@ -52,28 +49,6 @@ Image32 Source(int width, int height)
 }
 
 } // namespace
-
-// A border on a real device context, as letters: L light, D dark, . white,
-// # anything else.
-TEST(GdiCanvas, BordersLieOnTheirLines)
-{
-    MemoryCanvas target(Image32(12, 6, White));
-    {
-        CGdiCanvas canvas(target.Dc());
-        DrawBorder(canvas, MarkupRect{0, 0, 12, 6}, Light, Dark, BorderSolid, 3);
-    }
-    const Image32 image = target.Pixels();
-    std::string picture;
-    for (uint32_t p : image.Pixels())
-        picture += p == Light ? 'L' : p == Dark ? 'D' : p == White ? '.' : '#';
-    EXPECT_EQ("LLLLLLLLLLL."
-              "LLLLLLLLLLDD"
-              "LLLLLLLLLLDD"
-              "LLL.......DD"
-              "LDDDDDDDDDDD"
-              ".DDDDDDDDDDD",
-              picture);
-}
 
 TEST(MarkupHost, HandCursorFallsBackToTheSystemsHand)
 {

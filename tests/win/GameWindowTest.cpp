@@ -19,7 +19,6 @@
 #include <mmsystem.h>
 #include <tlhelp32.h>
 #include <set>
-#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -256,28 +255,6 @@ TEST_F(GameWindowTest, ListChosenFromTheMenuLoadsAndTheReadMeOpens) {
     HANDLE editor = OpenProcess(PROCESS_TERMINATE, FALSE, *started.begin()); // the one this test started goes
     TerminateProcess(editor, 0);
     CloseHandle(editor);
-}
-
-// A dialog whose handler throws on one message.
-class ThrowingDialog : public CDialog {
-public:
-    ThrowingDialog() : CDialog(IDD_MESSAGE) {}
-
-protected:
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_APP)
-            throw std::runtime_error("handler failed");
-        return CDialog::HandleMessage(message, wParam, lParam);
-    }
-};
-
-TEST(DialogLayer, AnExceptionStopsAtTheWindowProcedureAndTheDialogGoesOn) {
-    InitWindowLibraries();
-    ThrowingDialog probe;
-    ASSERT_TRUE(probe.Create(nullptr));
-    EXPECT_EQ(0, SendMessageA(probe.Handle(), WM_APP, 0, 0));
-    SetWindowTextA(probe.Handle(), "weiter");
-    EXPECT_EQ("weiter", WindowText(probe.Handle()));
 }
 
 } // namespace

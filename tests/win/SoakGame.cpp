@@ -508,7 +508,7 @@ int main(int argc, char** argv) {
     bool clockRoundDue = seconds >= 300; // a shorter run has no minute to spare
     const Sample first = Measure();
     Sample peak{}, last{};
-    for (DWORD report = 0; Since(start) < duration;) {
+    while (Since(start) < duration) {
         if (!AtRest()) { // a round, a search or a load
             Running() ? Step(1) : Wait(20);
             Settle(30000);
@@ -518,10 +518,6 @@ int main(int argc, char** argv) {
         last = Measure();
         for (int i = 0; i < 4 && (Since(start) < duration / 5 || peak[0] == 0); ++i)
             peak[i] = std::max(peak[i], last[i]);
-        if (Since(start) >= report) {
-            std::printf("%5lu s: %d rounds, %ld events; %s\n", Since(start) / 1000, g_rounds, g_events, Text(last).c_str());
-            report += 60000;
-        }
         if (clockRoundDue && Since(start) > duration / 2) {
             clockRoundDue = false;
             RoundOnTheClock();
