@@ -99,7 +99,8 @@ TEST(Gradients, LinesRunFromFirstToLastColourTruncated)
         {INT_MIN, 2, 1, {0, 0, 1, 1}, "00000A FFFFFF"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(c.expected, Rows(Background(c.width, c.height, c.effect, c.rect, c1, c2, c3))) << c.effect;
+        EXPECT_EQ(c.expected, Rows(Background(c.width, c.height, c.effect, c.rect, c1, c2, c3))) << c.effect;    // A line of one pixel is the first colour wherever it is asked for.
+    EXPECT_EQ(c1, GradientColour(c1, c2, 1, 1));
 }
 
 // ---- textures ----------------------------------------------------------------
@@ -277,6 +278,14 @@ TEST(DrawShadow, SoftShadowIsTheBoxMeanOfTheShrunkMask)
     EXPECT_EQ("0614AA 0614AA 0614AA 091EFF 091EFF 091EFF 091EFF/0614AA 0614AA 0614AA 091EFF 091EFF 091EFF 091EFF/"
               "091EFF 091EFF 091EFF 091EFF 091EFF 091EFF 091EFF",
               Rows(Shadow(Image32(7, 3, colour), 0, 0, 7, 3, stripes, true, 3, 1)));
+
+    // Cut by the target's left edge, the shadow keeps its values: those of the
+    // whole shadow two columns further right, and nothing right of its area.
+    const Image32 black(7, 3, Black);
+    const Image32 whole = Shadow(Image32(9, 1, colour), 0, 0, 7, 3, black, true, 3, 1);
+    const Image32 cut = Shadow(Image32(7, 1, colour), -2, 0, 7, 3, black, true, 3, 1);
+    for (int x = 0; x < 7; ++x)
+        EXPECT_EQ(whole.At(x + 2, 0), cut.At(x, 0)) << x;
 }
 
 TEST(DrawShadow, TallShadowsAreSoftenedAlikeAcrossRowBands)
