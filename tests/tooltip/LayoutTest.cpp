@@ -67,6 +67,8 @@ TEST_F(Layout, Borders)
     EXPECT_EQ(9, BorderThickness(BorderDouble, 3));
     EXPECT_EQ(0, BorderThickness(BorderDouble, 0));
     EXPECT_EQ(0, TableWidth(WidthRequest{WidthRequest::Percent, 0, true}, 0, 0, false));
+    // Measured, a table over 100 % is that share of what it needs.
+    EXPECT_EQ(202, TableWidth(WidthRequest{WidthRequest::Percent, 101, true}, 0, 200, false));
 }
 
 TEST_F(Layout, ColumnsAreTheWidestRowsSpans)

@@ -56,11 +56,12 @@ TEST_F(StyleSheetTest, DefaultSheetAndItsRules)
 
 TEST_F(StyleSheetTest, SheetSyntax)
 {
-    sheet.SetStyleSheet("h1 {color:red}\n  ;;  H1 {font-size:20px}\r\n.Note{color:blue} x {} y {color:green");
-    EXPECT_EQ(2u, sheet.RuleCount());
+    sheet.SetStyleSheet("h1 {color:red}\n  ;;  H1 {font-size:20px}\r\n.Note{color:blue} x {} 0a {color:red} y {color:green");
+    EXPECT_EQ(3u, sheet.RuleCount());
     // The second h1 rule replaces the first entirely.
     EXPECT_EQ("font-size:20px", sheet.GetStyleRule("h1"));
     EXPECT_EQ("color:blue", sheet.GetStyleRule(".note"));
+    EXPECT_EQ("color:red", sheet.GetStyleRule("0a")); // a digit begins a rule too
     sheet.SetStyleSheet("");
     EXPECT_EQ(0u, sheet.RuleCount());
     sheet.SetStyleSheet(nullptr);
@@ -71,7 +72,7 @@ TEST_F(StyleSheetTest, Declarations)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"COLOR: Red ;", "colour=#0000ff"}, {"font-family:\"A;B\"; color:red", "family=a;b colour=#0000ff"},
-        {"font-family:", ""}, {"font-size:3", "size=12"},
+        {"font-family:", ""}, {"font-size:3", "size=12"}, {"font-size:2", "size=10"},
         {"font-weight:bold", "weight=700"}, {"font-weight:bolder", "weight=900"},
         {"font-weight:lighter", "weight=100"}, {"font-weight:600", "weight=600"},
         // Without a colon the value is empty, which means normal.
