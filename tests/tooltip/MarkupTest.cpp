@@ -135,6 +135,9 @@ TEST_F(MarkupDrawing, LinksHoverAndClick)
 
     renderer.SetClickCallback(nullptr, 0x500);
     EXPECT_FALSE(renderer.OnClick(MarkupPoint{30, 1})) << "a message link without a window";
+    // A link opened inside another that was never closed starts without its target.
+    Run("<a href=x>a<a>b");
+    EXPECT_EQ("|2", renderer.Links().back().target + "|" + N(renderer.Links().back().kind));
 
     // Repeated paints list the links anew.
     renderer.Draw(canvas, text, MarkupRect{0, 0, 100, 20});
@@ -158,6 +161,7 @@ TEST_F(MarkupDrawing, Images)
     EXPECT_EQ("21x11: image[0,0,20,10]/style7", Run("<bmp file=a style=gdlxs>")) << "no shadow without an offset";
     renderer.SetImageShadow(2, 0, false, 1, 1, 60);
     EXPECT_EQ("21x11: image[0,0,20,10]/style258/shadow2,0,1,1,60", Run("<bmp file=a style=ds>"));
+    EXPECT_EQ("2x11: image[0,0,1,10]", Run("<bmp file=a width=1>")) << "one pixel wide is drawn too";
 }
 
 TEST(BrowserCommand, CutsThePlaceholderAndAppendsTheAddress)
