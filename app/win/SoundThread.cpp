@@ -23,10 +23,12 @@ DWORD WINAPI SoundThreadProc(void*) {
         EnterCriticalSection(&g_lock);
         const SoundRequest request = g_pending;
         LeaveCriticalSection(&g_lock);
-        if (request.prepare && countDevices)
+        if (!request.prepare) {
+            if (playSound)
+                playSound(request.sound, request.module, request.flags);
+        } else if (countDevices) {
             countDevices();
-        else if (!request.prepare && playSound)
-            playSound(request.sound, request.module, request.flags);
+        }
     }
 }
 

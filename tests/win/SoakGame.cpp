@@ -530,7 +530,8 @@ int main(int argc, char** argv) {
                 Text(peak).c_str(), Text(end).c_str());
     std::printf("%d rounds (%d with an own list), %ld events in %lu s; %d moves during a search; a tip in %d of %d hovers\n",
                 g_rounds, g_ownRounds, g_events, Since(start) / 1000, g_searchMoves, g_hovers - g_tipless, g_hovers);
-    // Icons of letters not seen yet are loaded once, when first shown.
+    // The letter icons are all loaded in the first second; a few objects
+    // (tips, dialogs) are still made when first needed.
     for (int i = 0; i < 4; ++i)
         if (end[i] > (i == 0 ? peak[0] + 100 : i == 1 ? peak[1] + 16 : peak[i] * 11 / 10 + 16384))
             Fail(std::string(SampleNames[i]) + " grew");
