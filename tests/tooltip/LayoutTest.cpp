@@ -53,6 +53,7 @@ TEST_F(Layout, HorizontalRules)
     // border colour, which the style sheet may set.
     renderer.SetStyleSheet("hr {border-color:#010203; border-width:1}");
     EXPECT_EQ("71x10: line(0,4 70,4)w1#030201", Run("<hr width=70>"));
+    EXPECT_EQ("71x9: ", Run("<hr width=70 size=-100%>")) << "no thickness below 0";
 }
 
 TEST_F(Layout, Borders)

@@ -11,10 +11,10 @@
 namespace {
 
 // Pieces as "[run<tag>]" each, "[run]" alone when no tag followed.
-std::string Cut(const std::string& text, bool escape = true)
+std::string Cut(const std::string& text, bool escape = true, std::size_t end = std::string::npos)
 {
     std::string pieces;
-    CMarkupScanner scanner(text, 0, text.size(), escape);
+    CMarkupScanner scanner(text, 0, end, escape);
     MarkupPiece piece;
     while (scanner.Next(piece))
         pieces += "[" + piece.run + (piece.hasTag ? "<" + piece.tag + ">]" : "]");
@@ -26,6 +26,7 @@ TEST(MarkupReader, CutsRunsAndTags)
     // ">" outside a tag is text; an unterminated tag ends with the text.
     EXPECT_EQ("[a<b<i>][c>d<\t>][e<x>]", Cut("a<<b<i>c>d\te<x"));
     EXPECT_EQ("[x<]", Cut("x<"));
+    EXPECT_EQ("[a<b>]", Cut("a<bc>d", true, 3)) << "a tag ends with the range";
     EXPECT_EQ("[a<\r>][<\n>][b]", Cut("a\r\nb"));
     // Without escapes line ends are dropped.
     EXPECT_EQ("[abc]", Cut("a\tb\nc", false));

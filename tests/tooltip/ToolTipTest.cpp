@@ -160,8 +160,9 @@ public:
         h.core.SetParent(Win(1));
         h.core.SetDefaultBehaviour(behaviour);
         h.core.AddTool(Win(1), Tool("Dialog", {0, 0, 500, 400}));
+        h.core.AddTool(Win(2), Tool("Neu", {0, 0, 0, 30})); // no width: the whole window
         for (auto [id, text] : std::vector<std::pair<int, const char*>>{
-                 {2, "Neu"}, {3, "Weiter"}, {4, "Rahmen"}, {5, "Edit"}, {6, "Aus"}, {8, "Feld"}, {9, ""}})
+                 {3, "Weiter"}, {4, "Rahmen"}, {5, "Edit"}, {6, "Aus"}, {8, "Feld"}, {9, ""}})
             h.core.AddTool(Win(id), Tool(text));
     }
 };
@@ -377,7 +378,7 @@ TEST_F(ToolTip, ShapeShadowGreyAndTheToolsFieldsFromTheDefaults)
     core.SetShape(true);
     // Darkness and transparency in, grey level of the mask out.
     EXPECT_EQ(Line(128, 255, 191, 255, 0, 76, 179, 255, 255, 128),
-              Line(ShadowGrey(50, 0), ShadowGrey(50, 100), ShadowGrey(50, 50), ShadowGrey(0, 0), ShadowGrey(100, 0),
+              Line(ShadowGrey(50, 0), ShadowGrey(50, 100), ShadowGrey(50, 50), ShadowGrey(0, 0), ShadowGrey(150, 0),
                    ShadowGrey(100, 30), ShadowGrey(30, 0), ShadowGrey(50, 150), ShadowGrey(-5, 0), ShadowGrey(50, -9)));
 
     // The tool's fields come from the defaults unless its mask says otherwise.
