@@ -213,8 +213,9 @@ void GameRound::OnNew()
     if (!PickStartWord(m_strStartWord)) {
         PlayGameSound(SoundWarning);
         m_view.ShowMessageDlg(TextNoStartWord, MessageNotice);
-        // Nothing else would give the player the button back.
-        m_view.EnableButton(IdNewButton, true);
+        // Nothing else would give the player the button back, nor the focus:
+        // the system would put it on "&Beenden", where Enter ends the game.
+        m_view.SetControlsState(false);
         return;
     }
 

@@ -225,6 +225,17 @@ std::set<DWORD> Editors() {
     return found;
 }
 
+// After "&Neu" found no start word the focus is back on it, not on
+// "&Beenden", where the next Enter would end the game.
+TEST_F(GameWindowTest, NewWithoutAStartWordKeepsTheFocus) {
+    TempFile list("RABE\r\n");
+    OpenWithOwnList(list.Path());
+    ClickButton(IDC_NEW);
+    ASSERT_TRUE(PumpUntil([&] { return !m_answers.Texts().empty() && IsWindowEnabled(Item(IDC_NEW)); }));
+    PumpFor(50);
+    EXPECT_EQ(IDC_NEW, GetDlgCtrlID(GetFocus()));
+}
+
 // A list chosen from the menu is loaded; the read-me opens.
 TEST_F(GameWindowTest, ListChosenFromTheMenuLoadsAndTheReadMeOpens) {
     TempFile first(OwnList), second("TRAUBEN\r\nRABE\r\nBRAUT\r\n");
