@@ -19,6 +19,10 @@ protected:
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind, HBRUSH reflected) override;
     void OnDestroy() override;
     void PostNcDestroy() override { delete this; }
+    // Enter and Escape reach a dialog as OK and Cancel; this window ends
+    // only after loading, or the main window would stay disabled for good.
+    void OnOK() override {}
+    void OnCancel() override {}
 
 private:
     CLoadingDlg();

@@ -154,6 +154,8 @@ TEST_F(GameWindowTest, OpensLoadsAndPlaysAWholeRound) {
     for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
         loading = GetWindow(w, GW_OWNER) == Window() && GetDlgItem(w, IDC_LOADING_TEXT) ? w : loading;
     EXPECT_EQ("gggggg cccc Wortliste wird geladen...", look + " " + ::Text(loading, IDC_LOADING_TEXT));
+    // Enter on the loading window neither ends it early nor keeps the list from loading.
+    PostMessageA(GetDlgItem(loading, IDC_LOADING_TEXT), WM_KEYDOWN, VK_RETURN, 0x001C0001);
     ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
     EXPECT_FALSE(IsWindow(loading));
     EXPECT_EQ(State(), "row=Anagrilla; input=Willkommen bei ro; buttons=10000; menu=------; found=0 von 0   (  0 % ); "
