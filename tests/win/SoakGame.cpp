@@ -64,7 +64,8 @@ void Wait(int milliseconds) {
     const bool answered = !g_main || SendMessageTimeoutA(g_main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
     DWORD code = 0;
     if (WaitForSingleObject(g_process, 0) == WAIT_OBJECT_0 && GetExitCodeProcess(g_process, &code))
-        Fail("the game ended unasked, exit code " + std::to_string(code));
+        // Under Wine a process killed from outside (a signal) reads 0 as well.
+        Fail("the game ended unasked, exit code " + std::to_string(code) + (code ? "" : " (its own end, or a kill)"));
     if (!answered)
         Fail("the window thread did not answer within 2 seconds");
 }
